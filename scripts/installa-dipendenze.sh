@@ -1,0 +1,35 @@
+#!/bin/sh
+# Installs the Debian packages Velmor needs, only those that are missing.
+#   installa-dipendenze.sh          what building and testing need
+#   installa-dipendenze.sh --run    also what running the program needs (music)
+set -e
+
+PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev \
+libbenchmark-dev fonts-liberation poppler-utils zip"
+if [ "$1" = "--run" ]; then
+    PACCHETTI="$PACCHETTI fluidsynth timgm6mb-soundfont"
+fi
+
+MANCANTI=""
+for p in $PACCHETTI; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        MANCANTI="$MANCANTI $p"
+    fi
+done
+[ -z "$MANCANTI" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    SU=""
+elif command -v sudo >/dev/null 2>&1; then
+    SU="sudo"
+else
+    echo "Mancano i pacchetti:$MANCANTI (serve l'utente root o sudo per installarli)" >&2
+    exit 1
+fi
+
+echo "Installazione dei pacchetti mancanti:$MANCANTI"
+export DEBIAN_FRONTEND=noninteractive
+if ! $SU apt-get install -y --no-install-recommends $MANCANTI; then
+    $SU apt-get update
+    $SU apt-get install -y --no-install-recommends $MANCANTI
+fi
