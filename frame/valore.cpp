@@ -1,0 +1,65 @@
+#include "frame/valore.h"
+
+#include "frame/formati.h"
+
+#include <cmath>
+
+Valore::Valore() = default;
+Valore::Valore(double n) : contenuto(n) {}
+Valore::Valore(int n) : contenuto(static_cast<double>(n)) {}
+Valore::Valore(const QString& t) : contenuto(t) {}
+Valore::Valore(const char* t) : contenuto(QString::fromUtf8(t)) {}
+
+Valore::Tipo Valore::tipo() const
+{
+    if (std::holds_alternative<QString>(contenuto))
+        return Tipo::Testo;
+    if (std::holds_alternative<double>(contenuto))
+        return Tipo::Numero;
+    return Tipo::Vuoto;
+}
+
+bool Valore::vuoto() const
+{
+    const QString* t = std::get_if<QString>(&contenuto);
+    return tipo() == Tipo::Vuoto || (t && t->isEmpty());
+}
+
+bool Valore::eNumero() const { return tipo() == Tipo::Numero; }
+bool Valore::eTesto() const { return tipo() == Tipo::Testo; }
+
+double Valore::numero() const
+{
+    if (const double* n = std::get_if<double>(&contenuto))
+        return *n;
+    if (const QString* t = std::get_if<QString>(&contenuto))
+        return Val(*t);
+    return 0.0;
+}
+
+QString Valore::testo() const
+{
+    if (const double* n = std::get_if<double>(&contenuto))
+        return testoNumero(*n);
+    if (const QString* t = std::get_if<QString>(&contenuto))
+        return *t;
+    return QString();
+}
+
+bool Valore::numerico() const
+{
+    if (eNumero())
+        return true;
+    const QString* t = std::get_if<QString>(&contenuto);
+    if (!t)
+        return false;
+    int inizio = 0;
+    int fine = int(t->size());
+    while (inizio < fine && (t->at(inizio) == u' ' || t->at(inizio) == u'\t'))
+        ++inizio;
+    while (fine > inizio && (t->at(fine - 1) == u' ' || t->at(fine - 1) == u'\t'))
+        --fine;
+    const QString nucleo = t->mid(inizio, fine - inizio);
+    return !nucleo.isEmpty() && lunghezzaNumeroIniziale(nucleo) == nucleo.size()
+        && std::isfinite(Val(nucleo));
+}
