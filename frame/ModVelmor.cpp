@@ -1,0 +1,84 @@
+#include "frame/ModVelmor.h"
+
+#include "frame/finestre.h"
+#include "frame/formati.h"
+#include "frame/frmSplash.h"
+#include "frame/servizi.h"
+
+namespace ModVelmor {
+
+const std::array<const char*, 23> ordineChiusura = {
+    "dati",          "pluviometrici", "sismica",          "circolare",    "circolare2",         "circolare3",
+    "frontespizio",  "sommario",      "manuale",          "guidafunzionamento", "guidaarchivio", "guidadati",
+    "guidapluviometrici", "guidasismica", "guidanorme",   "guidafrontespizio", "guidastampa",   "guidaformule",
+    "frmTip",        "licenza",       "prodotti",         "supportoclienti", "informa",
+};
+
+const std::array<const char*, 8> finestrePrincipali = {
+    "", "dati", "pluviometrici", "sismica", "circolare", "circolare2", "circolare3", "frontespizio",
+};
+
+void inizializza()
+{
+    nomeprogramma = Valore("Velmor");
+    descrizioneprogramma = Valore("programma per il calcolo di reti fognanti");
+    versione = Valore("4.11.01");
+    dataprimaversione = Valore("25/03/1999");
+    codicedata = Valore("020520");
+
+    titolocontrollo = Valore(nomeprogramma.testo() + ": controllo dati immessi nella finestra attiva");
+    titoloaiuto = nomeprogramma.testo() + ": aiuto in linea";
+    titoloelimina = Valore("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+}
+
+void impostaTipiSuperficie()
+{
+    tipisuperficie = {QString(),
+                      QStringLiteral("tetti metallici, terre impermeabili"),
+                      QStringLiteral("tetti in tegole di laterizio"),
+                      QStringLiteral("tetti di cemento amianto"),
+                      QStringLiteral("lastricato d'asfalto"),
+                      QStringLiteral("lastricato in pietra sigillata"),
+                      QStringLiteral("lastricato non sigillato"),
+                      QStringLiteral("lastricato in piccole pietre"),
+                      QStringLiteral("viali inghiaiati"),
+                      QStringLiteral("superfici non edificate"),
+                      QStringLiteral("parchi e giardini")};
+    coefficientisuperficie = {0.0, 0.95, 0.90, 0.60, 0.87, 0.80, 0.60, 0.43, 0.22, 0.15, 0.07};
+}
+
+void cifreintere()
+{
+    const double numero = Val(numerotesto);
+    if (numero < 0)
+        numerotesto = testoNumero(-numero);
+    if (numerotesto.isEmpty())
+        return;
+    int posizione = numerotesto.size();
+    for (int i = 0; i < numerotesto.size(); ++i) {
+        if (numerotesto[i] == QChar(',') || numerotesto[i] == QChar('.')) {
+            posizione = i;
+            break;
+        }
+    }
+    cifre = static_cast<std::int16_t>(std::min(posizione, 32767));
+}
+
+std::int32_t apriindirizzo(const QString& indirizzo)
+{
+    return servizi::shell().apri(indirizzo);
+}
+
+void esciprogramma()
+{
+    const int risposta = MsgBox("Vuoi uscire da " + nomeprogramma.testo() + "?",
+                                servizi::vbYesNo + servizi::vbQuestion + servizi::vbDefaultButton2,
+                                QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
+    if (risposta == servizi::vbNo)
+        return;
+    for (const char* nome : ordineChiusura)
+        finestre::scarica(QString::fromUtf8(nome));
+    finestre::forma<frmSplash>().schermataDiChiusura();
+}
+
+} // namespace ModVelmor

@@ -1,0 +1,85 @@
+#pragma once
+// The program's shared data and routines, alive for the whole run. The
+// windows read and write these variables directly; no window keeps a copy.
+
+#include "frame/valore.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace ModVelmor {
+
+constexpr int massimotratti = 500;
+constexpr int massimotubi = 50;
+
+using Tratti = std::array<Valore, massimotratti + 1>; // 0 unused
+using Tubi = std::array<Valore, massimotubi + 1>;     // 0 unused
+
+// Program identity, set once at start.
+inline Valore nomeprogramma;
+inline Valore descrizioneprogramma;
+inline Valore versione;
+inline Valore dataprimaversione;
+inline Valore codicedata;
+
+// Message titles, built once at start from the identity.
+inline Valore titolocontrollo;
+inline QString titoloaiuto;
+inline Valore titoloelimina;
+
+// Segment table: the fields as typed (or the number the network window put in their place).
+inline Tratti lunghezza, dislivello, tiposuperficie, coefsuperficie, pendenza, coefpendenza, portatacollettori,
+    abitanti, dotazione, superficie, pioggia, numerosuperficie, riempimento;
+// Segment results, computed by the sizing; empty until computed.
+inline Tratti portatapioggia, portatanera, portatatotale, diametro, velocita;
+inline int numerotratti = 0;
+inline int primotratto = 1;
+inline QString sistema;
+
+// Surface types and their run-off coefficients, entries 1 to 10.
+inline std::array<QString, 11> tipisuperficie;
+inline std::array<double, 11> coefficientisuperficie{};
+
+// Pipe table.
+inline Tubi riferimento;
+inline std::array<QString, massimotubi + 1> materiale;
+inline Tubi pesos, compr, traz, diam, spess, peso, altez, pesot, attr, incr, press, bmin, bmax;
+// Working stresses (1 compression, 2 tension) of each pipe in the three sections.
+inline std::array<Tubi, 3> sigmasuperiore, sigmamediana, sigmainferiore;
+inline Valore numerotubi;
+inline int tubocorrente = 1;
+
+// Flags and shared state.
+inline Valore erroredati;
+inline QString nomefile;
+inline std::uint32_t coloresfondo = 0;
+inline std::int16_t righestampate = 0;
+
+// The labels of the help page that stampaguida prints.
+inline QPointer<QLabel> guidatitolo;
+inline QPointer<QLabel> guidatesto;
+
+// Input and output of cifreintere.
+inline QString numerotesto;
+inline std::int16_t cifre = 0;
+
+// Sets the program identity and builds the message titles.
+void inizializza();
+// Fills the surface types and their coefficients.
+void impostaTipiSuperficie();
+// Decimal alignment: the count of characters before the decimal separator of numerotesto.
+void cifreintere();
+// Hands an address to the system's default handler; a result above 32 means success.
+std::int32_t apriindirizzo(const QString& indirizzo);
+// The program's exit command.
+void esciprogramma();
+
+// The windows of the program in the order the exit routine unloads them.
+extern const std::array<const char*, 23> ordineChiusura;
+// The seven main windows by their number 1 to 7 (entry 0 unused).
+extern const std::array<const char*, 8> finestrePrincipali;
+
+} // namespace ModVelmor

@@ -1,0 +1,195 @@
+#include "frame/finestraprincipale.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/barrastrumenti.h"
+#include "frame/clsResize.h"
+#include "frame/colori.h"
+#include "frame/controlli.h"
+#include "frame/finestre.h"
+#include "frame/servizi.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace servizi;
+
+FinestraPrincipale::FinestraPrincipale(const QString& nome, int numero, const QString& breve, const QString& guidaPropria)
+    : Finestra(nome), passo(controlli::etichetta(QString(), colori::giallo, controlli::Bordo::Singolo, Qt::AlignCenter)),
+      Toolbar1(new Barrastrumenti(numero)), numeroFinestra(numero), nomeBreve(breve), guida(guidaPropria)
+{
+    passo->setObjectName(QStringLiteral("passo"));
+    passo->setWordWrap(true);
+    passo->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    controlli::coloreTesto(passo, 0);
+    piazzaInAlto(Toolbar1, altezzaBarra);
+    connect(Toolbar1, &Barrastrumenti::ButtonClick, this, [this](int i) { Toolbar1_ButtonClick(i); });
+
+    file = barraMenu()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    setWidth(larghezza);
+    setHeight(altezza);
+}
+
+FinestraPrincipale::~FinestraPrincipale() = default;
+
+QAction* FinestraPrincipale::aggiungiVoce(QMenu* menu, const QString& nome, const QString& caption,
+                                          std::function<void()> azione)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(nome);
+    connect(a, &QAction::triggered, this, [azione = std::move(azione)] { azione(); });
+    return a;
+}
+
+QMenu* FinestraPrincipale::aggiungiSottomenu(QMenu* menu, const QString& nome, const QString& caption)
+{
+    QMenu* sotto = menu->addMenu(caption);
+    sotto->setObjectName(nome);
+    sotto->menuAction()->setObjectName(nome);
+    return sotto;
+}
+
+QAction* FinestraPrincipale::voce(const QString& nome) const
+{
+    return findChild<QAction*>(nome);
+}
+
+void FinestraPrincipale::completaBarraMenu()
+{
+    QMenuBar* barra = barraMenu();
+
+    QMenu* modi = barra->addMenu(QStringLiteral("&Modifica"));
+    modi->setObjectName(QStringLiteral("modi"));
+    aggiungiVoce(modi, QStringLiteral("colorare"), QStringLiteral("&Colore di sfondo"), [this] { colorare_Click(); });
+    modi->addSeparator();
+    aggiungiVoce(modi, QStringLiteral("controllodat"), QStringLiteral("Controllo &dati immessi"),
+                 [this] { comandoControllo(); });
+    modi->addSeparator();
+    aggiungiVoce(modi, QStringLiteral("cancella"), QStringLiteral("C&ancella dati finestra"), [this] { comandoCancella(); });
+
+    QMenu* visu = barra->addMenu(QStringLiteral("&Visualizza"));
+    visu->setObjectName(QStringLiteral("visu"));
+    const char* titoli[] = {"",
+                            "Finestra Dati",
+                            "Finestra Dati pluviometrici",
+                            "Finestra Verifica sismica",
+                            "Finestra normativa - definizioni",
+                            "Finestra normativa - progetto di massima",
+                            "Finestra normativa - progetto esecutivo",
+                            "Finestra Frontespizio"};
+    for (int k = 1; k <= 7; ++k) {
+        QAction* a = aggiungiVoce(visu, QStringLiteral("fin%1").arg(k), QString::fromUtf8(titoli[k]), [this, k] { fin_Click(k); });
+        if (k == numeroFinestra) {
+            a->setCheckable(true);
+            a->setChecked(true);
+            connect(a, &QAction::triggered, a, [a] { a->setChecked(true); });
+        }
+        if (k == 1 || k == 6)
+            visu->addSeparator();
+    }
+
+    QMenu* aiuto = barra->addMenu(QStringLiteral("&?"));
+    aiuto->setObjectName(QStringLiteral("help"));
+    aggiungiVoce(aiuto, QStringLiteral("guida"), QStringLiteral("&Guida in linea"), [this] { guida_Click(); });
+    aggiungiVoce(aiuto, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti..."), [this] { sugger_Click(); });
+    aiuto->addSeparator();
+    aggiungiVoce(aiuto, QStringLiteral("supporto"), QStringLiteral("Supporto &prodotto"), [this] { supporto_Click(); });
+    aiuto->addSeparator();
+    aggiungiVoce(aiuto, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Velmor"),
+                 [this] { informazioni_Click(); });
+
+    // The blanks push the item to the right end of the menu bar.
+    QAction* propria = barra->addAction(QString(123, QChar(' ')) + QStringLiteral("Fi&nestra n.%1 di 7").arg(numeroFinestra));
+    propria->setObjectName(QStringLiteral("finestra"));
+    connect(propria, &QAction::triggered, this, [this] { finestra_Click(); });
+}
+
+void FinestraPrincipale::Form_Load()
+{
+    ridimensiona = std::make_unique<clsResize>();
+    ridimensiona->SourceForm(this);
+    ridimensiona->SizeFormToScreen(75);
+    setHeight(altezza);
+    setWidth(larghezza);
+}
+
+void FinestraPrincipale::Form_Resize()
+{
+    if (ridimensiona)
+        ridimensiona->ResizeControls();
+}
+
+void FinestraPrincipale::Form_Unload()
+{
+    ridimensiona.reset();
+}
+
+void FinestraPrincipale::Toolbar1_ButtonClick(int indice)
+{
+    if (indice < 1 || indice > Barrastrumenti::numeroPulsanti)
+        indice = 1;
+    switch (indice) {
+    case 2: comandoSalva(); break;
+    case 3: comandoElimina(); break;
+    case 5: comandoStampa(); break;
+    case 7: case 8: case 9: case 10: case 11: case 12: case 13: fin_Click(indice - 6); break;
+    case 15: guida_Click(); break;
+    case 16: sugger_Click(); break;
+    case 17: supporto_Click(); break;
+    case 18: informazioni_Click(); break;
+    case 20: comandoControllo(); break;
+    case 21: comandoCancella(); break;
+    case 22: esci_Click(); break;
+    case 4: case 6: case 14: case 19: break; // separators
+    default: comandoApri(); break;
+    }
+}
+
+void FinestraPrincipale::fin_Click(int k)
+{
+    if (k == numeroFinestra) {
+        const int risposta = MsgBox("E' questa la finestra '" + nomeBreve + "': si vuole la guida della finestra?",
+                                    vbYesNo + vbQuestion);
+        if (risposta != vbNo)
+            finestre::mostra(guida);
+        return;
+    }
+    if (k >= 1 && k <= 7)
+        finestre::mostra(QString::fromUtf8(ModVelmor::finestrePrincipali[k]));
+}
+
+void FinestraPrincipale::finestra_Click()
+{
+    finestre::mostra(guida);
+}
+
+void FinestraPrincipale::colorare_Click()
+{
+    if (BackColor() != colori::grigio) {
+        const int risposta = MsgBox(QStringLiteral("Colori uguali e riposanti (grigio) per tutte le finestre?"), vbYesNo,
+                                    ModVelmor::nomeprogramma.testo() + ": colore di sfondo");
+        if (risposta == vbYes) {
+            for (const char* nome : {"dati", "sismica", "pluviometrici", "circolare", "circolare2", "circolare3", "frontespizio"})
+                if (Finestra* f = finestre::usa(QString::fromUtf8(nome)))
+                    f->setBackColor(colori::grigio);
+            return;
+        }
+    }
+    // The dialog starts from the window's own colour, so that cancelling it
+    // the first time leaves the window as it was.
+    if (!coloreDialogoImpostato) {
+        CommonDialog1.Color = BackColor();
+        coloreDialogoImpostato = true;
+    }
+    CommonDialog1.ShowColor();
+    ModVelmor::coloresfondo = CommonDialog1.Color;
+    setBackColor(CommonDialog1.Color);
+}
+
+void FinestraPrincipale::guida_Click() { finestre::mostra(QStringLiteral("sommario")); }
+void FinestraPrincipale::sugger_Click() { finestre::mostra(QStringLiteral("frmTip")); }
+void FinestraPrincipale::supporto_Click() { finestre::mostra(QStringLiteral("supportoclienti")); }
+void FinestraPrincipale::informazioni_Click() { finestre::mostra(QStringLiteral("informa")); }
+void FinestraPrincipale::esci_Click() { ModVelmor::esciprogramma(); }

@@ -1,0 +1,122 @@
+#include "frame/frmSplash.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/colori.h"
+#include "frame/finestre.h"
+#include "frame/percorsi.h"
+#include "frame/servizi.h"
+#include "frame/twips.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+VELMOR_FINESTRA(frmSplash);
+
+namespace {
+
+QLabel* etichetta(Qt::Alignment allineamento, int punti, bool grassetto)
+{
+    auto* l = new QLabel;
+    l->setAlignment(allineamento);
+    QFont f = l->font();
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    l->setFont(f);
+    return l;
+}
+
+} // namespace
+
+frmSplash::frmSplash()
+    : Finestra(QString::fromUtf8(NOME)),
+      lblAzienda(etichetta(Qt::AlignLeft | Qt::AlignVCenter, 10, true)),
+      lblMessaggio(etichetta(Qt::AlignLeft | Qt::AlignVCenter, 12, false)),
+      lblProdotto(etichetta(Qt::AlignCenter, 40, true)),
+      lblDescrizione(etichetta(Qt::AlignCenter, 13, false)),
+      lblVersione(etichetta(Qt::AlignRight | Qt::AlignVCenter, 9, false)),
+      lblIstruzioni(etichetta(Qt::AlignCenter, 8, false))
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(twips::inPixel(7200), twips::inPixel(4320));
+
+    auto* cornice = new QFrame;
+    cornice->setFrameShape(QFrame::Box);
+    cornice->setLineWidth(2);
+    piazza(cornice, 75, 75, 7050, 4170);
+    setBackColor(colori::rgb(255, 255, 225));
+
+    piazza(lblAzienda, 360, 300, 6480, 360);
+    piazza(lblMessaggio, 360, 960, 6480, 420);
+    piazza(lblProdotto, 360, 1440, 6480, 1080);
+    piazza(lblDescrizione, 360, 2580, 6480, 420);
+    piazza(lblVersione, 360, 3180, 6480, 300);
+    piazza(lblIstruzioni, 360, 3720, 6480, 300);
+    lblProdotto->setStyleSheet(QStringLiteral("color: #00307a;"));
+}
+
+void frmSplash::Form_Load()
+{
+    ModVelmor::inizializza();
+    setCaption(ModVelmor::nomeprogramma.testo());
+    lblAzienda->setText(QStringLiteral("Software Zentoria"));
+    lblMessaggio->setText(QStringLiteral("          benvenuti in"));
+    lblProdotto->setText(ModVelmor::nomeprogramma.testo());
+    lblDescrizione->setText(ModVelmor::descrizioneprogramma.testo());
+    lblVersione->setText("versione " + ModVelmor::versione.testo() + " - prima versione "
+                         + ModVelmor::dataprimaversione.testo());
+    lblIstruzioni->setText(QStringLiteral("un clic per cominciare il lavoro, un tasto qualsiasi per uscire"));
+
+    if (QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QRect r = schermo->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+    suona();
+}
+
+void frmSplash::suona()
+{
+    servizi::musica().open(percorsi::fileDati(QStringLiteral("Internet.mid"), true));
+    servizi::musica().play();
+}
+
+void frmSplash::Form_Click()
+{
+    servizi::musica().pause();
+    finestre::mostra(QStringLiteral("dati"));
+}
+
+void frmSplash::Form_KeyPress()
+{
+    servizi::musica().close();
+    Unload();
+    finestre::scarica(QStringLiteral("prodotti"));
+}
+
+void frmSplash::schermataDiChiusura()
+{
+    lblMessaggio->setText(QStringLiteral("          elaborazione eseguita con"));
+    suona();
+    Show();
+    setFocus();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent*)
+{
+    Form_Click();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->text().isEmpty() && evento->key() != Qt::Key_Escape && evento->key() != Qt::Key_Return
+        && evento->key() != Qt::Key_Enter) {
+        // Shift, Ctrl and the like alone are not a key press of their own.
+        if (evento->key() == Qt::Key_Shift || evento->key() == Qt::Key_Control || evento->key() == Qt::Key_Alt
+            || evento->key() == Qt::Key_Meta)
+            return;
+    }
+    Form_KeyPress();
+}

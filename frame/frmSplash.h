@@ -1,0 +1,33 @@
+#pragma once
+// The start-up splash, and the closing screen after the exit routine.
+
+#include "frame/finestra.h"
+
+class QLabel;
+
+class frmSplash : public Finestra {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "frmSplash";
+    frmSplash();
+
+    QLabel* lblAzienda;
+    QLabel* lblMessaggio; // the second label: its text changes on the closing screen
+    QLabel* lblProdotto;
+    QLabel* lblDescrizione;
+    QLabel* lblVersione;
+    QLabel* lblIstruzioni;
+
+    void Form_Click();
+    void Form_KeyPress();
+    // Brings the splash back as the closing screen of the exit routine.
+    void schermataDiChiusura();
+
+protected:
+    void Form_Load() override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    void suona();
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Tip of the day: one tip per line of the tips file.
+
+#include "frame/finestra.h"
+
+#include <QStringList>
+
+class QLabel;
+class QPushButton;
+
+class frmTip : public Finestra {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "frmTip";
+    static constexpr char FILE_SUGGERIMENTI[] = "SuggerimentiVelmor.TXT";
+    frmTip();
+
+    QLabel* Label1;
+    QLabel* lblTipText;
+    QPushButton* cmdNextTip;
+    QPushButton* cmdOK;
+
+    // Reads the tips of a file; false when it cannot be read or holds none.
+    bool LoadTips(const QString& file);
+    void DisplayCurrentTip();
+    int CurrentTip = 0; // 0-based index into Tips
+    QStringList Tips;
+
+    void cmdNextTip_Click();
+    void cmdOK_Click();
+
+protected:
+    void Form_Load() override;
+    bool chiusuraNasconde() const override { return true; }
+};

@@ -1,0 +1,26 @@
+#pragma once
+// About the program.
+
+#include "frame/finestra.h"
+
+class QLabel;
+class QPushButton;
+
+class informa : public Finestra {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "informa";
+    informa();
+
+    QLabel* lblTitle;
+    QLabel* lblDescrizione;
+    QLabel* lblVersion;
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+
+    void cmdOK_Click();
+
+protected:
+    void Form_Load() override;
+    bool chiusuraNasconde() const override { return true; }
+};

@@ -1,0 +1,50 @@
+#include "frame/servizi.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/servizi_qt.h"
+
+namespace servizi {
+
+namespace {
+Messaggi* messaggiInstallati = nullptr;
+Dialoghi* dialoghiInstallati = nullptr;
+Shell* shellInstallata = nullptr;
+Musica* musicaInstallata = nullptr;
+} // namespace
+
+Messaggi& messaggi()
+{
+    static MessaggiQt qt;
+    return messaggiInstallati ? *messaggiInstallati : qt;
+}
+
+Dialoghi& dialoghi()
+{
+    static DialoghiQt qt;
+    return dialoghiInstallati ? *dialoghiInstallati : qt;
+}
+
+Shell& shell()
+{
+    static ShellQt qt;
+    return shellInstallata ? *shellInstallata : qt;
+}
+
+Musica& musica()
+{
+    static LettoreMidi qt;
+    return musicaInstallata ? *musicaInstallata : qt;
+}
+
+void installa(Messaggi* s) { messaggiInstallati = s; }
+void installa(Dialoghi* s) { dialoghiInstallati = s; }
+void installa(Shell* s) { shellInstallata = s; }
+void installa(Musica* s) { musicaInstallata = s; }
+
+} // namespace servizi
+
+int MsgBox(const QString& testo, int stile, const QString& titolo)
+{
+    const QString t = titolo.isEmpty() ? ModVelmor::nomeprogramma.testo() : titolo;
+    return servizi::messaggi().mostra(testo, stile, t.isEmpty() ? QStringLiteral("Velmor") : t);
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The platform services the windows use: message boxes, common dialogs, the
+// shell opener and the music player. The program runs with the Qt
+// implementations; tests install doubles that answer from a script.
+
+#include <QColor>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QPrinter;
+
+// Message box styles and answers, with the values of the windowing runtime.
+namespace vb {
+enum : int {
+    vbOKOnly = 0,
+    vbYesNo = 4,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbDefaultButton2 = 256,
+};
+enum : int { vbOK = 1, vbYes = 6, vbNo = 7 };
+} // namespace vb
+
+namespace servizi {
+
+using namespace vb;
+
+class Messaggi {
+public:
+    virtual ~Messaggi() = default;
+    // Shows `testo` with the buttons and icon of `stile`; returns the pressed button.
+    virtual int mostra(const QString& testo, int stile, const QString& titolo) = 0;
+};
+
+struct RichiestaFile {
+    enum class Tipo { Apri, Salva };
+    Tipo tipo = Tipo::Apri;
+    QString titolo;
+    QString nomeFile;      // proposed name or path
+    QString filtro;        // "description|pattern|description|pattern"
+    int indiceFiltro = 1;  // 1-based
+};
+
+class Dialoghi {
+public:
+    virtual ~Dialoghi() = default;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> file(const RichiestaFile& richiesta) = 0;
+    // The chosen colour, or nothing when the user cancels.
+    virtual std::optional<QColor> colore(const QColor& iniziale) = 0;
+    // Lets the user choose and set up a printer; false when cancelled.
+    virtual bool stampante(QPrinter& stampante) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Hands a web address, a mailto: link or a document path to the system's
+    // default handler; like the Windows shell, a result above 32 means success.
+    virtual std::int32_t apri(const QString& indirizzo) = 0;
+};
+
+class Musica {
+public:
+    virtual ~Musica() = default;
+    virtual void open(const QString& file) = 0;
+    virtual void play() = 0;
+    virtual void pause() = 0;
+    virtual void close() = 0;
+};
+
+// The services in use. Until something is installed, the Qt implementations serve.
+Messaggi& messaggi();
+Dialoghi& dialoghi();
+Shell& shell();
+Musica& musica();
+
+// Installs a service (not owned; nullptr goes back to the Qt implementation).
+void installa(Messaggi* s);
+void installa(Dialoghi* s);
+void installa(Shell* s);
+void installa(Musica* s);
+
+} // namespace servizi
+
+// The runtime's message box: the program name is the title when none is given.
+int MsgBox(const QString& testo, int stile = servizi::vbOKOnly, const QString& titolo = QString());

@@ -1,0 +1,63 @@
+#include "finestre_prova.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/finestre.h"
+
+QStringList& eventi()
+{
+    static QStringList e;
+    return e;
+}
+
+PrincipaleProva::PrincipaleProva(const QString& nome, int numero)
+    : FinestraPrincipale(nome, numero, "Prova " + nome, "guida" + nome), casella(new QLineEdit)
+{
+    piazza(casella, 840, 1560, 4695, 285);
+    piazza(passo, 2400, 5640, 3615, 450);
+    completaBarraMenu();
+}
+
+void PrincipaleProva::Form_Load()
+{
+    FinestraPrincipale::Form_Load();
+    eventi() << "load " + nome();
+}
+
+void PrincipaleProva::Form_Unload()
+{
+    eventi() << "unload " + nome();
+    FinestraPrincipale::Form_Unload();
+}
+
+void PrincipaleProva::comandoApri() { eventi() << "apri " + nome(); }
+void PrincipaleProva::comandoSalva() { eventi() << "salva " + nome(); }
+void PrincipaleProva::comandoElimina() { eventi() << "elimina " + nome(); }
+void PrincipaleProva::comandoStampa() { eventi() << "stampa " + nome(); }
+void PrincipaleProva::comandoControllo() { eventi() << "controllo " + nome(); }
+void PrincipaleProva::comandoCancella() { eventi() << "cancella " + nome(); }
+
+SecondariaProva::SecondariaProva(const QString& nome) : Finestra(nome), casella(new QLineEdit)
+{
+    piazza(casella, 120, 120, 2000, 285);
+}
+
+void SecondariaProva::Form_Load() { eventi() << "load " + nome(); }
+void SecondariaProva::Form_Unload() { eventi() << "unload " + nome(); }
+
+void registraFinestreProva()
+{
+    for (int k = 1; k <= 7; ++k) {
+        const QString nome = QString::fromUtf8(ModVelmor::finestrePrincipali[k]);
+        finestre::registra(nome, [nome, k] { return new PrincipaleProva(nome, k); });
+    }
+    for (const char* n : ModVelmor::ordineChiusura) {
+        const QString nome = QString::fromUtf8(n);
+        if (!finestre::esiste(nome))
+            finestre::registra(nome, [nome] { return new SecondariaProva(nome); });
+    }
+    for (int k = 1; k <= 7; ++k) {
+        const QString guida = "guida" + QString::fromUtf8(ModVelmor::finestrePrincipali[k]);
+        if (!finestre::esiste(guida))
+            finestre::registra(guida, [guida] { return new SecondariaProva(guida); });
+    }
+}

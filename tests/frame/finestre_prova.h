@@ -1,0 +1,42 @@
+#pragma once
+// Stand-in windows for the frame's tests, registered under the names of the
+// program's windows that the frame reaches by name.
+
+#include "frame/finestraprincipale.h"
+
+#include <QLineEdit>
+#include <QStringList>
+
+// What the stand-ins did, in order ("load dati", "unload sommario", "apri dati"...).
+QStringList& eventi();
+
+class PrincipaleProva : public FinestraPrincipale {
+public:
+    PrincipaleProva(const QString& nome, int numero);
+    QLineEdit* casella;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void comandoApri() override;
+    void comandoSalva() override;
+    void comandoElimina() override;
+    void comandoStampa() override;
+    void comandoControllo() override;
+    void comandoCancella() override;
+};
+
+class SecondariaProva : public Finestra {
+public:
+    explicit SecondariaProva(const QString& nome);
+    QLineEdit* casella;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool chiusuraNasconde() const override { return true; }
+};
+
+// Registers the stand-ins for every window of the exit order that the frame
+// does not build itself, and for the main windows.
+void registraFinestreProva();

@@ -1,0 +1,112 @@
+// The window registry's life cycle and the end of the program.
+#include "finestre_prova.h"
+#include "supporto/doppi.h"
+
+#include "frame/finestre.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+using namespace doppi;
+
+namespace {
+
+class Registro : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ripristina();
+        registraFinestreProva();
+        eventi().clear();
+        fini = 0;
+        finestre::allaFine([this] { ++fini; });
+    }
+    void TearDown() override { ripristina(); }
+    static void scorri()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    int fini = 0;
+};
+
+TEST_F(Registro, PrimoUsoCaricaUnaVolta)
+{
+    EXPECT_FALSE(finestre::caricata("sommario"));
+    Finestra* a = finestre::usa("sommario");
+    Finestra* b = finestre::usa("sommario");
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a, b);
+    EXPECT_TRUE(finestre::caricata("sommario"));
+    EXPECT_FALSE(a->isVisible()); // loading is not showing
+    EXPECT_EQ(eventi(), QStringList{"load sommario"});
+}
+
+TEST_F(Registro, NascondereConservaLoStato)
+{
+    auto* f = static_cast<SecondariaProva*>(finestre::usa("manuale"));
+    f->Show();
+    f->casella->setText("da conservare");
+    f->close(); // a secondary window hides on close
+    scorri();
+    EXPECT_TRUE(finestre::caricata("manuale"));
+    EXPECT_FALSE(f->isVisible());
+    finestre::mostra("manuale");
+    EXPECT_EQ(static_cast<SecondariaProva*>(finestre::trova("manuale"))->casella->text(), "da conservare");
+    EXPECT_EQ(eventi(), QStringList{"load manuale"});
+}
+
+TEST_F(Registro, ScaricareEPoiUsareRicaricaDaCapo)
+{
+    auto* f = static_cast<PrincipaleProva*>(finestre::usa("dati"));
+    f->casella->setText("vecchio");
+    QPointer<Finestra> vecchia = f;
+    finestre::scarica("dati");
+    EXPECT_FALSE(finestre::caricata("dati"));
+    scorri();
+    EXPECT_TRUE(vecchia.isNull());
+    auto* nuova = static_cast<PrincipaleProva*>(finestre::usa("dati"));
+    EXPECT_TRUE(nuova->casella->text().isEmpty());
+    EXPECT_EQ(eventi(), (QStringList{"load dati", "unload dati", "load dati"}));
+}
+
+TEST_F(Registro, ChiudereUnaFinestraPrincipaleLaScarica)
+{
+    finestre::mostra("sismica");
+    finestre::trova("sismica")->close();
+    EXPECT_FALSE(finestre::caricata("sismica"));
+    EXPECT_EQ(eventi(), (QStringList{"load sismica", "unload sismica"}));
+}
+
+TEST_F(Registro, FinestraNonCostruitaNonFaNulla)
+{
+    finestre::mostra("inesistente");
+    finestre::scarica("inesistente");
+    EXPECT_EQ(finestre::usa("inesistente"), nullptr);
+    EXPECT_EQ(finestre::quanteCaricate(), 0);
+}
+
+TEST_F(Registro, IlProgrammaFinisceQuandoNessunaFinestraECaricata)
+{
+    finestre::usa("dati");
+    finestre::usa("sommario");
+    finestre::scarica("dati");
+    scorri();
+    EXPECT_EQ(fini, 0);
+    finestre::scarica("sommario");
+    EXPECT_EQ(fini, 0); // checked when control is back in the event loop
+    scorri();
+    EXPECT_EQ(fini, 1);
+}
+
+TEST_F(Registro, UnaFinestraCaricataSubitoDopoLUltimaScaricataTieneVivoIlProgramma)
+{
+    finestre::usa("dati");
+    finestre::scarica("dati");
+    finestre::usa("frontespizio");
+    scorri();
+    EXPECT_EQ(fini, 0);
+}
+
+} // namespace

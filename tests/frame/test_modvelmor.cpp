@@ -1,0 +1,186 @@
+// The shared module: identity and titles, decimal alignment, the link
+// opener, the exit routine and the splash around it.
+#include "finestre_prova.h"
+#include "supporto/doppi.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/finestre.h"
+#include "frame/frmSplash.h"
+#include "frame/servizi.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vb;
+
+using namespace doppi;
+
+namespace {
+
+class Modulo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ripristina();
+        registraFinestreProva();
+        eventi().clear();
+        fini = 0;
+        finestre::allaFine([this] { ++fini; });
+    }
+    void TearDown() override { ripristina(); }
+    static void scorri()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    int fini = 0;
+};
+
+TEST_F(Modulo, IdentitaETitoli)
+{
+    EXPECT_EQ(ModVelmor::nomeprogramma.testo(), "Velmor");
+    EXPECT_EQ(ModVelmor::descrizioneprogramma.testo(), "programma per il calcolo di reti fognanti");
+    EXPECT_EQ(ModVelmor::versione.testo(), "4.11.01");
+    EXPECT_EQ(ModVelmor::dataprimaversione.testo(), "25/03/1999");
+    EXPECT_EQ(ModVelmor::codicedata.testo(), "020520");
+    EXPECT_EQ(ModVelmor::titolocontrollo.testo(), "Velmor: controllo dati immessi nella finestra attiva");
+    EXPECT_EQ(ModVelmor::titoloaiuto, "Velmor: aiuto in linea");
+    EXPECT_EQ(ModVelmor::titoloelimina.testo(), "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+}
+
+TEST_F(Modulo, TipiDiSuperficie)
+{
+    ModVelmor::impostaTipiSuperficie();
+    EXPECT_EQ(ModVelmor::tipisuperficie[1], "tetti metallici, terre impermeabili");
+    EXPECT_EQ(ModVelmor::tipisuperficie[4], "lastricato d'asfalto");
+    EXPECT_EQ(ModVelmor::tipisuperficie[10], "parchi e giardini");
+    EXPECT_DOUBLE_EQ(ModVelmor::coefficientisuperficie[1], 0.95);
+    EXPECT_DOUBLE_EQ(ModVelmor::coefficientisuperficie[7], 0.43);
+    EXPECT_DOUBLE_EQ(ModVelmor::coefficientisuperficie[10], 0.07);
+    for (int i = 2; i <= 10; ++i)
+        EXPECT_FALSE(ModVelmor::tipisuperficie[i].isEmpty());
+}
+
+TEST_F(Modulo, CifreIntere)
+{
+    struct Caso {
+        const char* testo;
+        int cifre;
+        const char* testoDopo;
+    };
+    const Caso casi[] = {
+        {"123.45", 3, "123.45"},  {"123,45", 3, "123,45"}, {"7", 1, "7"},         {" 12.5", 3, " 12.5"},
+        {"-12.5", 2, "12.5"},     {"-1234", 4, "1234"},    {"-0.25", 1, "0.25"},  {".5", 0, ".5"},
+        {",75", 0, ",75"},        {"abc", 3, "abc"},       {"1.234,5", 1, "1.234,5"}, {"  -3.5", 1, "3.5"},
+    };
+    for (const Caso& c : casi) {
+        ModVelmor::numerotesto = QString::fromUtf8(c.testo);
+        ModVelmor::cifre = -1;
+        ModVelmor::cifreintere();
+        EXPECT_EQ(ModVelmor::cifre, c.cifre) << c.testo;
+        EXPECT_EQ(ModVelmor::numerotesto, QString::fromUtf8(c.testoDopo)) << c.testo;
+    }
+}
+
+TEST_F(Modulo, CifreIntereConTestoVuotoNonCambiaIlRisultato)
+{
+    ModVelmor::cifre = 9;
+    ModVelmor::numerotesto.clear();
+    ModVelmor::cifreintere();
+    EXPECT_EQ(ModVelmor::cifre, 9);
+}
+
+TEST_F(Modulo, ApriIndirizzoPassaAllaShellERestituisceIlSuoEsito)
+{
+    EXPECT_EQ(ModVelmor::apriindirizzo("mailto:assistenza@zentoria.example"), 42);
+    shell().risultato = 2;
+    EXPECT_EQ(ModVelmor::apriindirizzo("https://zentoria.example/leggi"), 2);
+    EXPECT_EQ(shell().aperti, (QStringList{"mailto:assistenza@zentoria.example", "https://zentoria.example/leggi"}));
+}
+
+TEST_F(Modulo, UscitaRispostaNoNonCambiaNulla)
+{
+    finestre::mostra("dati");
+    finestre::usa("frontespizio");
+    eventi().clear();
+    messaggi().risposte = {vbNo};
+    ModVelmor::esciprogramma();
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_EQ(messaggi().visti[0].testo, "Vuoi uscire da Velmor?");
+    EXPECT_EQ(messaggi().visti[0].stile, vbYesNo + vbQuestion + vbDefaultButton2);
+    EXPECT_EQ(messaggi().visti[0].titolo, "Attenzione: i dati non archiviati andranno persi !");
+    EXPECT_TRUE(eventi().isEmpty());
+    EXPECT_TRUE(finestre::caricata("dati"));
+    EXPECT_TRUE(finestre::caricata("frontespizio"));
+}
+
+TEST_F(Modulo, UscitaSenzaRispostaEsplicitaTieneIlNoPredefinito)
+{
+    finestre::usa("dati");
+    eventi().clear();
+    ModVelmor::esciprogramma(); // the double presses the default button
+    EXPECT_TRUE(finestre::caricata("dati"));
+}
+
+TEST_F(Modulo, UscitaSiScaricaNellOrdineEMostraLaSchermataDiChiusura)
+{
+    // Load every window of the exit order, in the opposite order.
+    for (auto it = ModVelmor::ordineChiusura.rbegin(); it != ModVelmor::ordineChiusura.rend(); ++it)
+        finestre::usa(QString::fromUtf8(*it));
+    eventi().clear();
+    messaggi().risposte = {vbYes};
+    ModVelmor::esciprogramma();
+
+    QStringList attesi;
+    for (const char* nome : ModVelmor::ordineChiusura)
+        if (QString::fromUtf8(nome) != "frmTip" && QString::fromUtf8(nome) != "supportoclienti"
+            && QString::fromUtf8(nome) != "informa")
+            attesi << "unload " + QString::fromUtf8(nome);
+    EXPECT_EQ(eventi(), attesi);
+    EXPECT_EQ(finestre::nomiCaricate(), QStringList{"frmSplash"});
+
+    auto& splash = finestre::forma<frmSplash>();
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_EQ(splash.lblMessaggio->text(), "          elaborazione eseguita con");
+    EXPECT_EQ(musica().comandi.mid(musica().comandi.size() - 2), (QStringList{"open Internet.mid", "play"}));
+    scorri();
+    EXPECT_EQ(fini, 0);
+
+    // A key press on the closing screen ends the program.
+    QTest::keyClick(&splash, Qt::Key_A);
+    scorri();
+    EXPECT_EQ(musica().comandi.last(), "close");
+    EXPECT_EQ(finestre::quanteCaricate(), 0);
+    EXPECT_EQ(fini, 1);
+}
+
+TEST_F(Modulo, SplashUnClicMostraDatiELasciaLoSplashCaricato)
+{
+    finestre::mostra("frmSplash");
+    auto& splash = finestre::forma<frmSplash>();
+    EXPECT_EQ(splash.lblProdotto->text(), "Velmor");
+    EXPECT_EQ(musica().comandi, (QStringList{"open Internet.mid", "play"}));
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    EXPECT_EQ(musica().comandi.last(), "pause");
+    EXPECT_TRUE(finestre::caricata("dati"));
+    EXPECT_TRUE(finestre::trova("dati")->isVisible());
+    EXPECT_TRUE(finestre::caricata("frmSplash"));
+}
+
+TEST_F(Modulo, SplashUnTastoLoScaricaConIlListinoMaNonChiudeSeCeAltro)
+{
+    finestre::mostra("frmSplash");
+    finestre::usa("prodotti");
+    finestre::usa("dati");
+    QTest::keyClick(&finestre::forma<frmSplash>(), Qt::Key_Space);
+    scorri();
+    EXPECT_FALSE(finestre::caricata("frmSplash"));
+    EXPECT_FALSE(finestre::caricata("prodotti"));
+    EXPECT_TRUE(finestre::caricata("dati"));
+    EXPECT_EQ(fini, 0);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "supporto/doppi.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/finestre.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+int MessaggiFinti::mostra(const QString& testo, int stile, const QString& titolo)
+{
+    visti.push_back({testo, stile, titolo});
+    if (!risposte.empty()) {
+        const int r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+    const bool siNo = (stile & 7) == servizi::vbYesNo;
+    if (!siNo)
+        return servizi::vbOK;
+    return (stile & servizi::vbDefaultButton2) ? servizi::vbNo : servizi::vbYes;
+}
+
+std::optional<QString> DialoghiFinti::file(const servizi::RichiestaFile& richiesta)
+{
+    richiesteFile.push_back(richiesta);
+    if (file_.empty())
+        return std::nullopt;
+    const bool annullato = !file_.front().has_value();
+    const QString scelto = annullato ? QString() : *file_.front();
+    file_.pop_front();
+    if (annullato)
+        return std::nullopt;
+    return scelto;
+}
+
+std::optional<QColor> DialoghiFinti::colore(const QColor& iniziale)
+{
+    coloriIniziali.push_back(iniziale);
+    if (colori.empty())
+        return std::nullopt;
+    auto r = colori.front();
+    colori.pop_front();
+    return r;
+}
+
+bool DialoghiFinti::stampante(QPrinter&)
+{
+    ++richiesteStampante;
+    if (stampanti.empty())
+        return true;
+    const bool r = stampanti.front();
+    stampanti.pop_front();
+    return r;
+}
+
+std::int32_t ShellFinta::apri(const QString& indirizzo)
+{
+    aperti << indirizzo;
+    return risultato;
+}
+
+void MusicaFinta::open(const QString& file) { comandi << "open " + QFileInfo(file).fileName(); }
+void MusicaFinta::play() { comandi << "play"; }
+void MusicaFinta::pause() { comandi << "pause"; }
+void MusicaFinta::close() { comandi << "close"; }
+
+namespace doppi {
+
+MessaggiFinti& messaggi()
+{
+    static MessaggiFinti m;
+    return m;
+}
+
+DialoghiFinti& dialoghi()
+{
+    static DialoghiFinti d;
+    return d;
+}
+
+ShellFinta& shell()
+{
+    static ShellFinta s;
+    return s;
+}
+
+MusicaFinta& musica()
+{
+    static MusicaFinta m;
+    return m;
+}
+
+} // namespace doppi
+
+void ripristina()
+{
+    // Unload what the previous test left, without ending the test run.
+    finestre::allaFine({});
+    for (int giri = 0; finestre::quanteCaricate() > 0 && giri < 100; ++giri)
+        for (const QString& nome : finestre::nomiCaricate())
+            finestre::scarica(nome);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+
+    doppi::messaggi() = MessaggiFinti();
+    doppi::dialoghi() = DialoghiFinti();
+    doppi::shell() = ShellFinta();
+    doppi::musica() = MusicaFinta();
+
+    using namespace ModVelmor;
+    inizializza();
+    for (auto* tabella : {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza,
+                          &portatacollettori, &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie,
+                          &riempimento, &portatapioggia, &portatanera, &portatatotale, &diametro, &velocita})
+        tabella->fill(Valore());
+    for (auto* tabella : {&riferimento, &pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr,
+                          &press, &bmin, &bmax})
+        tabella->fill(Valore());
+    for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
+        for (auto& lato : *sigma)
+            lato.fill(Valore());
+    materiale.fill(QString());
+    numerotratti = 0;
+    primotratto = 1;
+    sistema.clear();
+    numerotubi = Valore();
+    tubocorrente = 1;
+    erroredati = Valore();
+    nomefile.clear();
+    coloresfondo = 0;
+    righestampate = 0;
+    numerotesto.clear();
+    cifre = 0;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Test doubles of the platform services: they answer from a script and
+// record what the program asked.
+
+#include "frame/servizi.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <vector>
+
+struct MessaggioVisto {
+    QString testo;
+    int stile;
+    QString titolo;
+};
+
+class MessaggiFinti : public servizi::Messaggi {
+public:
+    // Answers given in order; with none left, the box's default button.
+    std::deque<int> risposte;
+    std::vector<MessaggioVisto> visti;
+    int mostra(const QString& testo, int stile, const QString& titolo) override;
+};
+
+class DialoghiFinti : public servizi::Dialoghi {
+public:
+    std::deque<std::optional<QString>> file_;   // nullopt = cancel; with none left, cancel
+    std::deque<std::optional<QColor>> colori;   // nullopt = cancel
+    std::deque<bool> stampanti;
+    std::vector<servizi::RichiestaFile> richiesteFile;
+    std::vector<QColor> coloriIniziali;
+    int richiesteStampante = 0;
+    std::optional<QString> file(const servizi::RichiestaFile& richiesta) override;
+    std::optional<QColor> colore(const QColor& iniziale) override;
+    bool stampante(QPrinter& stampante) override;
+};
+
+class ShellFinta : public servizi::Shell {
+public:
+    std::int32_t risultato = 42;
+    QStringList aperti;
+    std::int32_t apri(const QString& indirizzo) override;
+};
+
+class MusicaFinta : public servizi::Musica {
+public:
+    QStringList comandi; // "open <file>", "play", "pause", "close"
+    void open(const QString& file) override;
+    void play() override;
+    void pause() override;
+    void close() override;
+};
+
+namespace doppi {
+
+// The doubles installed for the whole test run.
+MessaggiFinti& messaggi();
+DialoghiFinti& dialoghi();
+ShellFinta& shell();
+MusicaFinta& musica();
+
+} // namespace doppi
+
+// Clears the doubles' scripts and records, unloads every window, and puts the
+// shared program data back as at start.
+void ripristina();
