@@ -7,7 +7,9 @@
 // uniform and (D) a triangular thrust on the sides, (E) a constant radial
 // reaction over a 60-degree sector of the bottom; M and N are taken in the
 // upper vertical, horizontal mid-height and lower vertical sections and
-// summed. The ring formulas are in anello.cpp.
+// summed. The ring formulas are in anello.cpp, worked out there from the
+// elastic theory of the ring for these five cases (the printed table's own
+// coefficients were not at hand to copy; the tests check ours independently).
 //
 // Units: the window's fields are in kg/m3, kg/cm2, cm, mm, t, degrees; the ring
 // works in kg and cm per cm of pipe; the stresses are given on a metre of wall.
@@ -20,10 +22,11 @@
 //   the fill at 45 degrees (each side grows by 2 x altez), as the Italian
 //   bridge rules let local wheel loads spread through the pavement and slab
 //   (NTC 2008, 5.1.3.3.5): pRuota = 1000 press / ((bmin + 2 altez)(bmax + 2 altez));
-// - both multiplied by the seismic vertical increment m = incr: the D.M.
-//   16/01/1996 (point B.4, static analysis) has vertical seismic actions grow
-//   by the factor m, 2 here; 1 leaves the loads as they are. The own weight is
-//   not increased: the increment is applied to the loads spread on the top;
+// - both multiplied by the seismic vertical increment m = incr, taken from
+//   the D.M. 16/01/1996 (seismic zones), point B.4 (static analysis): m = 2
+//   by default, 1 where the zone is not seismic, which leaves the loads as
+//   they are. The own weight is not increased: the increment acts on the
+//   loads spread on the top;
 // - side thrust: Rankine's active coefficient ka = tan^2(45 - attr/2) times
 //   the vertical earth pressure: uniform q = ka pesot/1e6 altez from the
 //   crown's depth, plus a triangle growing to z = ka pesot/1e6 2r at the
