@@ -2,6 +2,9 @@
 
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
+#include "supporto/doppi.h"
+
+#include <QCoreApplication>
 
 QStringList& eventi()
 {
@@ -60,4 +63,24 @@ void registraFinestreProva()
         if (!finestre::esiste(guida))
             finestre::registra(guida, [guida] { return new SecondariaProva(guida); });
     }
+}
+
+void ConFinestreDiProva::SetUp()
+{
+    ripristina();
+    registraFinestreProva();
+    eventi().clear();
+    fini = 0;
+    finestre::allaFine([this] { ++fini; });
+}
+
+void ConFinestreDiProva::TearDown()
+{
+    ripristina();
+}
+
+void ConFinestreDiProva::scorri()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }

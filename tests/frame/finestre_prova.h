@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QStringList>
+#include <gtest/gtest.h>
 
 // What the stand-ins did, in order ("load dati", "unload sommario", "apri dati"...).
 QStringList& eventi();
@@ -40,3 +41,14 @@ protected:
 // Registers the stand-ins for every window of the exit order that the frame
 // does not build itself, and for the main windows.
 void registraFinestreProva();
+
+// Tests with the stand-ins registered, a clean start, and the end of the
+// program counted instead of carried out.
+class ConFinestreDiProva : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Lets deferred deletions and the end-of-program check run.
+    static void scorri();
+    int fini = 0;
+};

@@ -19,15 +19,8 @@ using namespace doppi;
 
 namespace {
 
-class Principale : public ::testing::Test {
+class Principale : public ConFinestreDiProva {
 protected:
-    void SetUp() override
-    {
-        ripristina();
-        registraFinestreProva();
-        eventi().clear();
-    }
-    void TearDown() override { ripristina(); }
     PrincipaleProva& frontespizio() { return *static_cast<PrincipaleProva*>(finestre::usa("frontespizio")); }
 };
 

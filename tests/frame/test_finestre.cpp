@@ -12,24 +12,7 @@ using namespace doppi;
 
 namespace {
 
-class Registro : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ripristina();
-        registraFinestreProva();
-        eventi().clear();
-        fini = 0;
-        finestre::allaFine([this] { ++fini; });
-    }
-    void TearDown() override { ripristina(); }
-    static void scorri()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    int fini = 0;
-};
+using Registro = ConFinestreDiProva;
 
 TEST_F(Registro, PrimoUsoCaricaUnaVolta)
 {

@@ -20,24 +20,7 @@ using namespace doppi;
 
 namespace {
 
-class Modulo : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ripristina();
-        registraFinestreProva();
-        eventi().clear();
-        fini = 0;
-        finestre::allaFine([this] { ++fini; });
-    }
-    void TearDown() override { ripristina(); }
-    static void scorri()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    int fini = 0;
-};
+using Modulo = ConFinestreDiProva;
 
 TEST_F(Modulo, IdentitaETitoli)
 {
