@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
 using namespace servizi;
 
@@ -100,10 +101,19 @@ void FinestraPrincipale::completaBarraMenu()
     aggiungiVoce(aiuto, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Velmor"),
                  [this] { informazioni_Click(); });
 
-    // The blanks push the item to the right end of the menu bar.
-    QAction* propria = barra->addAction(QString(123, QChar(' ')) + QStringLiteral("Fi&nestra n.%1 di 7").arg(numeroFinestra));
+    // The item's caption begins with blanks that push it to the right end of
+    // the menu bar; here the bar's right corner holds it, showing the caption
+    // without the blanks, so that it never overflows a narrow window.
+    auto* propria = new QAction(QString(123, QChar(' ')) + QStringLiteral("Fi&nestra n.%1 di 7").arg(numeroFinestra), this);
     propria->setObjectName(QStringLiteral("finestra"));
     connect(propria, &QAction::triggered, this, [this] { finestra_Click(); });
+    auto* angolo = new QToolButton(barra);
+    angolo->setObjectName(QStringLiteral("finestraAngolo"));
+    angolo->setAutoRaise(true);
+    angolo->setText(propria->text().trimmed());
+    angolo->setToolTip(QStringLiteral("la guida di questa finestra"));
+    connect(angolo, &QToolButton::clicked, propria, &QAction::trigger);
+    barra->setCornerWidget(angolo, Qt::TopRightCorner);
 }
 
 void FinestraPrincipale::Form_Load()

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace vb;
@@ -37,12 +38,15 @@ TEST_F(Principale, BarraDeiMenu)
 {
     auto& f = frontespizio();
     const QList<QAction*> voci = f.barraMenu()->actions();
-    ASSERT_EQ(voci.size(), 5);
+    ASSERT_EQ(voci.size(), 4);
     EXPECT_EQ(voci[0]->text(), "&File");
     EXPECT_EQ(voci[1]->text(), "&Modifica");
     EXPECT_EQ(voci[2]->text(), "&Visualizza");
     EXPECT_EQ(voci[3]->text(), "&?");
-    EXPECT_EQ(voci[4]->text(), QString(123, ' ') + "Fi&nestra n.7 di 7");
+    EXPECT_EQ(f.voce("finestra")->text(), QString(123, ' ') + "Fi&nestra n.7 di 7");
+    auto* angolo = qobject_cast<QToolButton*>(f.barraMenu()->cornerWidget(Qt::TopRightCorner));
+    ASSERT_NE(angolo, nullptr); // shown at the right end of the bar
+    EXPECT_EQ(angolo->text(), "Fi&nestra n.7 di 7");
 
     QStringList visualizza;
     for (QAction* a : voci[2]->menu()->actions())
@@ -121,7 +125,7 @@ TEST_F(Principale, LaVoceDellaFinestraStessaChiedeSeSiVuoleLaGuida)
 
 TEST_F(Principale, LaVoceAllaDestraMostraLaGuidaSenzaChiedere)
 {
-    frontespizio().voce("finestra")->trigger();
+    qobject_cast<QToolButton*>(frontespizio().barraMenu()->cornerWidget(Qt::TopRightCorner))->click();
     EXPECT_TRUE(messaggi().visti.empty());
     EXPECT_TRUE(finestre::trova("guidafrontespizio")->isVisible());
 }

@@ -1,0 +1,458 @@
+#include "network/dati.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/colori.h"
+#include "frame/controlli.h"
+#include "frame/finestre.h"
+#include "frame/formati.h"
+#include "frame/servizi.h"
+#include "network/classipendenza.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+VELMOR_FINESTRA(dati);
+
+using namespace vb;
+using tratti::Campo;
+
+namespace {
+
+// The grid's columns, left to right, in twips.
+struct Colonna {
+    const char* titolo;
+    const char* unita;
+    int larghezza;
+};
+enum Col {
+    cNumero, cLungh, cDisl, cPortc, cTiposup, cPend, cAbit, cDotaz, cSuperf, cPiog, cRiemp,
+    cPortpiog, cPortnera, cPorttot, cDiam, cVel, cColonne
+};
+constexpr Colonna colonne[cColonne] = {
+    {"tratto", "n.", 420},       {"lungh.", "m", 570},        {"disl.", "m", 510},
+    {"port. c", "l/s", 540},     {"superficie", "tipo", 1080}, {"pendenza", "bacino", 1020},
+    {"abitanti", "n.", 600},     {"dotaz.", "l/ab/g", 540},   {"sup.", "ha", 510},
+    {"pioggia", "mm/h", 540},    {"sez.", "%", 420},           {"port. p", "l/s", 600},
+    {"port. n", "l/s", 570},     {"port. t", "l/s", 600},     {"diam.", "cm", 450},
+    {"vel.", "m/s", 420},
+};
+constexpr int sinistra = 60;
+constexpr int cimaIntestazione = 1000;
+constexpr int cimaRighe = 1440;
+constexpr int passoRighe = 375;
+constexpr int altezzaRiga = 300;
+
+int leftDi(int colonna)
+{
+    int x = sinistra;
+    for (int c = 0; c < colonna; ++c)
+        x += colonne[c].larghezza;
+    return x;
+}
+
+const char* const nomiRete[4] = {"", "bianche", "nere", "misto"};
+
+QString numeroRisultato(const Valore& v, int decimali)
+{
+    if (v.vuoto())
+        return {};
+    return QString::number(v.numero(), 'f', decimali);
+}
+
+} // namespace
+
+dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Dati"), QStringLiteral("guidadati"))
+{
+    setCaption(QStringLiteral("Velmor: dati per il progetto di condotte fognarie"));
+
+    aggiungiVoce(menuFile(), QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
+    completaBarraMenu();
+
+    auto* cornice = new QGroupBox(QStringLiteral("Tipo di rete (acque)"));
+    piazza(cornice, sinistra, 420, 3840, 570);
+    for (int i = 1; i <= 3; ++i) {
+        tiporete[i] = new QRadioButton(QString::fromUtf8(nomiRete[i]));
+        tiporete[i]->setObjectName(QStringLiteral("tiporete%1").arg(i));
+        piazza(tiporete[i], 180 + (i - 1) * 1200, 255, 1140, 255, cornice);
+        connect(tiporete[i], &QRadioButton::toggled, this, [this, i](bool scelto) {
+            if (scelto && !mostrando)
+                tiporete_Click(i);
+        });
+    }
+
+    Labelinfo = controlli::etichetta(QString(), std::nullopt, controlli::Bordo::Nessuno, Qt::AlignLeft | Qt::AlignTop);
+    Labelinfo->setWordWrap(true);
+    piazza(Labelinfo, 4020, 450, 5445, 540);
+
+    for (int c = 0; c < cColonne; ++c) {
+        auto* titolo = controlli::etichetta(QString::fromUtf8(colonne[c].titolo) + "\n" + QString::fromUtf8(colonne[c].unita),
+                                            std::nullopt, controlli::Bordo::Nessuno, Qt::AlignCenter);
+        piazza(titolo, leftDi(c), cimaIntestazione, colonne[c].larghezza, 420);
+    }
+    for (int r = 1; r <= righe; ++r)
+        creaRiga(r, cimaRighe + (r - 1) * passoRighe);
+
+    VScroll1 = new QScrollBar(Qt::Vertical);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setMinimum(1);
+    VScroll1->setMaximum(491);
+    VScroll1->setPageStep(10);
+    VScroll1->setSingleStep(1);
+    VScroll1->setTracking(false);
+    VScroll1->setToolTip(QStringLiteral("scorrere i tratti della rete (da 1 a 500)"));
+    piazza(VScroll1, leftDi(cColonne), cimaRighe, 255, (righe - 1) * passoRighe + altezzaRiga);
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+
+    aiuto = controlli::pulsante(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"));
+    piazza(aiuto, 120, 5760, 1095, 375);
+    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+    guidainlinea = controlli::pulsante(QStringLiteral("&Guida in linea"), QStringLiteral("cliccare per visualizzare il Sommario della guida"));
+    piazza(guidainlinea, 1200, 5760, 1095, 375);
+    connect(guidainlinea, &QPushButton::clicked, this, [this] { guida_Click(); });
+    piazza(passo, 2400, 5640, 3615, 450);
+    Command5 = controlli::pulsante(QStringLiteral("&Frontespizio"), QStringLiteral("cliccare per visualizzare la finestra Frontespizio"));
+    piazza(Command5, 6120, 5760, 1095, 375);
+    connect(Command5, &QPushButton::clicked, this, [] { finestre::mostra(QStringLiteral("frontespizio")); });
+    Command6 = controlli::pulsante(QStringLiteral("&Verifica"), QStringLiteral("cliccare per visualizzare la finestra Verifica sismica"));
+    piazza(Command6, 7200, 5760, 1095, 375);
+    connect(Command6, &QPushButton::clicked, this, [] { finestre::mostra(QStringLiteral("sismica")); });
+    cmdesci = controlli::pulsante(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"));
+    piazza(cmdesci, 8280, 5760, 1095, 375);
+    connect(cmdesci, &QPushButton::clicked, this, [this] { esci_Click(); });
+}
+
+void dati::creaRiga(int r, int top)
+{
+    numero[r] = controlli::etichetta(QString(), std::nullopt, controlli::Bordo::Singolo, Qt::AlignCenter);
+    numero[r]->installEventFilter(this);
+    numero[r]->setToolTip(QStringLiteral("passare con il mouse per vedere superficie, pendenza e coefficienti del tratto"));
+    piazza(numero[r], leftDi(cNumero), top, colonne[cNumero].larghezza - 15, altezzaRiga);
+
+    struct Testo {
+        Riga<QLineEdit>* riga;
+        Campo campo;
+        int colonna;
+    };
+    const Testo testi[] = {
+        {&lungh, Campo::lunghezza, cLungh},       {&disl, Campo::dislivello, cDisl},
+        {&portc, Campo::portatacollettori, cPortc}, {&abit, Campo::abitanti, cAbit},
+        {&dotaz, Campo::dotazione, cDotaz},       {&superf, Campo::superficie, cSuperf},
+        {&piog, Campo::pioggia, cPiog},           {&riemp, Campo::riempimento, cRiemp},
+    };
+    for (const Testo& t : testi) {
+        QLineEdit* e = controlli::casella();
+        e->setAlignment(Qt::AlignRight);
+        (*t.riga)[r] = e;
+        piazza(e, leftDi(t.colonna), top, colonne[t.colonna].larghezza - 15, altezzaRiga);
+        connect(e, &QLineEdit::textChanged, this, [this, campo = t.campo, r] { campo_Change(campo, r); });
+    }
+
+    tiposup[r] = new QComboBox;
+    for (int i = 1; i <= 10; ++i)
+        tiposup[r]->addItem(QString());
+    tiposup[r]->view()->setMinimumWidth(260);
+    piazza(tiposup[r], leftDi(cTiposup), top, colonne[cTiposup].larghezza - 15, altezzaRiga);
+    connect(tiposup[r], &QComboBox::currentIndexChanged, this, [this, r] { campo_Change(Campo::tiposuperficie, r); });
+
+    pend[r] = new QComboBox;
+    for (int c = 0; c < rete::numeroclassipendenza; ++c)
+        pend[r]->addItem(rete::etichettapendenza(c));
+    pend[r]->view()->setMinimumWidth(110);
+    piazza(pend[r], leftDi(cPend), top, colonne[cPend].larghezza - 15, altezzaRiga);
+    connect(pend[r], &QComboBox::currentIndexChanged, this, [this, r] { campo_Change(Campo::pendenza, r); });
+
+    struct Risultato {
+        Riga<QLabel>* riga;
+        int colonna;
+    };
+    for (const Risultato& x : {Risultato{&portpiog, cPortpiog}, Risultato{&portnera, cPortnera},
+                               Risultato{&porttot, cPorttot}, Risultato{&diam, cDiam}, Risultato{&vel, cVel}}) {
+        QLabel* l = controlli::etichetta(QString(), colori::azzurro, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
+        (*x.riga)[r] = l;
+        piazza(l, leftDi(x.colonna), top, colonne[x.colonna].larghezza - 15, altezzaRiga);
+    }
+}
+
+void dati::Form_Load()
+{
+    FinestraPrincipale::Form_Load();
+    ModVelmor::impostaTipiSuperficie();
+    for (int r = 1; r <= righe; ++r) {
+        const bool prima = mostrando;
+        mostrando = true;
+        for (int i = 1; i <= 10; ++i)
+            tiposup[r]->setItemText(i - 1, ModVelmor::tipisuperficie[i]);
+        tiposup[r]->setCurrentIndex(-1);
+        pend[r]->setCurrentIndex(-1);
+        mostrando = prima;
+    }
+    if (ModVelmor::sistema.isEmpty())
+        ModVelmor::sistema = QStringLiteral("misto");
+    if (VScroll1->value() != ModVelmor::primotratto)
+        VScroll1->setValue(std::clamp(ModVelmor::primotratto, 1, 491)); // runs VScroll1_Change
+    else
+        VScroll1_Change();
+}
+
+QLineEdit* dati::casella(Campo campo, int r) const
+{
+    switch (campo) {
+    case Campo::lunghezza: return lungh[r];
+    case Campo::dislivello: return disl[r];
+    case Campo::portatacollettori: return portc[r];
+    case Campo::abitanti: return abit[r];
+    case Campo::dotazione: return dotaz[r];
+    case Campo::superficie: return superf[r];
+    case Campo::pioggia: return piog[r];
+    case Campo::riempimento: return riemp[r];
+    default: return nullptr;
+    }
+}
+
+void dati::VScroll1_Change()
+{
+    mostrando = true;
+    for (int i = 1; i <= 3; ++i)
+        tiporete[i]->setChecked(ModVelmor::sistema == nomiRete[i]);
+    mostrando = false;
+    abilitaCampi();
+    ModVelmor::primotratto = VScroll1->value();
+    for (int r = 1; r <= righe; ++r) {
+        tratti::completatratto(ModVelmor::primotratto + r - 1);
+        mostraRiga(r);
+        dimensionaRiga(r);
+    }
+    suggerimento();
+}
+
+void dati::mostraRiga(int r)
+{
+    using namespace ModVelmor;
+    const int t = primotratto + r - 1;
+    const bool prima = mostrando;
+    mostrando = true;
+    numero[r]->setText(QString::number(t));
+    const auto metti = [](QLineEdit* e, const Valore& v) {
+        if (e->text() != v.testo())
+            e->setText(v.testo());
+    };
+    metti(lungh[r], lunghezza[t]);
+    metti(disl[r], dislivello[t]);
+    metti(portc[r], portatacollettori[t]);
+    metti(abit[r], abitanti[t]);
+    metti(dotaz[r], dotazione[t]);
+    metti(superf[r], superficie[t]);
+    metti(piog[r], pioggia[t]);
+    metti(riemp[r], riempimento[t]);
+    const int tipo = numerosuperficie[t].vuoto() ? 0 : int(numerosuperficie[t].numero());
+    tiposup[r]->setCurrentIndex(tipo >= 1 && tipo <= 10 ? tipo - 1 : -1);
+    const int classe = pendenza[t].vuoto() ? -1 : rete::classedacoefficiente(coefpendenza[t].numero());
+    pend[r]->setCurrentIndex(classe);
+    mostrando = prima;
+}
+
+void dati::dimensionaRiga(int r)
+{
+    using namespace ModVelmor;
+    const int t = primotratto + r - 1;
+    const tratti::Esito esito = tratti::dimensiona(t);
+    portpiog[r]->setText(numeroRisultato(portatapioggia[t], 2));
+    portnera[r]->setText(numeroRisultato(portatanera[t], 2));
+    porttot[r]->setText(numeroRisultato(portatatotale[t], 2));
+    diam[r]->setText(esito == tratti::Esito::oltrelimite ? QStringLiteral("oltre") : numeroRisultato(diametro[t], 0));
+    vel[r]->setText(numeroRisultato(velocita[t], 2));
+    if (esito == tratti::Esito::noninterpretabile)
+        MsgBox(QStringLiteral("Attenzione: i dati immessi non sono interpretabili, usa valori significativi ed il punto per i decimali."),
+               vbOKOnly, titoloaiuto);
+}
+
+void dati::campo_Change(Campo campo, int r)
+{
+    using namespace ModVelmor;
+    if (mostrando)
+        return;
+    const int t = primotratto + r - 1;
+    switch (campo) {
+    case Campo::tiposuperficie: {
+        const int i = tiposup[r]->currentIndex() + 1;
+        tiposuperficie[t] = i >= 1 ? Valore(tipisuperficie[i]) : Valore();
+        coefsuperficie[t] = i >= 1 ? Valore(testoNumero(coefficientisuperficie[i])) : Valore();
+        numerosuperficie[t] = i >= 1 ? Valore(i) : Valore();
+        break;
+    }
+    case Campo::pendenza: {
+        const int c = pend[r]->currentIndex();
+        pendenza[t] = c >= 0 ? Valore(rete::limitependenza(c)) : Valore();
+        coefpendenza[t] = c >= 0 ? Valore(rete::coefficientependenza(c)) : Valore();
+        break;
+    }
+    default: {
+        const QString testo = casella(campo, r)->text();
+        Tratti* tabella = nullptr;
+        switch (campo) {
+        case Campo::lunghezza: tabella = &lunghezza; break;
+        case Campo::dislivello: tabella = &dislivello; break;
+        case Campo::portatacollettori: tabella = &portatacollettori; break;
+        case Campo::abitanti: tabella = &abitanti; break;
+        case Campo::dotazione: tabella = &dotazione; break;
+        case Campo::superficie: tabella = &superficie; break;
+        case Campo::pioggia: tabella = &pioggia; break;
+        default: tabella = &riempimento; break;
+        }
+        (*tabella)[t] = Valore(testo);
+        break;
+    }
+    }
+    if (tratti::completatratto(t, campo))
+        mostraRiga(r);
+    tratti::contatratti();
+    suggerimento();
+    dimensionaRiga(r);
+}
+
+void dati::tiporete_Click(int indice)
+{
+    if (indice < 1 || indice > 3)
+        return;
+    ModVelmor::sistema = QString::fromUtf8(nomiRete[indice]);
+    VScroll1_Change();
+}
+
+void dati::abilitaCampi()
+{
+    const bool pioggiaUsata = ModVelmor::sistema != "nere";
+    const bool residentiUsati = ModVelmor::sistema != "bianche";
+    for (int r = 1; r <= righe; ++r) {
+        tiposup[r]->setEnabled(pioggiaUsata);
+        pend[r]->setEnabled(pioggiaUsata);
+        superf[r]->setEnabled(pioggiaUsata);
+        piog[r]->setEnabled(pioggiaUsata);
+        abit[r]->setEnabled(residentiUsati);
+        dotaz[r]->setEnabled(residentiUsati);
+    }
+}
+
+void dati::suggerimento()
+{
+    using namespace ModVelmor;
+    if (numerotratti == 0) {
+        passo->setText(QStringLiteral("Scegliere il tipo di rete e digitare la lunghezza del tratto n.1 (TAB per avanzare)"));
+        return;
+    }
+    for (int t = 1; t <= numerotratti; ++t) {
+        const QString manca = tratti::primodatomancante(t, sistema);
+        if (!manca.isEmpty()) {
+            passo->setText("Tratto n." + QString::number(t) + ": " + manca.mid(2));
+            return;
+        }
+    }
+    passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o controllare i dati (ABC)"));
+}
+
+void dati::controlla_click()
+{
+    using namespace ModVelmor;
+    if (numerotratti == 0) {
+        MsgBox(QStringLiteral("Non esistono dati riconosciuti:\r"
+                              "- per procedere è necessario digitare almeno la lunghezza del tratto n.1;\r"
+                              "- il controllo viene effettuato solo sui tratti per i quali esiste il dato della lunghezza."),
+               vbExclamation, titolocontrollo.testo());
+        return;
+    }
+    for (int t = 1; t <= numerotratti; ++t) {
+        const QString manca = tratti::primodatomancante(t, sistema);
+        if (!manca.isEmpty()) {
+            MsgBox("Tratto n." + Str(t) + ":\r" + manca, vbCritical, titolocontrollo.testo());
+            return;
+        }
+    }
+    if (erroredati.eNumero() && erroredati.numero() == 1) {
+        erroredati = Valore(0);
+        return;
+    }
+    MsgBox(QStringLiteral("I dati sono stati immessi correttamente."), vbInformation, titolocontrollo.testo());
+}
+
+void dati::cancella_click()
+{
+    using namespace ModVelmor;
+    if (MsgBox(QStringLiteral("Cancellare i dati di tutti i tratti della rete?"), vbYesNo + vbQuestion + vbDefaultButton2)
+        != vbYes)
+        return;
+    for (auto* tabella : {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza,
+                          &portatacollettori, &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie,
+                          &riempimento, &portatapioggia, &portatanera, &portatatotale, &diametro, &velocita})
+        tabella->fill(Valore());
+    numerotratti = 0;
+    if (VScroll1->value() != 1)
+        VScroll1->setValue(1);
+    else
+        VScroll1_Change();
+}
+
+void dati::aiuto_Click()
+{
+    MsgBox(QStringLiteral("- Scegliere il tipo di rete: acque bianche, acque nere o sistema misto;\r"
+                          "- digitare i dati di ogni tratto nei campi bianchi, passando da un campo all'altro con il tasto TAB;\r"
+                          "- usare il punto per i decimali;\r"
+                          "- la 'portata c' vuota vale 0 una volta scelto il tipo di superficie; la dotazione vuota prende "
+                          "quella del tratto precedente o 250 l/ab al giorno; la pioggia vuota prende quella del tratto precedente;\r"
+                          "- i risultati compaiono subito nelle colonne azzurre;\r"
+                          "- scorrere i tratti (fino a 500) con la barra a destra;\r"
+                          "- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
+           vbInformation, ModVelmor::titoloaiuto);
+}
+
+void dati::mostraInfo(int r)
+{
+    using namespace ModVelmor;
+    const int t = primotratto + r - 1;
+    if (r < 1) {
+        Labelinfo->clear();
+        Labelinfo->setAutoFillBackground(false);
+        return;
+    }
+    QString testo = "Tratto n." + QString::number(t) + " - superficie: ";
+    const int tipo = numerosuperficie[t].vuoto() ? 0 : int(numerosuperficie[t].numero());
+    if (tipo >= 1 && tipo <= 10)
+        testo += tipisuperficie[tipo] + " (coeff. " + QString::number(coefficientisuperficie[tipo], 'f', 2) + ")";
+    else
+        testo += QStringLiteral("non scelta");
+    const int classe = pendenza[t].vuoto() ? -1 : rete::classedacoefficiente(coefpendenza[t].numero());
+    testo += QStringLiteral(" - pendenza: ");
+    if (classe >= 0) {
+        testo += rete::etichettapendenza(classe).trimmed() + " (" + QString::number(rete::percentualemantenuta(classe))
+                 + "% del coeff. + " + QString::number(rete::aggiuntapendenza(classe), 'f', 2) + ")";
+        if (tipo >= 1 && tipo <= 10)
+            testo += " - coefficiente di deflusso: "
+                     + QString::number(rete::coefficientedeflusso(coefficientisuperficie[tipo], classe), 'f', 3);
+    } else {
+        testo += QStringLiteral("non scelta");
+    }
+    Labelinfo->setText(testo);
+    controlli::coloreSfondo(Labelinfo, colori::rgb(255, 255, 192));
+}
+
+bool dati::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() == QEvent::Enter || evento->type() == QEvent::Leave) {
+        for (int r = 1; r <= righe; ++r) {
+            if (oggetto != numero[r])
+                continue;
+            const bool dentro = evento->type() == QEvent::Enter;
+            if (dentro)
+                controlli::coloreSfondo(numero[r], colori::giallo);
+            else
+                numero[r]->setAutoFillBackground(false);
+            mostraInfo(dentro ? r : 0);
+        }
+    }
+    return FinestraPrincipale::eventFilter(oggetto, evento);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The network data window: a grid of ten segments over the 500 of the
+// network, sized as they are typed.
+
+#include "frame/finestraprincipale.h"
+#include "network/tratti.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+class dati : public FinestraPrincipale {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "dati";
+    static constexpr int righe = 10;
+    dati();
+
+    // The rows' controls, indexed 1 to 10 (0 unused).
+    template <class T>
+    using Riga = std::array<T*, righe + 1>;
+    Riga<QLabel> numero;
+    Riga<QLineEdit> lungh, disl, portc, abit, dotaz, superf, piog, riemp;
+    Riga<QComboBox> tiposup, pend;
+    Riga<QLabel> portpiog, portnera, porttot, diam, vel;
+
+    std::array<QRadioButton*, 4> tiporete{}; // 1 "bianche", 2 "nere", 3 "misto"
+    QScrollBar* VScroll1;
+    QLabel* Labelinfo;
+    QPushButton* aiuto;
+    QPushButton* guidainlinea;
+    QPushButton* Command5;
+    QPushButton* Command6;
+    QPushButton* cmdesci;
+
+    // Shows the ten segments from VScroll1's value and sizes them again.
+    void VScroll1_Change();
+    // The check of the network data.
+    void controlla_click();
+    void cancella_click();
+    void aiuto_Click();
+    void tiporete_Click(int indice);
+
+    // A change of a field in row r (1 to 10).
+    void campo_Change(tratti::Campo campo, int riga);
+
+protected:
+    void Form_Load() override;
+    void comandoControllo() override { controlla_click(); }
+    void comandoCancella() override { cancella_click(); }
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void creaRiga(int r, int top);
+    void mostraRiga(int r);
+    void dimensionaRiga(int r);
+    void suggerimento();
+    void mostraInfo(int r);
+    void abilitaCampi();
+    QLineEdit* casella(tratti::Campo campo, int r) const;
+
+    bool mostrando = false; // rows being filled from the table: their change handlers stay quiet
+};

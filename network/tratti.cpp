@@ -1,0 +1,164 @@
+#include "network/tratti.h"
+
+#include "frame/ModVelmor.h"
+#include "network/classipendenza.h"
+#include "network/dimensionamento.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+using namespace ModVelmor;
+
+namespace tratti {
+
+int contatratti()
+{
+    int n = 0;
+    for (int t = 1; t <= massimotratti; ++t)
+        if (lunghezza[t].numero() > 0)
+            ++n;
+    numerotratti = n;
+    return n;
+}
+
+namespace {
+
+bool porta(Valore& campo, const Valore& valore)
+{
+    if (campo == valore)
+        return false;
+    campo = valore;
+    return true;
+}
+
+} // namespace
+
+bool completatratto(int t, std::optional<Campo> inModifica)
+{
+    if (t < 1 || t > massimotratti)
+        return false;
+    const auto libero = [&](Campo c) { return inModifica != c; };
+    bool cambiato = false;
+    if (sistema == "bianche") {
+        cambiato |= porta(dotazione[t], Valore(0));
+        cambiato |= porta(abitanti[t], Valore(0));
+    } else if (sistema == "nere") {
+        cambiato |= porta(pioggia[t], Valore(0));
+        cambiato |= porta(superficie[t], Valore(0));
+    }
+    if (lunghezza[t].numero() <= 0)
+        return cambiato;
+    if (dotazione[t].vuoto() && libero(Campo::dotazione)) {
+        const bool precedente = t > 1 && !dotazione[t - 1].vuoto();
+        cambiato |= porta(dotazione[t], precedente ? dotazione[t - 1] : Valore(dotazionepredefinita));
+    }
+    if (pioggia[t].vuoto() && libero(Campo::pioggia) && t > 1 && !pioggia[t - 1].vuoto())
+        cambiato |= porta(pioggia[t], pioggia[t - 1]);
+    if (portatacollettori[t].vuoto() && libero(Campo::portatacollettori) && !numerosuperficie[t].vuoto())
+        cambiato |= porta(portatacollettori[t], Valore(0));
+    if (riempimento[t].vuoto() && libero(Campo::riempimento))
+        cambiato |= porta(riempimento[t], Valore(riempimentopredefinito));
+    return cambiato;
+}
+
+bool numeroincompleto(const QString& testo)
+{
+    static const QRegularExpression inizio(QStringLiteral("^\\s*[+-]?\\d*\\.?\\d*([eEdD][+-]?)?\\s*$"));
+    return !testo.trimmed().isEmpty() && !Valore(testo).numerico() && inizio.match(testo).hasMatch();
+}
+
+namespace {
+
+void svuotarisultati(int t)
+{
+    portatapioggia[t] = Valore();
+    portatanera[t] = Valore();
+    portatatotale[t] = Valore();
+    diametro[t] = Valore();
+    velocita[t] = Valore();
+}
+
+} // namespace
+
+Esito dimensiona(int t)
+{
+    if (t < 1 || t > massimotratti)
+        return Esito::nonrichiesto;
+    const Valore* numerici[] = {&lunghezza[t], &dislivello[t], &portatacollettori[t], &abitanti[t],
+                                &dotazione[t], &superficie[t], &pioggia[t],           &riempimento[t]};
+    Esito lettura = Esito::dimensionato;
+    for (const Valore* v : numerici) {
+        if (v->vuoto() || v->numerico())
+            continue;
+        if (numeroincompleto(v->testo())) {
+            lettura = Esito::incompleto;
+            continue;
+        }
+        svuotarisultati(t);
+        return Esito::noninterpretabile;
+    }
+    if (lettura == Esito::incompleto) {
+        svuotarisultati(t);
+        return Esito::incompleto;
+    }
+    if (lunghezza[t].numero() == 0 || dislivello[t].numero() == 0 || dotazione[t].vuoto() || abitanti[t].vuoto()) {
+        svuotarisultati(t);
+        return Esito::nonrichiesto;
+    }
+
+    rete::DatiTratto dati;
+    dati.lunghezza = lunghezza[t].numero();
+    dati.dislivello = dislivello[t].numero();
+    dati.coefsuperficie = coefsuperficie[t].numero();
+    dati.classependenza = coefpendenza[t].vuoto() ? 0 : rete::classedacoefficiente(coefpendenza[t].numero());
+    dati.portatacollettori = portatacollettori[t].numero();
+    dati.abitanti = abitanti[t].numero();
+    dati.dotazione = dotazione[t].numero();
+    dati.superficie = superficie[t].numero();
+    dati.pioggia = pioggia[t].numero();
+    dati.riempimento = riempimento[t].vuoto() ? riempimentopredefinito : riempimento[t].numero();
+
+    const rete::RisultatiTratto r = rete::dimensionatratto(dati, sistema);
+    portatapioggia[t] = Valore(r.portatapioggia);
+    portatanera[t] = Valore(r.portatanera);
+    portatatotale[t] = Valore(r.portatatotale);
+    if (r.esito == rete::Esito::dimensionato) {
+        diametro[t] = Valore(r.diametro);
+        velocita[t] = Valore(r.velocita);
+        return Esito::dimensionato;
+    }
+    diametro[t] = Valore();
+    velocita[t] = Valore();
+    return r.esito == rete::Esito::oltrelimite ? Esito::oltrelimite : Esito::nonrichiesto;
+}
+
+QString primodatomancante(int t, const QString& tipo)
+{
+    if (lunghezza[t].vuoto())
+        return QStringLiteral("- digitare la lunghezza.");
+    if (dislivello[t].vuoto())
+        return QStringLiteral("- manca il dato del dislivello.");
+    if (portatacollettori[t].vuoto())
+        return QStringLiteral("- digitare la 'portata c' dovuta ai collettori secondari che vi si immettono.");
+    if (tipo != "nere") {
+        if (tiposuperficie[t].vuoto())
+            return QStringLiteral("- scegliere il tipo di superficie del bacino.");
+        if (pendenza[t].vuoto())
+            return QStringLiteral("- scegliere la pendenza media del bacino confluente.");
+    }
+    if (tipo != "bianche") {
+        if (abitanti[t].vuoto())
+            return QStringLiteral("- digitare il numero massimo dei residenti nel bacino confluente.");
+        if (dotazione[t].vuoto())
+            return QStringLiteral("- digitare la dotazione idrica giornaliera per abitante.");
+    }
+    if (tipo != "nere") {
+        if (superficie[t].vuoto())
+            return QStringLiteral("- digitare la superficie scolante (il bacino confluente).");
+        if (pioggia[t].vuoto())
+            return QStringLiteral("- digitare i mm.orari di pioggia della massima intensità verificantesi una volta l'anno.");
+    }
+    return {};
+}
+
+} // namespace tratti
