@@ -21,6 +21,16 @@ Zona zonaProva(double a, double n, UnitaDurata unita)
     return z;
 }
 
+// Writes raw bytes to a file in the folder and gives back its path.
+QString scriviFile(const QTemporaryDir& cartella, const char* nome, const QByteArray& contenuto)
+{
+    const QString percorso = cartella.filePath(QString::fromUtf8(nome));
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contenuto) != contenuto.size())
+        return {};
+    return percorso;
+}
+
 }  // namespace
 
 TEST(LetturaZone, LeggeRigheBuoneSaltandoCommentiERigheVuote)
@@ -120,11 +130,8 @@ TEST(LetturaZone, FileNonUtf8Rifiutato)
 {
     QTemporaryDir cartella;
     ASSERT_TRUE(cartella.isValid());
-    const QString percorso = cartella.filePath(QStringLiteral("latino.txt"));
-    QFile file(percorso);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Citt\xE0; 40; 0.3; ore; 10; T; https://x.it\n");  // Latin-1 'à'
-    file.close();
+    const QString percorso = scriviFile(cartella, "latino.txt", "Citt\xE0; 40; 0.3; ore; 10; T; https://x.it\n");  // Latin-1 'à'
+    ASSERT_FALSE(percorso.isEmpty());
     const LetturaZone esito = leggiZone(percorso);
     EXPECT_FALSE(esito.riuscita());
     EXPECT_TRUE(esito.zone.isEmpty());
@@ -134,11 +141,8 @@ TEST(LetturaZone, FileUtf8Letto)
 {
     QTemporaryDir cartella;
     ASSERT_TRUE(cartella.isValid());
-    const QString percorso = cartella.filePath(QStringLiteral("zone.txt"));
-    QFile file(percorso);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Forlì; 40; 0.3; ore; 10; T; https://x.it\n");
-    file.close();
+    const QString percorso = scriviFile(cartella, "zone.txt", "Forlì; 40; 0.3; ore; 10; T; https://x.it\n");
+    ASSERT_FALSE(percorso.isEmpty());
     const LetturaZone esito = leggiZone(percorso);
     ASSERT_TRUE(esito.riuscita());
     ASSERT_EQ(esito.zone.size(), 1);
