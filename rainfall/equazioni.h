@@ -1,0 +1,44 @@
+// Rainfall depth-duration equations of the Italian zones: the data file that
+// holds them and the depth and intensity they give for a duration.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Unit of the duration t that an equation h = a * t^n was fitted with.
+enum class UnitaDurata { Ore, Minuti };
+
+// One zone of the table: its equation, where it comes from and for which
+// return period it holds.
+struct Zona {
+    QString nome;
+    double a = 0.0;            // mm, for t in the zone's unit
+    double n = 0.0;            // exponent, 0 < n <= 1
+    UnitaDurata unita = UnitaDurata::Ore;
+    double tempoRitorno = 0.0; // years
+    QString fonte;             // title of the source
+    QString indirizzo;         // address of the source
+    QString nota;              // how the figures were taken from it (may be empty)
+};
+
+// Outcome of reading the data file: either the zones, or the reasons why
+// the file was refused (one per faulty line, each naming the line).
+struct LetturaZone {
+    QList<Zona> zone;
+    QStringList errori;
+    bool riuscita() const { return errori.isEmpty(); }
+};
+
+// Reads the zones from the text of a data file. Any faulty line refuses the
+// whole text: the zones are then empty and the errors say what is wrong.
+LetturaZone analizzaZone(const QString& testo);
+
+// Reads the zones from a UTF-8 data file.
+LetturaZone leggiZone(const QString& percorso);
+
+// Rain depth in mm for a duration in minutes (0 for a duration not above 0).
+double altezzaPioggia(const Zona& zona, double durataMinuti);
+
+// Mean intensity in mm/h over a duration in minutes (0 for a duration not above 0).
+double intensitaPioggia(const Zona& zona, double durataMinuti);
