@@ -1,0 +1,146 @@
+#include "rainfall/pluviometrici.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/colori.h"
+#include "frame/controlli.h"
+#include "frame/finestre.h"
+#include "frame/percorsi.h"
+#include "frame/servizi.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+VELMOR_FINESTRA(pluviometrici);
+
+using namespace vb;
+
+namespace {
+
+constexpr int massimoRighe = 16;
+constexpr int cimaIntestazione = 540;
+constexpr int cimaRighe = 840;
+constexpr int passoRighe = 285;
+constexpr int altezzaRiga = 270;
+
+// Columns: left and width in twips.
+constexpr int xZona = 120, wZona = 2640;
+constexpr int xEquazione = 2790, wEquazione = 2880;
+constexpr int xDurata = 5700, wDurata = 870;
+constexpr int xScorri = 6585, wScorri = 240;
+constexpr int xAltezza = 6870, wAltezza = 1200;
+constexpr int xIntensita = 8100, wIntensita = 1260;
+
+QString testoEquazione(const Zona& z)
+{
+    return QStringLiteral("h = %1 · t^%2  (t in %3, Tr %4 anni)")
+        .arg(QString::number(z.a, 'f', 2), QString::number(z.n, 'f', 3),
+             z.unita == UnitaDurata::Ore ? QStringLiteral("ore") : QStringLiteral("minuti"),
+             QString::number(z.tempoRitorno));
+}
+
+} // namespace
+
+pluviometrici::pluviometrici()
+    : FinestraPrincipale(QString::fromUtf8(NOME), 2, QStringLiteral("Dati pluviometrici"), QStringLiteral("guidapluviometrici"))
+{
+    setCaption(QStringLiteral("Velmor: dati pluviometrici"));
+    aggiungiVoce(menuFile(), QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
+    completaBarraMenu();
+
+    const struct {
+        const char* testo;
+        int x, w;
+    } titoli[] = {{"zona", xZona, wZona},
+                  {"equazione di possibilità pluviometrica", xEquazione, wEquazione},
+                  {"durata", xDurata, wDurata + wScorri + 45},
+                  {"pioggia (mm)", xAltezza, wAltezza},
+                  {"intensità (mm/h)", xIntensita, wIntensita}};
+    for (const auto& t : titoli)
+        piazza(controlli::etichetta(QString::fromUtf8(t.testo), std::nullopt, controlli::Bordo::Nessuno, Qt::AlignCenter),
+               t.x, cimaIntestazione, t.w, 255);
+
+    aiuto = controlli::pulsante(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sull'uso della finestra"));
+    piazza(aiuto, 120, 5760, 1095, 375);
+    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+    guidainlinea = controlli::pulsante(QStringLiteral("&Guida in linea"), QStringLiteral("cliccare per visualizzare il Sommario della guida"));
+    piazza(guidainlinea, 1200, 5760, 1095, 375);
+    connect(guidainlinea, &QPushButton::clicked, this, [this] { guida_Click(); });
+    piazza(passo, 2400, 5640, 4800, 450);
+    cmdesci = controlli::pulsante(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"));
+    piazza(cmdesci, 8280, 5760, 1095, 375);
+    connect(cmdesci, &QPushButton::clicked, this, [this] { esci_Click(); });
+}
+
+void pluviometrici::Form_Load()
+{
+    const QString file = percorsi::fileDati(QString::fromUtf8(FILE_ZONE), false);
+    const LetturaZone lettura = leggiZone(file);
+    if (!lettura.riuscita()) {
+        const QString dove = file.isEmpty() ? QString::fromUtf8(FILE_ZONE) : file;
+        MsgBox("Le equazioni pluviometriche non sono disponibili: il file " + dove + " non è leggibile.\r"
+                   + lettura.errori.mid(0, 5).join('\r'),
+               vbExclamation, ModVelmor::titolocontrollo.testo());
+    }
+    zone = lettura.zone.mid(0, massimoRighe);
+    creaRighe();
+    FinestraPrincipale::Form_Load();
+    for (int i = 0; i < int(righe.size()); ++i)
+        durata_Change(i);
+    passo->setText(zone.isEmpty()
+                       ? QStringLiteral("Nessuna equazione disponibile")
+                       : QStringLiteral("Scegliere la zona più vicina al progetto; con le barre si cambia la durata della pioggia"));
+}
+
+void pluviometrici::creaRighe()
+{
+    for (int i = 0; i < zone.size(); ++i) {
+        const Zona& z = zone[i];
+        const int top = cimaRighe + i * passoRighe;
+        Riga r;
+        r.zona = controlli::etichetta(z.nome, colori::bianco, controlli::Bordo::Singolo);
+        r.zona->setToolTip("Fonte: " + z.fonte + "\n" + z.indirizzo + (z.nota.isEmpty() ? QString() : "\n" + z.nota));
+        piazza(r.zona, xZona, top, wZona, altezzaRiga);
+        r.equazione = controlli::etichetta(testoEquazione(z), colori::bianco, controlli::Bordo::Singolo);
+        piazza(r.equazione, xEquazione, top, wEquazione, altezzaRiga);
+        r.durata = controlli::etichetta(QString(), colori::bianco, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
+        piazza(r.durata, xDurata, top, wDurata, altezzaRiga);
+        r.scorri = new QScrollBar(Qt::Vertical);
+        r.scorri->setRange(5, 1440);
+        r.scorri->setSingleStep(5);
+        r.scorri->setPageStep(60);
+        r.scorri->setInvertedAppearance(true); // the upper arrow lengthens the rain
+        r.scorri->setInvertedControls(true);
+        r.scorri->setValue(durataIniziale);
+        r.scorri->setToolTip(QStringLiteral("durata della pioggia in minuti"));
+        piazza(r.scorri, xScorri, top, wScorri, altezzaRiga);
+        r.altezza = controlli::etichetta(QString(), colori::azzurro, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
+        piazza(r.altezza, xAltezza, top, wAltezza, altezzaRiga);
+        r.intensita = controlli::etichetta(QString(), colori::azzurro, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
+        piazza(r.intensita, xIntensita, top, wIntensita, altezzaRiga);
+        connect(r.scorri, &QScrollBar::valueChanged, this, [this, i] { durata_Change(i); });
+        righe.push_back(r);
+    }
+}
+
+void pluviometrici::durata_Change(int indice)
+{
+    if (indice < 0 || indice >= int(righe.size()))
+        return;
+    const Riga& r = righe[indice];
+    const int minuti = r.scorri->value();
+    r.durata->setText(QString::number(minuti) + " min");
+    r.altezza->setText(QString::number(altezzaPioggia(zone[indice], minuti), 'f', 1));
+    r.intensita->setText(QString::number(intensitaPioggia(zone[indice], minuti), 'f', 1));
+}
+
+void pluviometrici::aiuto_Click()
+{
+    MsgBox(QStringLiteral("- Ogni riga riporta l'equazione di possibilità pluviometrica di una zona, h = a · t^n;\r"
+                          "- all'apertura la durata è di 60 minuti: si legge la pioggia oraria;\r"
+                          "- con la barra di ogni riga si allunga o si accorcia la durata;\r"
+                          "- passando con il mouse sul nome della zona si vede la fonte dei coefficienti;\r"
+                          "- sotto 10,8 mm/h (30 l/s per ettaro) i valori hanno poco significato;\r"
+                          "- scegliere la zona più vicina a quella del progetto e digitare la pioggia nella finestra Dati."),
+           vbInformation, ModVelmor::titoloaiuto);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The rainfall window: the depth-duration equations of Italian zones, with a
+// duration per zone and the rain it gives.
+
+#include "frame/finestraprincipale.h"
+#include "rainfall/equazioni.h"
+
+#include <QList>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+class pluviometrici : public FinestraPrincipale {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "pluviometrici";
+    static constexpr char FILE_ZONE[] = "pluviometria.txt";
+    static constexpr int durataIniziale = 60; // minutes
+    pluviometrici();
+
+    // One row per zone of the data file.
+    struct Riga {
+        QLabel* zona;
+        QLabel* equazione;
+        QLabel* durata;
+        QScrollBar* scorri;
+        QLabel* altezza;
+        QLabel* intensita;
+    };
+    std::vector<Riga> righe;
+    QList<Zona> zone;
+    QPushButton* aiuto;
+    QPushButton* guidainlinea;
+    QPushButton* cmdesci;
+
+    void durata_Change(int indice);
+    void aiuto_Click();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void creaRighe();
+};
