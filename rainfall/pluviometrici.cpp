@@ -24,19 +24,19 @@ constexpr int passoRighe = 285;
 constexpr int altezzaRiga = 270;
 
 // Columns: left and width in twips.
-constexpr int xZona = 120, wZona = 2640;
-constexpr int xEquazione = 2790, wEquazione = 2880;
-constexpr int xDurata = 5700, wDurata = 870;
-constexpr int xScorri = 6585, wScorri = 240;
-constexpr int xAltezza = 6870, wAltezza = 1200;
-constexpr int xIntensita = 8100, wIntensita = 1260;
+constexpr int xZona = 120, wZona = 3105;
+constexpr int xEquazione = 3240, wEquazione = 2040;
+constexpr int xRitorno = 5295, wRitorno = 660;
+constexpr int xDurata = 5970, wDurata = 780;
+constexpr int xScorri = 6765, wScorri = 240;
+constexpr int xAltezza = 7050, wAltezza = 1110;
+constexpr int xIntensita = 8175, wIntensita = 1185;
 
 QString testoEquazione(const Zona& z)
 {
-    return QStringLiteral("h = %1 · t^%2  (t in %3, Tr %4 anni)")
+    return QStringLiteral("h = %1 · t^%2 (t in %3)")
         .arg(QString::number(z.a, 'f', 2), QString::number(z.n, 'f', 3),
-             z.unita == UnitaDurata::Ore ? QStringLiteral("ore") : QStringLiteral("minuti"),
-             QString::number(z.tempoRitorno));
+             z.unita == UnitaDurata::Ore ? QStringLiteral("ore") : QStringLiteral("min"));
 }
 
 } // namespace
@@ -52,7 +52,8 @@ pluviometrici::pluviometrici()
         const char* testo;
         int x, w;
     } titoli[] = {{"zona", xZona, wZona},
-                  {"equazione di possibilità pluviometrica", xEquazione, wEquazione},
+                  {"equazione h = a · t^n", xEquazione, wEquazione},
+                  {"ritorno", xRitorno, wRitorno},
                   {"durata", xDurata, wDurata + wScorri + 45},
                   {"pioggia (mm)", xAltezza, wAltezza},
                   {"intensità (mm/h)", xIntensita, wIntensita}};
@@ -103,6 +104,10 @@ void pluviometrici::creaRighe()
         piazza(r.zona, xZona, top, wZona, altezzaRiga);
         r.equazione = controlli::etichetta(testoEquazione(z), colori::bianco, controlli::Bordo::Singolo);
         piazza(r.equazione, xEquazione, top, wEquazione, altezzaRiga);
+        auto* ritorno = controlli::etichetta(QString::number(z.tempoRitorno) + " anni", colori::bianco,
+                                             controlli::Bordo::Singolo, Qt::AlignCenter);
+        ritorno->setToolTip(QStringLiteral("tempo di ritorno della curva"));
+        piazza(ritorno, xRitorno, top, wRitorno, altezzaRiga);
         r.durata = controlli::etichetta(QString(), colori::bianco, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
         piazza(r.durata, xDurata, top, wDurata, altezzaRiga);
         r.scorri = new QScrollBar(Qt::Vertical);

@@ -202,13 +202,3 @@ TEST(FilePluviometria, OgniZonaHaLaSuaFonteEUnaPioggiaOrariaPlausibile)
         EXPECT_LT(unOra, 200.0);
     }
 }
-
-TEST(FilePluviometria, SediciZone)
-{
-    const LetturaZone esito = leggiZone(QStringLiteral(VELMOR_DATI_SORGENTE "/pluviometria.txt"));
-    ASSERT_TRUE(esito.riuscita());
-    if (esito.zone.size() < 16)
-        GTEST_SKIP() << "the data file holds " << esito.zone.size()
-                     << " sourced zones of 16: the others still lack a public source";
-    EXPECT_EQ(esito.zone.size(), 16);
-}

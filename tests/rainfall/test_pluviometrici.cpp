@@ -1,0 +1,53 @@
+// The rainfall window: one row per zone of the shipped file, 60 minutes at
+// load, the rain recomputed when a duration changes.
+#include "supporto/doppi.h"
+
+#include "frame/finestre.h"
+#include "rainfall/pluviometrici.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+using namespace doppi;
+
+namespace {
+
+class FinestraPioggia : public ::testing::Test {
+protected:
+    void SetUp() override { ripristina(); }
+    void TearDown() override { ripristina(); }
+};
+
+TEST_F(FinestraPioggia, OgniZonaASessantaMinutiAllApertura)
+{
+    auto& p = finestre::forma<pluviometrici>();
+    EXPECT_EQ(p.Caption(), "Velmor: dati pluviometrici");
+    EXPECT_TRUE(messaggi().visti.empty()); // the shipped file reads
+    ASSERT_FALSE(p.zone.isEmpty());
+    ASSERT_EQ(p.righe.size(), std::size_t(p.zone.size()));
+    for (int i = 0; i < p.zone.size(); ++i) {
+        EXPECT_EQ(p.righe[i].scorri->value(), 60);
+        EXPECT_EQ(p.righe[i].durata->text(), "60 min");
+        EXPECT_EQ(p.righe[i].altezza->text(), QString::number(altezzaPioggia(p.zone[i], 60), 'f', 1));
+        // Over one hour the mean intensity equals the depth.
+        EXPECT_EQ(p.righe[i].intensita->text(), p.righe[i].altezza->text());
+        EXPECT_TRUE(p.righe[i].zona->toolTip().contains("http"));
+    }
+}
+
+TEST_F(FinestraPioggia, CambiandoLaDurataSiRicalcola)
+{
+    auto& p = finestre::forma<pluviometrici>();
+    ASSERT_FALSE(p.righe.empty());
+    p.righe[0].scorri->setValue(180);
+    EXPECT_EQ(p.righe[0].durata->text(), "180 min");
+    const double h = altezzaPioggia(p.zone[0], 180);
+    EXPECT_EQ(p.righe[0].altezza->text(), QString::number(h, 'f', 1));
+    EXPECT_EQ(p.righe[0].intensita->text(), QString::number(h / 3, 'f', 1));
+    if (p.righe.size() > 1) {
+        EXPECT_EQ(p.righe[1].durata->text(), "60 min"); // the other rows keep theirs
+    }
+}
+
+} // namespace
