@@ -37,6 +37,8 @@ public:
 
     // A menu item by its name ("apri", "colorare", "fin3", "finestra"...), or nullptr.
     QAction* voce(const QString& nome) const;
+    // The File menu, first on the menu bar, which each window fills.
+    QMenu* menuFile() const { return file; }
 
     // The toolbar's dispatch: an index outside 1 to 22 acts as button 1.
     void Toolbar1_ButtonClick(int indice);
@@ -66,8 +68,6 @@ protected:
     void Form_Resize() override;
     void Form_Unload() override;
 
-    // The File menu, first on the menu bar, for the window to fill.
-    QMenu* menuFile() const { return file; }
     // Adds a named item that runs `azione`.
     QAction* aggiungiVoce(QMenu* menu, const QString& nome, const QString& caption, std::function<void()> azione);
     QMenu* aggiungiSottomenu(QMenu* menu, const QString& nome, const QString& caption);

@@ -7,6 +7,7 @@
 #include "frame/formati.h"
 #include "frame/servizi.h"
 #include "network/classipendenza.h"
+#include "report/archivi.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -72,7 +74,20 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
 {
     setCaption(QStringLiteral("Velmor: dati per il progetto di condotte fognarie"));
 
-    aggiungiVoce(menuFile(), QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
+    CommonDialog1.FileName = QStringLiteral("Velmor-dati-");
+    QMenu* file = menuFile();
+    QMenu* apri = aggiungiSottomenu(file, QStringLiteral("apri"), QStringLiteral("&Apri"));
+    aggiungiVoce(apri, QStringLiteral("aprisolo"), QStringLiteral("dati &senza verifica sismica"), [this] { apri_Click(); });
+    aggiungiVoce(apri, QStringLiteral("apritutto"), QStringLiteral("dati &con verifica sismica"), [this] { apritutto_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [this] { salva_Click(); });
+    QMenu* salvano = aggiungiSottomenu(file, QStringLiteral("salvano"), QStringLiteral("Salva con &nome..."));
+    aggiungiVoce(salvano, QStringLiteral("salvanome"), QStringLiteral("dati &senza verifica sismica"), [this] { salvanome_Click(); });
+    aggiungiVoce(salvano, QStringLiteral("salvatutto"), QStringLiteral("dati &con verifica sismica"), [this] { salvatutto_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [this] { eliminare_click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
     completaBarraMenu();
 
     auto* cornice = new QGroupBox(QStringLiteral("Tipo di rete (acque)"));
@@ -456,3 +471,16 @@ bool dati::eventFilter(QObject* oggetto, QEvent* evento)
     }
     return FinestraPrincipale::eventFilter(oggetto, evento);
 }
+
+void dati::apri_Click() { archivi::apriDati(CommonDialog1); }
+void dati::apritutto_Click() { archivi::apriCompleto(CommonDialog1); }
+void dati::salva_Click() { archivi::salvaDati(CommonDialog1); }
+
+void dati::salvanome_Click()
+{
+    ModVelmor::nomefile.clear();
+    archivi::salvaDati(CommonDialog1);
+}
+
+void dati::salvatutto_Click() { archivi::salvaCompleto(CommonDialog1); }
+void dati::eliminare_click() { archivi::elimina(CommonDialog1); }

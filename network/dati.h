@@ -45,12 +45,22 @@ public:
     void cancella_click();
     void aiuto_Click();
     void tiporete_Click(int indice);
+    // The file commands, shared with the title-page window.
+    void apri_Click();
+    void apritutto_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void salvatutto_Click();
+    void eliminare_click();
 
     // A change of a field in row r (1 to 10).
     void campo_Change(tratti::Campo campo, int riga);
 
 protected:
     void Form_Load() override;
+    void comandoApri() override { apri_Click(); }
+    void comandoSalva() override { salva_Click(); }
+    void comandoElimina() override { eliminare_click(); }
     void comandoControllo() override { controlla_click(); }
     void comandoCancella() override { cancella_click(); }
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

@@ -1,0 +1,163 @@
+#include "frame/record.h"
+
+#include "frame/cp1252.h"
+#include "frame/formati.h"
+
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace record {
+
+QString Adattamenti::descrizione() const
+{
+    QStringList parti;
+    if (virgolette)
+        parti << QStringLiteral("le virgolette (\") dentro i testi sono state scritte come virgolette tipografiche (”)");
+    if (!caratteriPersi.isEmpty())
+        parti << "i caratteri " + caratteriPersi + " non sono ammessi nel file e sono stati scritti come '?'";
+    return parti.join(QStringLiteral("; "));
+}
+
+QByteArray scrivi(const Campi& campi, Adattamenti* adattamenti)
+{
+    QByteArray riga;
+    for (int i = 0; i < campi.size(); ++i) {
+        if (i > 0)
+            riga.append(',');
+        const Valore& v = campi[i];
+        if (v.eNumero()) {
+            riga.append(testoNumero(v.numero()).toLatin1());
+        } else if (v.eTesto()) {
+            QString testo = v.testo();
+            if (testo.contains(QChar('"'))) {
+                testo.replace(QChar('"'), QChar(0x201D));
+                if (adattamenti)
+                    adattamenti->virgolette = true;
+            }
+            QString persi;
+            riga.append('"');
+            riga.append(cp1252::codifica(testo, &persi));
+            riga.append('"');
+            if (adattamenti)
+                for (QChar c : persi)
+                    if (!adattamenti->caratteriPersi.contains(c))
+                        adattamenti->caratteriPersi.append(c);
+        }
+    }
+    riga.append("\r\n");
+    return riga;
+}
+
+std::optional<Campi> leggi(const QString& riga)
+{
+    Campi campi;
+    int i = 0;
+    const int n = riga.size();
+    while (true) {
+        if (i < n && riga[i] == QChar('"')) {
+            const int chiusa = riga.indexOf(QChar('"'), i + 1);
+            if (chiusa < 0)
+                return std::nullopt;
+            campi.append(Valore(riga.mid(i + 1, chiusa - i - 1)));
+            i = chiusa + 1;
+            if (i < n && riga[i] != QChar(','))
+                return std::nullopt;
+        } else {
+            int fine = riga.indexOf(QChar(','), i);
+            if (fine < 0)
+                fine = n;
+            const QString nudo = riga.mid(i, fine - i).trimmed();
+            if (nudo.isEmpty())
+                campi.append(Valore());
+            else if (Valore(nudo).numerico())
+                campi.append(Valore(Val(nudo)));
+            else
+                return std::nullopt;
+            i = fine;
+        }
+        if (i >= n)
+            break;
+        ++i; // the comma
+        if (i == n) {
+            campi.append(Valore()); // a comma before the line end: a last field never set
+            break;
+        }
+    }
+    return campi;
+}
+
+QList<QString> righe(const QString& testo)
+{
+    QList<QString> linee = testo.split(QChar('\n'));
+    if (!linee.isEmpty() && linee.last().isEmpty())
+        linee.removeLast();
+    for (QString& l : linee)
+        if (l.endsWith(QChar('\r')))
+            l.chop(1);
+    return linee;
+}
+
+Lettore::Lettore(const QByteArray& contenuto) : linee(righe(cp1252::leggiTesto(contenuto))) {}
+
+void Lettore::sbaglia(const QString& motivo)
+{
+    if (primoErrore.isEmpty())
+        primoErrore = "riga " + QString::number(posizione + 1) + ": " + motivo;
+}
+
+std::optional<Campi> Lettore::prossimo(int numeroCampi)
+{
+    if (!primoErrore.isEmpty())
+        return std::nullopt;
+    if (finito()) {
+        sbaglia(QStringLiteral("il file finisce prima del previsto"));
+        return std::nullopt;
+    }
+    const auto campi = leggi(linee[posizione]);
+    if (!campi) {
+        sbaglia(QStringLiteral("la riga non è scritta nel formato dei file di Velmor"));
+        return std::nullopt;
+    }
+    if (numeroCampi >= 0 && campi->size() != numeroCampi) {
+        sbaglia(QStringLiteral("la riga ha %1 campi invece di %2").arg(campi->size()).arg(numeroCampi));
+        return std::nullopt;
+    }
+    ++posizione;
+    return campi;
+}
+
+std::optional<Valore> Lettore::conteggio(int massimo, bool vuotoAmmesso)
+{
+    const int riga = posizione;
+    const auto campi = prossimo(1);
+    if (!campi)
+        return std::nullopt;
+    const Valore& v = campi->first();
+    if (v.tipo() == Valore::Tipo::Vuoto && vuotoAmmesso)
+        return Valore();
+    const double n = v.numero();
+    if (!v.eNumero() || n != std::floor(n) || n < 0 || n > massimo) {
+        posizione = riga;
+        sbaglia(QStringLiteral("il numero degli elementi deve essere un intero da 0 a %1").arg(massimo));
+        return std::nullopt;
+    }
+    return Valore(int(n));
+}
+
+QString salvaFile(const QString& percorso, const QByteArray& contenuto)
+{
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(contenuto) != contenuto.size()) {
+        const QString motivo = file.errorString();
+        file.cancelWriting();
+        return motivo;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace record

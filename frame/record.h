@@ -1,0 +1,65 @@
+#pragma once
+// The record encoding of the data files: one record a line ended by CR LF,
+// fields separated by one comma, a text between double quotes, a number bare
+// with a point, a value never set as nothing at all. Files are written in
+// Windows-1252 and read in Windows-1252 or UTF-8.
+
+#include "frame/valore.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace record {
+
+using Campi = QList<Valore>;
+
+// What writing changed to make the texts fit the encoding: double quotes
+// inside texts (the encoding has no escape) become typographic quotes, and
+// characters Windows-1252 cannot hold become '?'.
+struct Adattamenti {
+    bool virgolette = false;
+    QString caratteriPersi;
+    bool nessuno() const { return !virgolette && caratteriPersi.isEmpty(); }
+    // An Italian sentence telling the user what was changed, empty when nothing was.
+    QString descrizione() const;
+};
+
+// Encodes a record, line end included.
+QByteArray scrivi(const Campi& campi, Adattamenti* adattamenti = nullptr);
+
+// Decodes one line (without its line end). Nothing when the line is malformed
+// (an unclosed quote, something after a closing quote, a bare field that is not a number).
+std::optional<Campi> leggi(const QString& riga);
+
+// A whole file's text split into its lines (CR LF, or LF alone), the last
+// line end not making an empty line of its own.
+QList<QString> righe(const QString& testo);
+
+// Reads the records of a file one after the other and keeps the first error.
+class Lettore {
+public:
+    explicit Lettore(const QByteArray& contenuto);
+    // The next record, which must have `numeroCampi` fields (any number when -1).
+    std::optional<Campi> prossimo(int numeroCampi = -1);
+    // A whole number from 0 to `massimo` alone on its line, as a number; an
+    // empty line, when `vuotoAmmesso`, as an empty value.
+    std::optional<Valore> conteggio(int massimo, bool vuotoAmmesso);
+    bool finito() const { return posizione >= linee.size(); }
+    // The first error, in Italian, naming the line; empty while there is none.
+    const QString& errore() const { return primoErrore; }
+
+private:
+    void sbaglia(const QString& motivo);
+    QList<QString> linee;
+    int posizione = 0;
+    QString primoErrore;
+};
+
+// Writes a file whole through a temporary file, so that a failed write leaves
+// the previous file as it was. Returns an Italian description of the failure,
+// empty on success.
+QString salvaFile(const QString& percorso, const QByteArray& contenuto);
+
+} // namespace record

@@ -1,0 +1,376 @@
+#include "report/archivi.h"
+
+#include "frame/CommonDialog.h"
+#include "frame/ModVelmor.h"
+#include "frame/finestre.h"
+#include "frame/servizi.h"
+#include "network/dati.h"
+#include "report/frontespizio.h"
+#include "seismic/sismica.h"
+#include "seismic/tabellatubi.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+
+using namespace ModVelmor;
+using namespace vb;
+
+namespace archivi {
+
+namespace {
+
+// The stored fields of a segment and of a pipe, in file order.
+std::array<Tratti*, 13> campiTratti()
+{
+    return {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza, &portatacollettori,
+            &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie, &riempimento};
+}
+
+std::array<Tubi*, 13> campiNumericiTubi()
+{
+    return {&pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr, &press, &bmin, &bmax};
+}
+
+int contaTubi()
+{
+    if (numerotubi.vuoto())
+        return 0;
+    return std::clamp(int(numerotubi.numero()), 0, massimotubi);
+}
+
+void scriviTratti(QByteArray& file, record::Adattamenti* a)
+{
+    file += record::scrivi({Valore(numerotratti)}, a);
+    for (int i = 1; i <= numerotratti && i <= massimotratti; ++i) {
+        record::Campi campi;
+        for (Tratti* t : campiTratti())
+            campi.append((*t)[i]);
+        campi.append(Valore(sistema));
+        file += record::scrivi(campi, a);
+    }
+}
+
+void scriviTubi(QByteArray& file, record::Adattamenti* a)
+{
+    file += record::scrivi({numerotubi}, a);
+    for (int j = 1; j <= contaTubi(); ++j) {
+        record::Campi campi{riferimento[j], Valore(materiale[j])};
+        for (Tubi* t : campiNumericiTubi())
+            campi.append((*t)[j]);
+        file += record::scrivi(campi, a);
+    }
+}
+
+void scriviFrontespizio(QByteArray& file, const QStringList& testi, record::Adattamenti* a)
+{
+    record::Campi campi;
+    for (int k = 0; k < campiFrontespizio; ++k)
+        campi.append(Valore(testi.value(k)));
+    file += record::scrivi(campi, a);
+}
+
+const char* const nomiFrontespizio[campiFrontespizio] = {"progetto", "località", "tipostudio", "committente",
+                                                         "luogo",    "data",     "allegati"};
+
+} // namespace
+
+QByteArray componi(Tipo tipo, const QStringList& frontespizio, record::Adattamenti* adattamenti)
+{
+    QByteArray file;
+    if (tipo != Tipo::verifica)
+        scriviTratti(file, adattamenti);
+    if (tipo != Tipo::dati)
+        scriviTubi(file, adattamenti);
+    if (tipo != Tipo::verifica)
+        scriviFrontespizio(file, frontespizio, adattamenti);
+    return file;
+}
+
+std::optional<Contenuto> analizza(Tipo tipo, const QByteArray& byte, QString* errore)
+{
+    record::Lettore lettore(byte);
+    Contenuto c;
+    const auto fallisce = [&]() -> std::optional<Contenuto> {
+        if (errore)
+            *errore = lettore.errore();
+        return std::nullopt;
+    };
+    if (tipo != Tipo::verifica) {
+        const auto n = lettore.conteggio(massimotratti, false);
+        if (!n)
+            return fallisce();
+        c.numerotratti = int(n->numero());
+        for (int i = 0; i < c.numerotratti; ++i) {
+            auto campi = lettore.prossimo(campiTratto);
+            if (!campi)
+                return fallisce();
+            c.sistema = campi->takeLast().testo();
+            c.tratti.append(*campi);
+        }
+    }
+    if (tipo != Tipo::dati) {
+        c.conTubi = true;
+        const auto m = lettore.conteggio(massimotubi, true);
+        if (!m)
+            return fallisce();
+        c.numerotubi = *m;
+        for (int j = 0; j < int(m->numero()); ++j) {
+            auto campi = lettore.prossimo(campiTubo);
+            if (!campi)
+                return fallisce();
+            c.tubi.append(*campi);
+        }
+    }
+    if (tipo != Tipo::verifica) {
+        const auto campi = lettore.prossimo(campiFrontespizio);
+        if (!campi)
+            return fallisce();
+        for (const Valore& v : *campi)
+            c.frontespizio << v.testo();
+    }
+    return c;
+}
+
+void applicaTratti(const Contenuto& c)
+{
+    const auto campi = campiTratti();
+    for (int i = 1; i <= massimotratti; ++i) {
+        for (std::size_t k = 0; k < campi.size(); ++k)
+            (*campi[k])[i] = i <= c.tratti.size() ? c.tratti[i - 1][int(k)] : Valore();
+        for (Tratti* risultato : {&portatapioggia, &portatanera, &portatatotale, &diametro, &velocita})
+            (*risultato)[i] = Valore();
+    }
+    numerotratti = c.numerotratti;
+    if (c.numerotratti > 0)
+        sistema = c.sistema;
+}
+
+void applicaTubi(const Contenuto& c)
+{
+    if (!c.conTubi)
+        return;
+    const auto numerici = campiNumericiTubi();
+    for (int j = 1; j <= massimotubi; ++j) {
+        const bool letto = j <= c.tubi.size();
+        riferimento[j] = letto ? c.tubi[j - 1][0] : Valore();
+        materiale[j] = letto ? c.tubi[j - 1][1].testo() : QString();
+        for (std::size_t k = 0; k < numerici.size(); ++k)
+            (*numerici[k])[j] = letto ? c.tubi[j - 1][int(k) + 2] : Valore();
+        for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
+            for (auto& lato : *sigma)
+                lato[j] = Valore();
+    }
+    // The pipes the file does not hold start again from the window's presets.
+    velmor::sismica::impostaValoriIniziali();
+    numerotubi = c.numerotubi;
+}
+
+QStringList testiFrontespizio()
+{
+    QStringList testi;
+    for (const QLineEdit* casella : finestre::forma<frontespizio>().campi())
+        testi << casella->text();
+    return testi;
+}
+
+void impostaFrontespizio(const QStringList& testi)
+{
+    const auto caselle = finestre::forma<frontespizio>().campi();
+    for (std::size_t k = 0; k < caselle.size(); ++k)
+        caselle[k]->setText(testi.value(int(k)));
+}
+
+namespace {
+
+const QString filtroDati = QStringLiteral("File Velmor-dati- | Velmor-dati-*");
+const QString filtroCompleto = QStringLiteral("File Velmor-completa- | Velmor-completa-*");
+const QString filtroVerifica = QStringLiteral("File Velmor-verifica- | Velmor-verifica-*");
+const QString prefissoVerifica = QStringLiteral("Velmor-verifica-");
+
+// Reads a chosen file whole; tells the user and gives nothing when it is not such a file.
+std::optional<Contenuto> leggiFile(Tipo tipo, const QString& percorso)
+{
+    QFile file(percorso);
+    QString motivo;
+    std::optional<Contenuto> c;
+    if (!file.open(QIODevice::ReadOnly))
+        motivo = "non si può leggere (" + file.errorString() + ")";
+    else if (!(c = analizza(tipo, file.readAll(), &motivo)))
+        motivo = "non contiene dati nel formato atteso: " + motivo;
+    if (!c)
+        MsgBox("Il file " + percorso + " " + motivo + ".\rI dati in uso non sono stati modificati.", vbCritical);
+    return c;
+}
+
+// Writes the current data; tells the user when it failed, or when texts had to be adapted.
+void scriviFile(Tipo tipo, const QString& percorso)
+{
+    record::Adattamenti adattamenti;
+    const QByteArray contenuto = componi(tipo, tipo == Tipo::verifica ? QStringList() : testiFrontespizio(), &adattamenti);
+    const QString errore = record::salvaFile(percorso, contenuto);
+    if (!errore.isEmpty()) {
+        MsgBox("Il file " + percorso + " non è stato salvato (" + errore
+                   + ").\rSe esisteva già, è rimasto com'era: salvare i dati con un altro nome.",
+               vbCritical);
+        return;
+    }
+    if (!adattamenti.nessuno())
+        MsgBox("Il file " + percorso + " è stato salvato, ma " + adattamenti.descrizione() + ".", vbExclamation);
+}
+
+// The validation protocol: the window's silent check; on failure the window is shown.
+bool controllato(const QString& finestra, void (*controllo)())
+{
+    erroredati = Valore(1);
+    controllo();
+    if (erroredati.eNumero() && erroredati.numero() == 1) {
+        finestre::mostra(finestra);
+        return false;
+    }
+    return true;
+}
+
+void controllaDati() { finestre::forma<dati>().controlla_click(); }
+void controllaSismica() { finestre::forma<sismica>().controlla_click(); }
+
+bool progettoPresente()
+{
+    if (!finestre::forma<frontespizio>().progetto->text().isEmpty())
+        return true;
+    MsgBox(QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."), vbCritical, titolocontrollo.testo());
+    finestre::mostra(QStringLiteral("frontespizio"));
+    return false;
+}
+
+void mostraRete()
+{
+    auto& rete = finestre::forma<dati>();
+    primotratto = 1;
+    if (rete.VScroll1->value() != 1)
+        rete.VScroll1->setValue(1);
+    rete.VScroll1_Change();
+}
+
+void mostraTubi()
+{
+    auto& tubi = finestre::forma<sismica>();
+    tubocorrente = 1;
+    if (tubi.VScroll1->value() != 1)
+        tubi.VScroll1->setValue(1);
+    tubi.VScroll1_Change();
+}
+
+bool apriDialogo(CommonDialog& d, const QString& filtro)
+{
+    d.DialogTitle = QStringLiteral("Apri file");
+    d.FileName.clear();
+    d.Filter = "Tutti i file (*.*) | *.*|" + filtro;
+    d.FilterIndex = 2;
+    return d.ShowOpen();
+}
+
+} // namespace
+
+void apriDati(CommonDialog& d)
+{
+    if (!apriDialogo(d, filtroDati)) {
+        nomefile.clear();
+        return;
+    }
+    const QString percorso = d.FileName;
+    const auto c = leggiFile(Tipo::dati, percorso);
+    if (!c)
+        return;
+    nomefile = percorso;
+    applicaTratti(*c);
+    impostaFrontespizio(c->frontespizio);
+    mostraRete();
+}
+
+void apriCompleto(CommonDialog& d)
+{
+    if (!apriDialogo(d, filtroCompleto))
+        return;
+    const QString percorso = d.FileName;
+    const auto c = leggiFile(Tipo::completo, percorso);
+    if (!c)
+        return;
+    nomefile = percorso;
+    applicaTratti(*c);
+    applicaTubi(*c);
+    mostraTubi();
+    impostaFrontespizio(c->frontespizio);
+    finestre::forma<dati>().setCaption("Velmor: dati per il progetto di condotte fognarie - file:" + percorso);
+    mostraRete();
+}
+
+void salvaDati(CommonDialog& d)
+{
+    if (!controllato(QStringLiteral("dati"), controllaDati) || !progettoPresente())
+        return;
+    // A seismic data file as the current file is never rewritten with the network.
+    if (nomefile.isEmpty() || QFileInfo(nomefile).fileName().startsWith(prefissoVerifica)) {
+        d.DialogTitle = QStringLiteral("Salva file con nome");
+        d.Filter = filtroDati;
+        d.FilterIndex = 1;
+        if (!d.ShowSave())
+            return;
+        nomefile = d.FileName;
+    }
+    scriviFile(Tipo::dati, nomefile);
+}
+
+void salvaCompleto(CommonDialog& d)
+{
+    if (!controllato(QStringLiteral("dati"), controllaDati) || !controllato(QStringLiteral("sismica"), controllaSismica)
+        || !progettoPresente())
+        return;
+    d.DialogTitle = QStringLiteral("Salva file con nome");
+    d.FileName = QStringLiteral("Velmor-completa-");
+    d.Filter = filtroCompleto;
+    d.FilterIndex = 1;
+    if (!d.ShowSave())
+        return;
+    nomefile = d.FileName;
+    scriviFile(Tipo::completo, nomefile);
+}
+
+void elimina(CommonDialog& d)
+{
+    d.Filter = QStringLiteral("Tutti i file (*.*)|*.*|") + filtroDati;
+    d.FilterIndex = 2;
+    d.DialogTitle = titoloelimina.testo();
+    if (!d.ShowOpen())
+        return;
+    QFile::remove(d.FileName);
+}
+
+void apriVerifica(CommonDialog& d)
+{
+    if (!apriDialogo(d, filtroVerifica))
+        return;
+    const QString percorso = d.FileName;
+    const auto c = leggiFile(Tipo::verifica, percorso);
+    if (!c)
+        return;
+    nomefile = percorso;
+    applicaTubi(*c);
+    mostraTubi();
+}
+
+void salvaVerifica(CommonDialog& d)
+{
+    if (!controllato(QStringLiteral("sismica"), controllaSismica))
+        return;
+    d.DialogTitle = QStringLiteral("Salva file con nome");
+    d.FileName = QFileInfo(nomefile).fileName().startsWith(prefissoVerifica) ? nomefile : prefissoVerifica;
+    d.Filter = filtroVerifica;
+    d.FilterIndex = 1;
+    if (!d.ShowSave())
+        return;
+    nomefile = d.FileName;
+    scriviFile(Tipo::verifica, nomefile);
+}
+
+} // namespace archivi

@@ -1,0 +1,276 @@
+#include "report/frontespizio.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/colori.h"
+#include "frame/controlli.h"
+#include "frame/cp1252.h"
+#include "frame/finestre.h"
+#include "frame/formati.h"
+#include "frame/percorsi.h"
+#include "frame/servizi.h"
+#include "report/archivi.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+VELMOR_FINESTRA(frontespizio);
+
+using namespace vb;
+
+namespace {
+
+// The maker's four web pages, for the "Web" choice.
+const char* const pagineWeb[5] = {
+    "",
+    "https://www.zentoria.example/velmor/leggi-e-decreti",
+    "https://forum.zentoria.example/velmor",
+    "https://www.zentoria.example/consulenze",
+    "https://www.zentoria.example/software",
+};
+
+constexpr int lunghezzaMassima = 60;
+const char* const fileStudio = "studio.txt";
+
+// The studio's name and address, from the installation's data file.
+std::pair<QString, QString> studio()
+{
+    QFile f(percorsi::fileDati(QString::fromUtf8(fileStudio), false));
+    if (!f.open(QIODevice::ReadOnly))
+        return {QStringLiteral("(studio non indicato: manca il file studio.txt)"), QString()};
+    const QList<QString> righe = cp1252::leggiTesto(f.readAll()).split('\n');
+    const auto riga = [&](int i) { return righe.value(i).remove('\r').trimmed(); };
+    return {riga(0), riga(1)};
+}
+
+} // namespace
+
+QString frontespizio::indirizzoWeb(int indice)
+{
+    if (indice < 1 || indice > 4)
+        indice = 1;
+    return QString::fromUtf8(pagineWeb[indice]);
+}
+
+frontespizio::frontespizio()
+    : FinestraPrincipale(QString::fromUtf8(NOME), 7, QStringLiteral("Frontespizio"), QStringLiteral("guidafrontespizio"))
+{
+    setCaption(QStringLiteral("Velmor: frontespizio per la relazione"));
+    setBackColor(colori::grigioScuro);
+    CommonDialog1.FileName = QStringLiteral("Velmor-dati-");
+
+    // File menu.
+    QMenu* file = menuFile();
+    aggiungiVoce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [this] { apri_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [this] { salva_Click(); });
+    QMenu* salvano = aggiungiSottomenu(file, QStringLiteral("salvano"), QStringLiteral("Salva con &nome..."));
+    aggiungiVoce(salvano, QStringLiteral("salvanome"), QStringLiteral("dati &senza verifica sismica"), [this] { salvanome_Click(); });
+    aggiungiVoce(salvano, QStringLiteral("salvatutto"), QStringLiteral("dati &con verifica sismica"), [this] { salvatutto_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [this] { eliminare_click(); });
+    file->addSeparator();
+    QMenu* stamp = aggiungiSottomenu(file, QStringLiteral("stamp"), QStringLiteral("S&tampa"));
+    aggiungiVoce(stamp, QStringLiteral("solodati"), QStringLiteral("&solo dati finestra"), [this] { solodati_Click(); });
+    aggiungiVoce(stamp, QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"), [this] { stampatutto_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
+    completaBarraMenu();
+
+    using controlli::Bordo;
+    Label1 = controlli::etichetta(QStringLiteral("PROGRAMMA PER IL CALCOLO DI FOGNATURE"), colori::giallo, Bordo::Singolo, Qt::AlignCenter);
+    QFont grande = Label1->font();
+    grande.setPointSizeF(13.5);
+    Label1->setFont(grande);
+    piazza(Label1, 840, 960, 6495, 375);
+
+    struct Campo {
+        QLabel** etichetta;
+        QLineEdit** casella;
+        const char* nome;
+        const char* didascalia;
+        const char* suggerimento;
+        int top;
+    };
+    const Campo tabella[] = {
+        {&Label2, &progetto, "progetto", " progetto....................:", "il tipo di progetto che si sta elaborando", 1560},
+        {&Label3, &località, "località", " località......................:", "denominazione dei luoghi oggetto dello studio", 1800},
+        {&Label4, &tipostudio, "tipostudio", " tipologia di studio......:",
+         "ad esempio: 'analisi situazione attuale'; 'ipotesi situazione di progetto'; ecc.", 2040},
+        {&Label6, &committente, "committente", " committente..............:", "chi ha commissionato lo studio", 2280},
+        {&Label10, &luogo, "luogo", " luogo elaborazione...:", "località in cui viene effettuata la elaborazione dei dati", 2520},
+        {&Label7, &data, "data", " data elaborazione.....:",
+         "la data della elaborazione è importante per la formulazione di ipotesi e per il riferimento temporale delle analisi", 2760},
+        {&Label9, &allegati, "allegati", " allegati alla relazione :", "grafici, disegni, planimetrie, foto, ecc.", 3000},
+    };
+    for (const Campo& c : tabella) {
+        *c.etichetta = controlli::etichetta(QString::fromUtf8(c.didascalia), colori::giallo, Bordo::Singolo);
+        (*c.etichetta)->setToolTip(QString::fromUtf8(c.suggerimento));
+        piazza(*c.etichetta, 840, c.top, 1695, 255);
+        QLineEdit* casella = controlli::casella();
+        casella->setObjectName(QString::fromUtf8(c.nome));
+        *c.casella = casella;
+        piazza(casella, 2640, c.top, 4695, 285);
+        connect(casella, &QLineEdit::textChanged, this, [this, casella] { campo_Change(casella); });
+    }
+
+    const QString suggerimentoStudio = QStringLiteral("lo studio che ha effettuato la elaborazione");
+    Label8 = controlli::etichetta(QStringLiteral(" studio tecnico...........:"), colori::giallo, Bordo::Singolo);
+    Label8->setToolTip(suggerimentoStudio);
+    piazza(Label8, 840, 3480, 1695, 255);
+    Label5 = controlli::etichetta(QStringLiteral(" indirizzo.....................:"), colori::giallo, Bordo::Singolo);
+    Label5->setToolTip(suggerimentoStudio);
+    piazza(Label5, 840, 3720, 1695, 255);
+    Labelstudio = controlli::etichetta(QString(), colori::bianco, Bordo::Singolo);
+    piazza(Labelstudio, 2640, 3480, 4695, 255);
+    labelindirizzo = controlli::etichetta(QString(), colori::bianco, Bordo::Singolo);
+    piazza(labelindirizzo, 2640, 3720, 4695, 255);
+    Labelstudio->installEventFilter(this);
+    labelindirizzo->installEventFilter(this);
+
+    Frame1 = new QGroupBox(QStringLiteral("Web"));
+    QFont grassetto = Frame1->font();
+    grassetto.setBold(true);
+    Frame1->setFont(grassetto);
+    piazza(Frame1, 7440, 1560, 1935, 1695);
+    const char* web[5] = {"", "leggi e decreti", "forum tecnico", "consulenze", "software"};
+    for (int i = 1; i <= 4; ++i) {
+        Option1[i] = new QRadioButton(QString::fromUtf8(web[i]));
+        Option1[i]->setFont(font());
+        piazza(Option1[i], 120, 120 + 240 * i, 1455, 195, Frame1);
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    }
+
+    Frame2 = new QGroupBox(QStringLiteral("Scelta del tipo di stampa"));
+    piazza(Frame2, 840, 4320, 6495, 975);
+    comestampo[1] = new QRadioButton(QStringLiteral("Stampa diretta (con editor interno: relazione non modificabile)"));
+    piazza(comestampo[1], 1440, 360, 4695, 255, Frame2);
+    comestampo[2] = new QRadioButton(QStringLiteral("Stampa con Word (relazione modificabile e integrabile)"));
+    piazza(comestampo[2], 1440, 600, 4695, 255, Frame2);
+
+    aiuto = controlli::pulsante(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"));
+    piazza(aiuto, 120, 5760, 1095, 375);
+    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
+    guidainlinea = controlli::pulsante(QStringLiteral("&Guida in linea"), QStringLiteral("cliccare per visualizzare il Sommario della guida"));
+    piazza(guidainlinea, 1200, 5760, 1095, 375);
+    connect(guidainlinea, &QPushButton::clicked, this, [this] { guida_Click(); });
+    piazza(passo, 2400, 5640, 3615, 450);
+    Command5 = controlli::pulsante(QStringLiteral("&Dati"), QStringLiteral("cliccare per visualizzare la finestra Dati"));
+    piazza(Command5, 6120, 5760, 1095, 375);
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    stampa = controlli::pulsante(QStringLiteral("&Stampa"), QStringLiteral("cliccare per avere la stampa completa della elaborazione eseguita"));
+    piazza(stampa, 7200, 5760, 1095, 375);
+    connect(stampa, &QPushButton::clicked, this, [this] { stampa_Click(); });
+    cmdesci = controlli::pulsante(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"));
+    piazza(cmdesci, 8280, 5760, 1095, 375);
+    connect(cmdesci, &QPushButton::clicked, this, [this] { cmdesci_Click(); });
+}
+
+void frontespizio::Form_Load()
+{
+    FinestraPrincipale::Form_Load();
+    data->setText(formatoData(QDate::currentDate()));
+    const auto [nome, indirizzo] = studio();
+    Labelstudio->setText(nome);
+    labelindirizzo->setText(indirizzo);
+    suggerimento();
+    dimensionecorpo = 12;
+    comestampo[2]->setChecked(true);
+}
+
+void frontespizio::suggerimento()
+{
+    passo->setText(QStringLiteral("Prelevare i dati dall'archivio o digitarli negli appositi campi con un massimo di 60 caratteri."));
+}
+
+void frontespizio::campo_Change(QLineEdit* casella)
+{
+    if (casella->text().size() > lunghezzaMassima)
+        avvisolunghezza();
+}
+
+void frontespizio::avvisolunghezza()
+{
+    MsgBox(QStringLiteral("Per una stampa corretta non digitare dati lunghi più di 60 spazi."), vbExclamation,
+           ModVelmor::titolocontrollo.testo());
+}
+
+void frontespizio::apri_Click() { archivi::apriDati(CommonDialog1); }
+void frontespizio::salva_Click() { salvadati(); }
+
+void frontespizio::salvanome_Click()
+{
+    ModVelmor::nomefile.clear();
+    salvadati();
+}
+
+void frontespizio::salvadati() { archivi::salvaDati(CommonDialog1); }
+void frontespizio::salvatutto_Click() { archivi::salvaCompleto(CommonDialog1); }
+void frontespizio::eliminare_click() { archivi::elimina(CommonDialog1); }
+
+// The technical report and the data sheet are not built yet.
+void frontespizio::stampa_Click() {}
+void frontespizio::stampatutto_Click() { stampa_Click(); }
+void frontespizio::solodati_Click() {}
+
+void frontespizio::controllodat_Click()
+{
+    const QString titolo = ModVelmor::titolocontrollo.testo();
+    const auto vuoto = [](const QLineEdit* c) { return c->text().isEmpty(); };
+    if (vuoto(progetto) && vuoto(località) && vuoto(tipostudio) && vuoto(committente) && vuoto(allegati)) {
+        MsgBox(QStringLiteral("Non è stato immesso alcun dato."), vbQuestion, titolo);
+        return;
+    }
+    if (vuoto(progetto) || vuoto(località) || vuoto(tipostudio) || vuoto(committente) || vuoto(data) || vuoto(allegati)) {
+        MsgBox(QStringLiteral("Inserire dati per ogni campo."), vbExclamation, titolo);
+        return;
+    }
+    MsgBox(QStringLiteral("I dati sono stati immessi correttamente."), vbInformation, titolo);
+}
+
+void frontespizio::cancella_click()
+{
+    for (QLineEdit* c : campi())
+        c->setText(QString());
+}
+
+void frontespizio::aiuto_Click()
+{
+    MsgBox(QStringLiteral("- Digitare o correggere i dati spostandosi con il tasto TAB, o con il mouse, nei campi;\r"
+                          "- la data viene impostata in automatico, ma è modificabile;\r"
+                          "- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Velmor-dati-...);\r"
+                          "- non digitare dati più lunghi di 60 spazi;\r"
+                          "- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
+           vbInformation, ModVelmor::titoloaiuto);
+}
+
+void frontespizio::Labelstudio_Click()
+{
+    MsgBox(QStringLiteral("Attenzione: dato non modificabile, rivolgersi a Software Zentoria, produttrice del programma."),
+           vbCritical, ModVelmor::titolocontrollo.testo());
+}
+
+void frontespizio::labelindirizzo_Click() { Labelstudio_Click(); }
+
+void frontespizio::Option1_Click(int indice) { ModVelmor::apriindirizzo(indirizzoWeb(indice)); }
+
+void frontespizio::Command5_Click() { finestre::mostra(QStringLiteral("dati")); }
+
+void frontespizio::cmdesci_Click() { ModVelmor::esciprogramma(); }
+
+bool frontespizio::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() == QEvent::MouseButtonRelease) {
+        if (oggetto == Labelstudio)
+            Labelstudio_Click();
+        else if (oggetto == labelindirizzo)
+            labelindirizzo_Click();
+    }
+    return FinestraPrincipale::eventFilter(oggetto, evento);
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The title-page window: the seven fields of the report's title page (they
+// are the only store of that record), the studio's name and address, the
+// choice of how the report is printed, and the file commands.
+
+#include "frame/finestraprincipale.h"
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class frontespizio : public FinestraPrincipale {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "frontespizio";
+    frontespizio();
+
+    // The title-page record, in record order.
+    QLineEdit* progetto;
+    QLineEdit* località;
+    QLineEdit* tipostudio;
+    QLineEdit* committente;
+    QLineEdit* luogo;
+    QLineEdit* data;
+    QLineEdit* allegati;
+    std::array<QLineEdit*, 7> campi() const { return {progetto, località, tipostudio, committente, luogo, data, allegati}; }
+
+    QLabel* Label1;
+    QLabel *Label2, *Label3, *Label4, *Label6, *Label10, *Label7, *Label9, *Label8, *Label5;
+    QLabel* Labelstudio;
+    QLabel* labelindirizzo;
+    QGroupBox* Frame1;
+    QGroupBox* Frame2;
+    std::array<QRadioButton*, 5> Option1{};    // 1 to 4
+    std::array<QRadioButton*, 3> comestampo{}; // 1 printer, 2 word processor
+    QPushButton* aiuto;
+    QPushButton* guidainlinea;
+    QPushButton* Command5;
+    QPushButton* stampa;
+    QPushButton* cmdesci;
+
+    // The report's body text size.
+    int dimensionecorpo = 0;
+
+    // The web pages of Option1, by index 1 to 4.
+    static QString indirizzoWeb(int indice);
+
+    void apri_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void salvatutto_Click();
+    void eliminare_click();
+    void stampa_Click();
+    void stampatutto_Click();
+    void solodati_Click();
+    void controllodat_Click();
+    void cancella_click();
+    void aiuto_Click();
+    void Labelstudio_Click();
+    void labelindirizzo_Click();
+    void Option1_Click(int indice);
+    void Command5_Click();
+    void cmdesci_Click();
+
+protected:
+    void Form_Load() override;
+    void comandoApri() override { apri_Click(); }
+    void comandoSalva() override { salva_Click(); }
+    void comandoElimina() override { eliminare_click(); }
+    void comandoStampa() override { stampa_Click(); }
+    void comandoControllo() override { controllodat_Click(); }
+    void comandoCancella() override { cancella_click(); }
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void avvisolunghezza();
+    void suggerimento();
+    void campo_Change(QLineEdit* casella);
+    void salvadati();
+};

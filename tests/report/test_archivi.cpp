@@ -1,0 +1,321 @@
+// The network data file, the complete file and their commands, driven through
+// scripted dialogs: what is written, what is read back, the current file name.
+#include "archivi_prova.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/cp1252.h"
+#include "frame/finestre.h"
+#include "network/dati.h"
+#include "report/archivi.h"
+#include "report/frontespizio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+using namespace doppi;
+using namespace vb;
+using namespace ModVelmor;
+
+namespace {
+
+using Archivi = ConArchivi;
+
+frontespizio& fr() { return finestre::forma<frontespizio>(); }
+
+TEST_F(Archivi, FileCompletoDiTreTrattiSenzaTubiEDiSeiRighe)
+{
+    treTratti();
+    frontespizioCompleto();
+    const QString file = percorso("Velmor-completa-prova");
+    dialoghi().file_ = {file};
+    fr().salvatutto_Click();
+    ASSERT_TRUE(messaggi().visti.empty()) << messaggi().visti[0].testo.toStdString();
+    const QByteArray atteso =
+        "3\r\n"
+        "\"120\",\"1.2\",\"viali inghiaiati\",\"0.22\",\" 6.4%\",0.01,0,\"200\",250,\"1.5\",\"40\",8,100,\"misto\"\r\n"
+        "\"85.5\",\"1.2\",\"viali inghiaiati\",\"0.22\",\" 6.4%\",0.01,0,\"200\",250,\"1.5\",\"40\",8,100,\"misto\"\r\n"
+        "\"60\",\"1.2\",\"viali inghiaiati\",\"0.22\",\" 6.4%\",0.01,0,\"200\",250,\"1.5\",\"40\",8,100,\"misto\"\r\n"
+        "\r\n"
+        "\"Fognatura, lotto 2\",\"Borgo Citt\xE0\",\"progetto esecutivo\",\"Comune di Esempio\",\"Ufficio tecnico\","
+        "\"luned\xEC, 7 dic 2026\",\"tavole 1-4\"\r\n";
+    EXPECT_EQ(contenuto(file), atteso);
+    EXPECT_EQ(nomefile, file);
+    const auto& r = dialoghi().richiesteFile.back();
+    EXPECT_EQ(r.titolo, "Salva file con nome");
+    EXPECT_EQ(r.nomeFile, "Velmor-completa-");
+    EXPECT_EQ(r.filtro, "File Velmor-completa- | Velmor-completa-*");
+    EXPECT_EQ(r.indiceFiltro, 1);
+
+    // Read back into a program that holds something else.
+    ripristina();
+    lunghezza[7] = Valore("999");
+    finestre::forma<dati>().VScroll1->setValue(11);
+    dialoghi().file_ = {file};
+    finestre::forma<dati>().apritutto_Click();
+    EXPECT_EQ(numerotratti, 3);
+    EXPECT_EQ(lunghezza[2], Valore("85.5"));
+    EXPECT_EQ(coefpendenza[3], Valore(0.01));
+    EXPECT_EQ(sistema, "misto");
+    EXPECT_TRUE(lunghezza[7].vuoto()); // nothing left from before joins the network
+    EXPECT_EQ(numerotubi, Valore());
+    EXPECT_EQ(fr().località->text(), QString::fromUtf8("Borgo Città"));
+    EXPECT_EQ(fr().progetto->text(), "Fognatura, lotto 2"); // the comma stays inside the field
+    auto& d = finestre::forma<dati>();
+    EXPECT_EQ(primotratto, 1);
+    EXPECT_EQ(d.lungh[2]->text(), "85.5");
+    EXPECT_FALSE(d.diam[3]->text().isEmpty());
+    EXPECT_EQ(d.Caption(), "Velmor: dati per il progetto di condotte fognarie - file:" + file);
+    EXPECT_EQ(nomefile, file);
+    const auto& a = dialoghi().richiesteFile.back();
+    EXPECT_EQ(a.titolo, "Apri file");
+    EXPECT_EQ(a.nomeFile, "");
+    EXPECT_EQ(a.filtro, "Tutti i file (*.*) | *.*|File Velmor-completa- | Velmor-completa-*");
+    EXPECT_EQ(a.indiceFiltro, 2);
+}
+
+TEST_F(Archivi, FileDatiDalFrontespizioEAperturaSenzaToccareITubi)
+{
+    treTratti();
+    frontespizioCompleto();
+    unTubo(1);
+    const QString file = percorso("Velmor-dati-rete");
+    dialoghi().file_ = {file};
+    fr().salva_Click();
+    const QByteArray scritto = contenuto(file);
+    EXPECT_EQ(record::righe(cp1252::leggiTesto(scritto)).size(), 5); // count, 3 segments, title page
+    EXPECT_EQ(dialoghi().richiesteFile.back().nomeFile, "Velmor-dati-"); // the design name, the first time
+    EXPECT_EQ(dialoghi().richiesteFile.back().filtro, "File Velmor-dati- | Velmor-dati-*");
+
+    // Opening it while pipes exist leaves them; a complete save next holds them.
+    lunghezza[1] = Valore("1");
+    fr().cancella_click();
+    dialoghi().file_ = {file};
+    fr().apri_Click();
+    EXPECT_EQ(lunghezza[1], Valore("120"));
+    EXPECT_EQ(fr().data->text(), QString::fromUtf8("lunedì, 7 dic 2026")); // the file's date, not today's
+    EXPECT_EQ(riferimento[1], Valore("collettore 1"));
+    EXPECT_EQ(numerotubi, Valore(1));
+    EXPECT_FALSE(finestre::trova("dati")->isVisible()); // the network window is not brought forward
+    const QString completo = percorso("Velmor-completa-tutto");
+    dialoghi().file_ = {completo};
+    fr().salvatutto_Click();
+    const QList<QString> righe = record::righe(cp1252::leggiTesto(contenuto(completo)));
+    ASSERT_EQ(righe.size(), 7);
+    EXPECT_EQ(righe[4], "1");
+    EXPECT_TRUE(righe[5].startsWith("\"collettore 1\",\"calcestruzzo\",2500,"));
+}
+
+TEST_F(Archivi, IlNomeDelFileCorrenteDopoOgniComando)
+{
+    treTratti();
+    frontespizioCompleto();
+    const QString a = percorso("Velmor-dati-a");
+    const QString b = percorso("Velmor-completa-b");
+
+    fr().salvanome_Click(); // cancelled
+    EXPECT_TRUE(nomefile.isEmpty());
+    EXPECT_FALSE(QFile::exists(a));
+    dialoghi().file_ = {a};
+    fr().salva_Click(); // asks again
+    EXPECT_EQ(nomefile, a);
+    EXPECT_EQ(dialoghi().richiesteFile.size(), 2u);
+
+    fr().salva_Click(); // with a current name: rewritten without asking
+    EXPECT_EQ(dialoghi().richiesteFile.size(), 2u);
+
+    fr().salvatutto_Click(); // cancelled: unchanged
+    EXPECT_EQ(nomefile, a);
+    dialoghi().file_ = {b};
+    fr().salvatutto_Click();
+    EXPECT_EQ(nomefile, b);
+    fr().salva_Click(); // one current name for every format: the complete file rewritten as a network data file
+    EXPECT_EQ(record::righe(cp1252::leggiTesto(contenuto(b))).size(), 5);
+
+    fr().eliminare_click(); // cancelled: nothing deleted
+    EXPECT_TRUE(QFile::exists(a));
+    EXPECT_EQ(dialoghi().richiesteFile.back().titolo, "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+    EXPECT_EQ(dialoghi().richiesteFile.back().filtro, "Tutti i file (*.*)|*.*|File Velmor-dati- | Velmor-dati-*");
+    EXPECT_EQ(dialoghi().richiesteFile.back().indiceFiltro, 2);
+    dialoghi().file_ = {a};
+    fr().eliminare_click();
+    EXPECT_FALSE(QFile::exists(a));
+    EXPECT_EQ(nomefile, b); // delete leaves the current name
+    EXPECT_TRUE(messaggi().visti.empty());
+
+    fr().apri_Click(); // cancelled: no current file any more
+    EXPECT_TRUE(nomefile.isEmpty());
+}
+
+TEST_F(Archivi, SalvataggiRifiutati)
+{
+    frontespizioCompleto();
+    // No segment: the network check speaks, the network window is shown, nothing is written.
+    dialoghi().file_ = {percorso("x"), percorso("y")};
+    fr().salva_Click();
+    fr().salvatutto_Click();
+    ASSERT_EQ(messaggi().visti.size(), 2u);
+    EXPECT_TRUE(messaggi().visti[0].testo.startsWith("Non esistono dati riconosciuti:"));
+    EXPECT_TRUE(messaggi().visti[1].testo.startsWith("Non esistono dati riconosciuti:"));
+    EXPECT_TRUE(finestre::trova("dati")->isVisible());
+    EXPECT_TRUE(dialoghi().richiesteFile.empty());
+    EXPECT_EQ(erroredati, Valore(1));
+
+    // A complete network with no project.
+    messaggi().visti.clear();
+    treTratti();
+    fr().progetto->clear();
+    fr().luogo->clear();
+    fr().allegati->clear();
+    fr().salva_Click();
+    fr().salvatutto_Click();
+    ASSERT_EQ(messaggi().visti.size(), 2u);
+    for (const auto& m : messaggi().visti) {
+        EXPECT_EQ(m.testo, "E' necessario digitare almeno il dato del 'progetto'.");
+        EXPECT_EQ(m.stile, vbCritical);
+        EXPECT_EQ(m.titolo, titolocontrollo.testo());
+    }
+    EXPECT_TRUE(fr().isVisible());
+    EXPECT_TRUE(dialoghi().richiesteFile.empty());
+
+    // An empty place or enclosures do not stop a save.
+    fr().progetto->setText("rete");
+    dialoghi().file_ = {percorso("Velmor-dati-z")};
+    fr().salva_Click();
+    EXPECT_TRUE(QFile::exists(percorso("Velmor-dati-z")));
+}
+
+TEST_F(Archivi, FileNonValidiRifiutatiPrimaDiCambiareQualcosa)
+{
+    treTratti();
+    frontespizioCompleto();
+    nomefile = "/prima";
+    struct Caso {
+        const char* nome;
+        QByteArray contenuto;
+    };
+    QByteArray troppi = "501\r\n";
+    const Caso casi[] = {
+        {"troppi", troppi},
+        {"corto", "2\r\n\"1\",\"1\",,,,,,,,,,,,\"misto\"\r\n"},
+        {"campi", "1\r\n\"1\",\"1\"\r\n\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r\n"},
+        {"rotto", "x\r\n"},
+        {"vuoto", ""},
+    };
+    for (const Caso& c : casi) {
+        const QString file = percorso(c.nome);
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.contenuto);
+        f.close();
+        messaggi().visti.clear();
+        dialoghi().file_ = {file};
+        fr().apri_Click();
+        ASSERT_EQ(messaggi().visti.size(), 1u) << c.nome;
+        EXPECT_EQ(messaggi().visti[0].stile, vbCritical);
+        EXPECT_TRUE(messaggi().visti[0].testo.contains(file)) << c.nome;
+        EXPECT_EQ(numerotratti, 3) << c.nome;
+        EXPECT_EQ(lunghezza[1], Valore("120")) << c.nome;
+        EXPECT_EQ(fr().progetto->text(), "Fognatura, lotto 2") << c.nome;
+        EXPECT_EQ(nomefile, "/prima") << c.nome; // a later save cannot overwrite the refused file
+    }
+}
+
+TEST_F(Archivi, SalvataggioFallitoLoDice)
+{
+    treTratti();
+    frontespizioCompleto();
+    // The current name is a folder: the write cannot take its place, whoever runs the test.
+    const QString cartellaBersaglio = percorso("Velmor-dati-cartella");
+    ASSERT_TRUE(QDir().mkdir(cartellaBersaglio));
+    nomefile = cartellaBersaglio;
+    fr().salva_Click();
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_TRUE(messaggi().visti[0].testo.contains("non è stato salvato"));
+    EXPECT_EQ(messaggi().visti[0].stile, vbCritical);
+    EXPECT_TRUE(QFileInfo(cartellaBersaglio).isDir());
+}
+
+TEST_F(Archivi, TestiCheIlFileNonPuoContenereSonoSegnalati)
+{
+    treTratti();
+    frontespizioCompleto();
+    fr().committente->setText(QString::fromUtf8("Comune di \"Esempio\" ≥ 2"));
+    dialoghi().file_ = {percorso("Velmor-dati-v")};
+    fr().salva_Click();
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_EQ(messaggi().visti[0].stile, vbExclamation);
+    EXPECT_TRUE(messaggi().visti[0].testo.contains("è stato salvato"));
+    EXPECT_TRUE(messaggi().visti[0].testo.contains(QString::fromUtf8("≥")));
+}
+
+TEST_F(Archivi, AndataERitornoDiTabelleCasuali)
+{
+    QRandomGenerator caso(7);
+    const QString alfabeto = QString::fromUtf8("abcàèù ,.-'0123456789");
+    const auto valoreCasuale = [&]() -> Valore {
+        switch (caso.bounded(3)) {
+        case 0: return Valore();
+        case 1: {
+            QString t;
+            for (int k = int(caso.bounded(12)); k > 0; --k)
+                t += alfabeto[int(caso.bounded(alfabeto.size()))];
+            return Valore(t);
+        }
+        default: return Valore(double(caso.bounded(100000)) / 100.0);
+        }
+    };
+    for (int prova = 0; prova < 6; ++prova) {
+        ripristina();
+        const int n = prova == 0 ? 500 : int(caso.bounded(501));
+        const int m = prova == 0 ? 50 : int(caso.bounded(51));
+        sistema = prova % 2 ? "nere" : "bianche";
+        numerotratti = n;
+        std::vector<std::vector<Valore>> tratti;
+        for (int i = 1; i <= n; ++i) {
+            std::vector<Valore> riga;
+            for (auto* t : {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza,
+                            &portatacollettori, &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie,
+                            &riempimento}) {
+                (*t)[i] = valoreCasuale();
+                riga.push_back((*t)[i]);
+            }
+            tratti.push_back(riga);
+        }
+        for (int j = 1; j <= m; ++j) {
+            riferimento[j] = valoreCasuale();
+            materiale[j] = valoreCasuale().testo();
+            for (auto* t : {&pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr, &press, &bmin, &bmax})
+                (*t)[j] = valoreCasuale();
+        }
+        numerotubi = m == 0 ? Valore() : Valore(m);
+        const QStringList testi{"p", "l", "t", "c", "lu", "d", "a"};
+        const QByteArray byte = archivi::componi(archivi::Tipo::completo, testi);
+        QString errore;
+        const auto letto = archivi::analizza(archivi::Tipo::completo, byte, &errore);
+        ASSERT_TRUE(letto) << errore.toStdString();
+        EXPECT_EQ(letto->numerotratti, n);
+        EXPECT_EQ(letto->frontespizio, testi);
+        EXPECT_EQ(letto->numerotubi, numerotubi);
+        ASSERT_EQ(letto->tratti.size(), n);
+        for (int i = 0; i < n; ++i)
+            for (int k = 0; k < 13; ++k)
+                ASSERT_EQ(letto->tratti[i][k], tratti[i][k]) << "segment " << i + 1 << " field " << k;
+        const auto riferimenti = riferimento;
+        const auto materiali = materiale;
+        const auto pesi = pesos;
+        archivi::applicaTubi(*letto);
+        for (int j = 1; j <= m; ++j) {
+            EXPECT_EQ(riferimento[j], riferimenti[j]);
+            EXPECT_EQ(materiale[j], materiali[j]);
+            EXPECT_EQ(pesos[j], pesi[j]);
+        }
+    }
+}
+
+} // namespace
