@@ -24,7 +24,10 @@ void contaTubi();
 int numeroTubi();
 
 // The presets of the seismic increment (2), the wheel load (8 t) and the
-// wheel imprint (20 x 50 cm), given to every pipe whose field is empty.
+// wheel imprint (20 x 50 cm), given to every pipe whose field is empty. The
+// window sets them each time it loads; a field already filled keeps its value,
+// as the table may hold pipes typed before the window was closed and opened
+// again, or read from a file before the window was first opened.
 void impostaValoriIniziali();
 // Empties every field and stress of the 50 pipes, puts the presets back and
 // sets the pipe count to 0.
