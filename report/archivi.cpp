@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScrollBar>
 
 using namespace ModVelmor;
 using namespace vb;
@@ -336,9 +337,10 @@ void salvaCompleto(CommonDialog& d)
     scriviFile(Tipo::completo, nomefile);
 }
 
-void elimina(CommonDialog& d)
+void elimina(CommonDialog& d, Tipo tipo)
 {
-    d.Filter = QStringLiteral("Tutti i file (*.*)|*.*|") + filtroDati;
+    d.Filter = QStringLiteral("Tutti i file (*.*)|*.*|")
+               + (tipo == Tipo::dati ? filtroDati : tipo == Tipo::completo ? filtroCompleto : filtroVerifica);
     d.FilterIndex = 2;
     d.DialogTitle = titoloelimina.testo();
     if (!d.ShowOpen())

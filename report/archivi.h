@@ -56,7 +56,8 @@ void apriDati(CommonDialog& dialogo);     // network data file into the network 
 void apriCompleto(CommonDialog& dialogo); // complete file into network, pipes and title page
 void salvaDati(CommonDialog& dialogo);    // network data file: checks, then the current name or the dialog
 void salvaCompleto(CommonDialog& dialogo);
-void elimina(CommonDialog& dialogo);
+// Deletes a file chosen in the open dialog, whose second filter shows the files of `tipo`.
+void elimina(CommonDialog& dialogo, Tipo tipo = Tipo::dati);
 void apriVerifica(CommonDialog& dialogo); // seismic data file into the pipes
 void salvaVerifica(CommonDialog& dialogo);
 

@@ -6,6 +6,7 @@
 #include "frame/finestre.h"
 #include "frame/formati.h"
 #include "frame/servizi.h"
+#include "report/archivi.h"
 #include "seismic/campitubo.h"
 #include "seismic/tabellatubi.h"
 
@@ -138,8 +139,15 @@ sismica::sismica()
     piazzaRisultati();
     piazzaPulsanti();
 
-    // The file commands (open, save, delete, print) will stand above the exit.
-    aggiungiVoce(menuFile(), QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
+    CommonDialog1.FileName = QStringLiteral("Velmor-verifica-");
+    QMenu* file = menuFile();
+    aggiungiVoce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [this] { apri_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("salva"), QStringLiteral("&Salva con nome..."), [this] { salva_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [this] { eliminare_click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
     completaBarraMenu();
 }
 
@@ -409,3 +417,7 @@ void sismica::suggerimento()
         passo->setText(tubo + "con questi dati la verifica non si può eseguire: controllare lo spessore, il diametro "
                               "e l'impronta della ruota.");
 }
+
+void sismica::apri_Click() { archivi::apriVerifica(CommonDialog1); }
+void sismica::salva_Click() { archivi::salvaVerifica(CommonDialog1); }
+void sismica::eliminare_click() { archivi::elimina(CommonDialog1, archivi::Tipo::verifica); }

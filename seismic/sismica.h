@@ -41,6 +41,10 @@ public:
     // The check of the pipe data; with ModVelmor::erroredati 1 on entry it
     // answers by setting the flag to 0 instead of with a message.
     void controlla_click();
+    // The seismic data file ("Velmor-verifica-").
+    void apri_Click();
+    void salva_Click();
+    void eliminare_click();
     // Empties the pipe data, after asking.
     void cancella_click();
     void aiuto_Click();
@@ -50,6 +54,9 @@ public:
 
 protected:
     void Form_Load() override;
+    void comandoApri() override { apri_Click(); }
+    void comandoSalva() override { salva_Click(); }
+    void comandoElimina() override { eliminare_click(); }
     void comandoControllo() override { controlla_click(); }
     void comandoCancella() override { cancella_click(); }
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

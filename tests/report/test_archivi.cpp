@@ -8,6 +8,7 @@
 #include "network/dati.h"
 #include "report/archivi.h"
 #include "report/frontespizio.h"
+#include "seismic/sismica.h"
 
 #include <QDir>
 #include <QFile>
@@ -316,6 +317,47 @@ TEST_F(Archivi, AndataERitornoDiTabelleCasuali)
             EXPECT_EQ(pesos[j], pesi[j]);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ConArchivi, FileVerificaDallaFinestraSismica)
+{
+    auto& s = finestre::forma<sismica>();
+    unTubo(1);
+    unTubo(2);
+    materiale[2] = QString::fromUtf8("grès ceramico");
+    const QString file = percorso("Velmor-verifica-due");
+    dialoghi().file_ = {file};
+    s.Toolbar1_ButtonClick(2);
+    ASSERT_TRUE(messaggi().visti.empty()) << messaggi().visti[0].testo.toStdString();
+    const QList<QString> righe = record::righe(cp1252::leggiTesto(contenuto(file)));
+    ASSERT_EQ(righe.size(), 3);
+    EXPECT_EQ(righe[0], "2");
+    EXPECT_EQ(righe[2], QString::fromUtf8("\"collettore 2\",\"grès ceramico\",2500,80,40,100,100,864,150,1800,30,2,8,20,50"));
+    const auto& r = dialoghi().richiesteFile.back();
+    EXPECT_EQ(r.nomeFile, "Velmor-verifica-");
+    EXPECT_EQ(r.filtro, "File Velmor-verifica- | Velmor-verifica-*");
+    EXPECT_EQ(nomefile, file);
+
+    // A network save next never rewrites the seismic file: it asks for a name.
+    treTratti();
+    frontespizioCompleto();
+    fr().salva_Click();
+    EXPECT_EQ(dialoghi().richiesteFile.back().titolo, "Salva file con nome");
+    EXPECT_EQ(record::righe(cp1252::leggiTesto(contenuto(file))).size(), 3);
+
+    // Read back into an emptied table: pipe 1 shown and checked.
+    ripristina();
+    dialoghi().file_ = {file};
+    finestre::forma<sismica>().Toolbar1_ButtonClick(1);
+    EXPECT_EQ(numerotubi, Valore(2));
+    EXPECT_EQ(materiale[2], QString::fromUtf8("grès ceramico"));
+    EXPECT_EQ(tubocorrente, 1);
+    EXPECT_FALSE(sigmasuperiore[1][1].vuoto());
+    EXPECT_EQ(incr[3], Valore(2)); // pipes past the file's start from the presets
 }
 
 } // namespace

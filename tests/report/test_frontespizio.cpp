@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -48,9 +49,11 @@ TEST_F(Frontespizio, Caricamento)
     EXPECT_EQ(f().dimensionecorpo, 12);
     EXPECT_TRUE(f().comestampo[2]->isChecked());
     EXPECT_FALSE(f().comestampo[1]->isChecked());
-    for (QLineEdit* c : f().campi())
-        if (c != f().data)
+    for (QLineEdit* c : f().campi()) {
+        if (c != f().data) {
             EXPECT_TRUE(c->text().isEmpty());
+        }
+    }
     EXPECT_EQ(f().Label1->text(), "PROGRAMMA PER IL CALCOLO DI FOGNATURE");
     EXPECT_EQ(f().Label4->text(), " tipologia di studio......:");
     EXPECT_EQ(f().Label7->toolTip(),
