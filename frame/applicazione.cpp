@@ -14,7 +14,7 @@ void prepara()
     QApplication::setQuitOnLastWindowClosed(false);
     // The designs were drawn for an 8-point sans-serif font.
     QFont carattere(QStringLiteral("Liberation Sans"));
-    carattere.setPointSizeF(8.25);
+    carattere.setPointSizeF(8);
     QApplication::setFont(carattere);
     if (QIcon::themeName().isEmpty() && QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
         QIcon::setThemeName(QStringLiteral("Adwaita"));

@@ -109,8 +109,12 @@ frontespizio::frontespizio()
          "la data della elaborazione è importante per la formulazione di ipotesi e per il riferimento temporale delle analisi", 2760},
         {&Label9, &allegati, "allegati", " allegati alla relazione :", "grafici, disegni, planimetrie, foto, ecc.", 3000},
     };
+    // The field labels' dotted captions were drawn for a narrow font.
+    QFont stretto = font();
+    stretto.setPointSizeF(7.5);
     for (const Campo& c : tabella) {
         *c.etichetta = controlli::etichetta(QString::fromUtf8(c.didascalia), colori::giallo, Bordo::Singolo);
+        (*c.etichetta)->setFont(stretto);
         (*c.etichetta)->setToolTip(QString::fromUtf8(c.suggerimento));
         piazza(*c.etichetta, 840, c.top, 1695, 255);
         QLineEdit* casella = controlli::casella();
@@ -123,9 +127,11 @@ frontespizio::frontespizio()
     const QString suggerimentoStudio = QStringLiteral("lo studio che ha effettuato la elaborazione");
     Label8 = controlli::etichetta(QStringLiteral(" studio tecnico...........:"), colori::giallo, Bordo::Singolo);
     Label8->setToolTip(suggerimentoStudio);
+    Label8->setFont(stretto);
     piazza(Label8, 840, 3480, 1695, 255);
     Label5 = controlli::etichetta(QStringLiteral(" indirizzo.....................:"), colori::giallo, Bordo::Singolo);
     Label5->setToolTip(suggerimentoStudio);
+    Label5->setFont(stretto);
     piazza(Label5, 840, 3720, 1695, 255);
     Labelstudio = controlli::etichetta(QString(), colori::bianco, Bordo::Singolo);
     piazza(Labelstudio, 2640, 3480, 4695, 255);
@@ -142,7 +148,9 @@ frontespizio::frontespizio()
     const char* web[5] = {"", "leggi e decreti", "forum tecnico", "consulenze", "software"};
     for (int i = 1; i <= 4; ++i) {
         Option1[i] = new QRadioButton(QString::fromUtf8(web[i]));
-        Option1[i]->setFont(font());
+        QFont normale = Frame1->font();
+        normale.setBold(false);
+        Option1[i]->setFont(normale);
         piazza(Option1[i], 120, 120 + 240 * i, 1455, 195, Frame1);
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
@@ -153,6 +161,8 @@ frontespizio::frontespizio()
     piazza(comestampo[1], 1440, 360, 4695, 255, Frame2);
     comestampo[2] = new QRadioButton(QStringLiteral("Stampa con Word (relazione modificabile e integrabile)"));
     piazza(comestampo[2], 1440, 600, 4695, 255, Frame2);
+    comestampo[1]->setFont(stretto);
+    comestampo[2]->setFont(stretto);
 
     aiuto = controlli::pulsante(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"));
     piazza(aiuto, 120, 5760, 1095, 375);
