@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 
 using namespace servizi;
@@ -50,6 +51,24 @@ QMenu* FinestraPrincipale::aggiungiSottomenu(QMenu* menu, const QString& nome, c
     sotto->setObjectName(nome);
     sotto->menuAction()->setObjectName(nome);
     return sotto;
+}
+
+void FinestraPrincipale::aggiungiSalvataggi(QMenu* menu, std::function<void()> salva, std::function<void()> senzaVerifica,
+                                            std::function<void()> conVerifica)
+{
+    aggiungiVoce(menu, QStringLiteral("salva"), QStringLiteral("&Salva"), std::move(salva));
+    QMenu* salvano = aggiungiSottomenu(menu, QStringLiteral("salvano"), QStringLiteral("Salva con &nome..."));
+    aggiungiVoce(salvano, QStringLiteral("salvanome"), QStringLiteral("dati &senza verifica sismica"), std::move(senzaVerifica));
+    aggiungiVoce(salvano, QStringLiteral("salvatutto"), QStringLiteral("dati &con verifica sismica"), std::move(conVerifica));
+}
+
+QPushButton* FinestraPrincipale::pulsanteInBasso(const QString& caption, const QString& suggerimento, int left,
+                                                 std::function<void()> azione)
+{
+    QPushButton* p = controlli::pulsante(caption, suggerimento);
+    piazza(p, left, 5760, 1095, 375);
+    connect(p, &QPushButton::clicked, this, [azione = std::move(azione)] { azione(); });
+    return p;
 }
 
 QAction* FinestraPrincipale::voce(const QString& nome) const

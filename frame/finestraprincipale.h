@@ -14,6 +14,7 @@ class Barrastrumenti;
 class QAction;
 class QLabel;
 class QMenu;
+class QPushButton;
 class clsResize;
 
 class FinestraPrincipale : public Finestra {
@@ -71,6 +72,11 @@ protected:
     // Adds a named item that runs `azione`.
     QAction* aggiungiVoce(QMenu* menu, const QString& nome, const QString& caption, std::function<void()> azione);
     QMenu* aggiungiSottomenu(QMenu* menu, const QString& nome, const QString& caption);
+    // "&Salva" and the submenu "Salva con &nome..." with its two saves (network alone, or with the pipes).
+    void aggiungiSalvataggi(QMenu* menu, std::function<void()> salva, std::function<void()> senzaVerifica,
+                            std::function<void()> conVerifica);
+    // A command button of the bottom row (top 5760, 1095 x 375 twips) that runs `azione`.
+    QPushButton* pulsanteInBasso(const QString& caption, const QString& suggerimento, int left, std::function<void()> azione);
     // The rest of the menu bar; called by the window once its File menu is filled.
     void completaBarraMenu();
 

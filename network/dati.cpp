@@ -80,10 +80,7 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
     aggiungiVoce(apri, QStringLiteral("aprisolo"), QStringLiteral("dati &senza verifica sismica"), [this] { apri_Click(); });
     aggiungiVoce(apri, QStringLiteral("apritutto"), QStringLiteral("dati &con verifica sismica"), [this] { apritutto_Click(); });
     file->addSeparator();
-    aggiungiVoce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [this] { salva_Click(); });
-    QMenu* salvano = aggiungiSottomenu(file, QStringLiteral("salvano"), QStringLiteral("Salva con &nome..."));
-    aggiungiVoce(salvano, QStringLiteral("salvanome"), QStringLiteral("dati &senza verifica sismica"), [this] { salvanome_Click(); });
-    aggiungiVoce(salvano, QStringLiteral("salvatutto"), QStringLiteral("dati &con verifica sismica"), [this] { salvatutto_Click(); });
+    aggiungiSalvataggi(file, [this] { salva_Click(); }, [this] { salvanome_Click(); }, [this] { salvatutto_Click(); });
     file->addSeparator();
     aggiungiVoce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [this] { eliminare_click(); });
     file->addSeparator();
@@ -125,22 +122,17 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
     piazza(VScroll1, leftDi(cColonne), cimaRighe, 255, (righe - 1) * passoRighe + altezzaRiga);
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 
-    aiuto = controlli::pulsante(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"));
-    piazza(aiuto, 120, 5760, 1095, 375);
-    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
-    guidainlinea = controlli::pulsante(QStringLiteral("&Guida in linea"), QStringLiteral("cliccare per visualizzare il Sommario della guida"));
-    piazza(guidainlinea, 1200, 5760, 1095, 375);
-    connect(guidainlinea, &QPushButton::clicked, this, [this] { guida_Click(); });
+    aiuto = pulsanteInBasso(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"),
+                            120, [this] { aiuto_Click(); });
+    guidainlinea = pulsanteInBasso(QStringLiteral("&Guida in linea"),
+                                   QStringLiteral("cliccare per visualizzare il Sommario della guida"), 1200, [this] { guida_Click(); });
     piazza(passo, 2400, 5640, 3615, 450);
-    Command5 = controlli::pulsante(QStringLiteral("&Frontespizio"), QStringLiteral("cliccare per visualizzare la finestra Frontespizio"));
-    piazza(Command5, 6120, 5760, 1095, 375);
-    connect(Command5, &QPushButton::clicked, this, [] { finestre::mostra(QStringLiteral("frontespizio")); });
-    Command6 = controlli::pulsante(QStringLiteral("&Verifica"), QStringLiteral("cliccare per visualizzare la finestra Verifica sismica"));
-    piazza(Command6, 7200, 5760, 1095, 375);
-    connect(Command6, &QPushButton::clicked, this, [] { finestre::mostra(QStringLiteral("sismica")); });
-    cmdesci = controlli::pulsante(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"));
-    piazza(cmdesci, 8280, 5760, 1095, 375);
-    connect(cmdesci, &QPushButton::clicked, this, [this] { esci_Click(); });
+    Command5 = pulsanteInBasso(QStringLiteral("&Frontespizio"), QStringLiteral("cliccare per visualizzare la finestra Frontespizio"),
+                               6120, [] { finestre::mostra(QStringLiteral("frontespizio")); });
+    Command6 = pulsanteInBasso(QStringLiteral("&Verifica"), QStringLiteral("cliccare per visualizzare la finestra Verifica sismica"),
+                               7200, [] { finestre::mostra(QStringLiteral("sismica")); });
+    cmdesci = pulsanteInBasso(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"), 8280,
+                              [this] { esci_Click(); });
 }
 
 void dati::creaRiga(int r, int top)

@@ -61,16 +61,13 @@ pluviometrici::pluviometrici()
         piazza(controlli::etichetta(QString::fromUtf8(t.testo), std::nullopt, controlli::Bordo::Nessuno, Qt::AlignCenter),
                t.x, cimaIntestazione, t.w, 255);
 
-    aiuto = controlli::pulsante(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sull'uso della finestra"));
-    piazza(aiuto, 120, 5760, 1095, 375);
-    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
-    guidainlinea = controlli::pulsante(QStringLiteral("&Guida in linea"), QStringLiteral("cliccare per visualizzare il Sommario della guida"));
-    piazza(guidainlinea, 1200, 5760, 1095, 375);
-    connect(guidainlinea, &QPushButton::clicked, this, [this] { guida_Click(); });
+    aiuto = pulsanteInBasso(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sull'uso della finestra"), 120,
+                            [this] { aiuto_Click(); });
+    guidainlinea = pulsanteInBasso(QStringLiteral("&Guida in linea"),
+                                   QStringLiteral("cliccare per visualizzare il Sommario della guida"), 1200, [this] { guida_Click(); });
     piazza(passo, 2400, 5640, 4800, 450);
-    cmdesci = controlli::pulsante(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"));
-    piazza(cmdesci, 8280, 5760, 1095, 375);
-    connect(cmdesci, &QPushButton::clicked, this, [this] { esci_Click(); });
+    cmdesci = pulsanteInBasso(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"), 8280,
+                              [this] { esci_Click(); });
 }
 
 void pluviometrici::Form_Load()

@@ -69,10 +69,7 @@ frontespizio::frontespizio()
     QMenu* file = menuFile();
     aggiungiVoce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [this] { apri_Click(); });
     file->addSeparator();
-    aggiungiVoce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [this] { salva_Click(); });
-    QMenu* salvano = aggiungiSottomenu(file, QStringLiteral("salvano"), QStringLiteral("Salva con &nome..."));
-    aggiungiVoce(salvano, QStringLiteral("salvanome"), QStringLiteral("dati &senza verifica sismica"), [this] { salvanome_Click(); });
-    aggiungiVoce(salvano, QStringLiteral("salvatutto"), QStringLiteral("dati &con verifica sismica"), [this] { salvatutto_Click(); });
+    aggiungiSalvataggi(file, [this] { salva_Click(); }, [this] { salvanome_Click(); }, [this] { salvatutto_Click(); });
     file->addSeparator();
     aggiungiVoce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [this] { eliminare_click(); });
     file->addSeparator();
@@ -164,22 +161,17 @@ frontespizio::frontespizio()
     comestampo[1]->setFont(stretto);
     comestampo[2]->setFont(stretto);
 
-    aiuto = controlli::pulsante(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"));
-    piazza(aiuto, 120, 5760, 1095, 375);
-    connect(aiuto, &QPushButton::clicked, this, [this] { aiuto_Click(); });
-    guidainlinea = controlli::pulsante(QStringLiteral("&Guida in linea"), QStringLiteral("cliccare per visualizzare il Sommario della guida"));
-    piazza(guidainlinea, 1200, 5760, 1095, 375);
-    connect(guidainlinea, &QPushButton::clicked, this, [this] { guida_Click(); });
+    aiuto = pulsanteInBasso(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"),
+                            120, [this] { aiuto_Click(); });
+    guidainlinea = pulsanteInBasso(QStringLiteral("&Guida in linea"),
+                                   QStringLiteral("cliccare per visualizzare il Sommario della guida"), 1200, [this] { guida_Click(); });
     piazza(passo, 2400, 5640, 3615, 450);
-    Command5 = controlli::pulsante(QStringLiteral("&Dati"), QStringLiteral("cliccare per visualizzare la finestra Dati"));
-    piazza(Command5, 6120, 5760, 1095, 375);
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    stampa = controlli::pulsante(QStringLiteral("&Stampa"), QStringLiteral("cliccare per avere la stampa completa della elaborazione eseguita"));
-    piazza(stampa, 7200, 5760, 1095, 375);
-    connect(stampa, &QPushButton::clicked, this, [this] { stampa_Click(); });
-    cmdesci = controlli::pulsante(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"));
-    piazza(cmdesci, 8280, 5760, 1095, 375);
-    connect(cmdesci, &QPushButton::clicked, this, [this] { cmdesci_Click(); });
+    Command5 = pulsanteInBasso(QStringLiteral("&Dati"), QStringLiteral("cliccare per visualizzare la finestra Dati"), 6120,
+                               [this] { Command5_Click(); });
+    stampa = pulsanteInBasso(QStringLiteral("&Stampa"), QStringLiteral("cliccare per avere la stampa completa della elaborazione eseguita"),
+                             7200, [this] { stampa_Click(); });
+    cmdesci = pulsanteInBasso(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"), 8280,
+                              [this] { cmdesci_Click(); });
 }
 
 void frontespizio::Form_Load()
