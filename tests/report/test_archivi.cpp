@@ -361,3 +361,28 @@ TEST_F(ConArchivi, FileVerificaDallaFinestraSismica)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ConArchivi, UnTestoLungoLettoDaFileAvvisaUnaVoltaERestaIntero)
+{
+    treTratti();
+    frontespizioCompleto();
+    const QString lungo(70, 'q');
+    fr().tipostudio->setText("breve");
+    messaggi().visti.clear();
+    QStringList testi = archivi::testiFrontespizio();
+    testi[2] = lungo;
+    const QString file = percorso("Velmor-dati-lungo");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(archivi::componi(archivi::Tipo::dati, testi));
+    f.close();
+    dialoghi().file_ = {file};
+    fr().apri_Click();
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_EQ(messaggi().visti[0].testo, "Per una stampa corretta non digitare dati lunghi più di 60 spazi.");
+    EXPECT_EQ(fr().tipostudio->text(), lungo);
+}
+
+} // namespace
