@@ -14,7 +14,7 @@ namespace {
 // Text is laid out at a high resolution, so that its measures are not rounded to screen pixels.
 // The layout takes the lengths of frames, tables and pictures in pixels of 96 to the inch and
 // scales them to the device itself; only the page size is given in the device's own units.
-constexpr double puntiPerPollice = 1200;
+constexpr double puntiPerPollice = 2880; // 40 pixels to the point: sizes in half points stay whole
 constexpr double pixelLogiciPerPollice = 96;
 
 double daTwip(double twip)

@@ -129,10 +129,12 @@ int ModelloDocumento::aggiungiTabella(int righe, int colonne)
     const int indice = static_cast<int>(tabelle.size()) - 1;
 
     // The table takes the place of an empty last paragraph, which moves after it; a last
-    // paragraph with text stays before the table and a new one follows.
+    // paragraph with text, or one that separates the table from another table, stays before
+    // it and a new one follows.
     Blocco blocco;
     blocco.tabella = indice;
-    if (ultimoParagrafo().vuoto()) {
+    const bool dopoTabella = blocchi.size() >= 2 && blocchi[blocchi.size() - 2].tabella >= 0;
+    if (ultimoParagrafo().vuoto() && !dopoTabella) {
         blocchi.insert(blocchi.end() - 1, blocco);
     } else {
         ultimoParagrafo().segno = carattere;
