@@ -5,7 +5,7 @@
 set -e
 
 PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev \
-libbenchmark-dev fonts-liberation poppler-utils zip"
+libbenchmark-dev fonts-liberation poppler-utils zip libreoffice-writer-nogui"
 if [ "$1" = "--run" ]; then
     PACCHETTI="$PACCHETTI fluidsynth timgm6mb-soundfont"
 fi
