@@ -4,6 +4,7 @@
 #include "frame/formati.h"
 #include "frame/frmSplash.h"
 #include "frame/servizi.h"
+#include "office/applicazione.h"
 
 namespace ModVelmor {
 
@@ -79,6 +80,27 @@ void esciprogramma()
     for (const char* nome : ordineChiusura)
         finestre::scarica(QString::fromUtf8(nome));
     finestre::forma<frmSplash>().schermataDiChiusura();
+}
+
+void stampaguida()
+{
+    const QString titolo = guidatitolo ? guidatitolo->text() : QString();
+    const QString testo = guidatesto ? guidatesto->text() : QString();
+    auto appword = office::nuovaApplicazione();
+    appword->Visible = true;
+    auto documento = appword->Documents.Add();
+    documento->nomeFile("guida");
+    auto& sel = appword->Selection;
+    sel.Font.Name = QStringLiteral("Century Gothic");
+    sel.Font.Size = 20;
+    sel.TypeText(nomeprogramma.testo() + "\r");
+    sel.Font.Size = 16;
+    sel.TypeText(descrizioneprogramma.testo() + "\r\r\r");
+    sel.TypeText("Guida: " + titolo + "\r\r");
+    sel.Font.Size = 12;
+    sel.TypeText(testo + "\r");
+    sel.Document.Select();
+    sel.ParagraphFormat.Alignment = 3;
 }
 
 } // namespace ModVelmor

@@ -76,6 +76,8 @@ void cifreintere();
 std::int32_t apriindirizzo(const QString& indirizzo);
 // The program's exit command.
 void esciprogramma();
+// Types the help page whose labels guidatitolo and guidatesto refer to into a new document.
+void stampaguida();
 
 // The windows of the program in the order the exit routine unloads them.
 extern const std::array<const char*, 23> ordineChiusura;

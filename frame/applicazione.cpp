@@ -1,5 +1,8 @@
 #include "frame/applicazione.h"
 
+#include "frame/servizi.h"
+#include "office/consegna.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -16,6 +19,10 @@ void prepara()
     QFont carattere(QStringLiteral("Liberation Sans"));
     carattere.setPointSizeF(8);
     QApplication::setFont(carattere);
+    // The documents built for the word processor open through the program's
+    // shell service, and what their delivery has to say goes through its message boxes.
+    office::impostaApriFile([](const QString& percorso) { return servizi::shell().apri(percorso) > 32; });
+    office::impostaAvvisaUtente([](const QString& messaggio) { MsgBox(messaggio, vb::vbExclamation); });
     if (QIcon::themeName().isEmpty() && QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
         QIcon::setThemeName(QStringLiteral("Adwaita"));
 }

@@ -1,6 +1,6 @@
 // Delivery of finished documents: new files in the documents folder, opened through the hook,
 // failures told to the user.
-#include "test_documento_ambiente.h"
+#include "supporto/ambientedocumento.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 // A real word processor opens our documents: a report-like document of about ten pages is
 // converted to PDF by LibreOffice, its text read back in order, its pages counted against ours.
-#include "test_documento_ambiente.h"
+#include "supporto/ambientedocumento.h"
 
 #include <QImage>
 #include <cstdio>

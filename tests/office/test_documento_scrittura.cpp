@@ -1,6 +1,6 @@
 // Documents built through the automation objects, written as .docx and read back.
 #include "office/scritturadocx.h"
-#include "test_documento_ambiente.h"
+#include "supporto/ambientedocumento.h"
 
 #include <QImage>
 #include <QRegularExpression>

@@ -4,7 +4,7 @@
 
 #include "office/applicazione.h"
 #include "office/consegna.h"
-#include "test_documento_lettore.h"
+#include "supporto/lettoredocx.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "test_documento_lettore.h"
+#include "supporto/lettoredocx.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
