@@ -19,6 +19,17 @@ const std::array<const char*, 8> finestrePrincipali = {
     "", "dati", "pluviometrici", "sismica", "circolare", "circolare2", "circolare3", "frontespizio",
 };
 
+std::array<Tratti*, 13> campitratto()
+{
+    return {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza, &portatacollettori,
+            &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie, &riempimento};
+}
+
+std::array<Tratti*, 5> risultatitratto()
+{
+    return {&portatapioggia, &portatanera, &portatatotale, &diametro, &velocita};
+}
+
 void inizializza()
 {
     nomeprogramma = Valore("Velmor");

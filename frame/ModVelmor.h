@@ -35,6 +35,9 @@ inline Tratti lunghezza, dislivello, tiposuperficie, coefsuperficie, pendenza, c
     abitanti, dotazione, superficie, pioggia, numerosuperficie, riempimento;
 // Segment results, computed by the sizing; empty until computed.
 inline Tratti portatapioggia, portatanera, portatatotale, diametro, velocita;
+// The stored fields of a segment in the order the data files hold them, and its results.
+std::array<Tratti*, 13> campitratto();
+std::array<Tratti*, 5> risultatitratto();
 inline int numerotratti = 0;
 inline int primotratto = 1;
 inline QString sistema;

@@ -393,9 +393,9 @@ void dati::cancella_click()
     if (MsgBox(QStringLiteral("Cancellare i dati di tutti i tratti della rete?"), vbYesNo + vbQuestion + vbDefaultButton2)
         != vbYes)
         return;
-    for (auto* tabella : {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza,
-                          &portatacollettori, &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie,
-                          &riempimento, &portatapioggia, &portatanera, &portatatotale, &diametro, &velocita})
+    for (Tratti* tabella : campitratto())
+        tabella->fill(Valore());
+    for (Tratti* tabella : risultatitratto())
         tabella->fill(Valore());
     numerotratti = 0;
     if (VScroll1->value() != 1)

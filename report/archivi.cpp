@@ -21,31 +21,12 @@ namespace archivi {
 
 namespace {
 
-// The stored fields of a segment and of a pipe, in file order.
-std::array<Tratti*, 13> campiTratti()
-{
-    return {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza, &portatacollettori,
-            &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie, &riempimento};
-}
-
-std::array<Tubi*, 13> campiNumericiTubi()
-{
-    return {&pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr, &press, &bmin, &bmax};
-}
-
-int contaTubi()
-{
-    if (numerotubi.vuoto())
-        return 0;
-    return std::clamp(int(numerotubi.numero()), 0, massimotubi);
-}
-
 void scriviTratti(QByteArray& file, record::Adattamenti* a)
 {
     file += record::scrivi({Valore(numerotratti)}, a);
     for (int i = 1; i <= numerotratti && i <= massimotratti; ++i) {
         record::Campi campi;
-        for (Tratti* t : campiTratti())
+        for (Tratti* t : campitratto())
             campi.append((*t)[i]);
         campi.append(Valore(sistema));
         file += record::scrivi(campi, a);
@@ -55,10 +36,10 @@ void scriviTratti(QByteArray& file, record::Adattamenti* a)
 void scriviTubi(QByteArray& file, record::Adattamenti* a)
 {
     file += record::scrivi({numerotubi}, a);
-    for (int j = 1; j <= contaTubi(); ++j) {
-        record::Campi campi{riferimento[j], Valore(materiale[j])};
-        for (Tubi* t : campiNumericiTubi())
-            campi.append((*t)[j]);
+    for (int j = 1; j <= velmor::sismica::numeroTubi(); ++j) {
+        record::Campi campi;
+        for (int c = 1; c <= campiTubo; ++c)
+            campi.append(velmor::sismica::valoreCampo(c, j));
         file += record::scrivi(campi, a);
     }
 }
@@ -135,11 +116,11 @@ std::optional<Contenuto> analizza(Tipo tipo, const QByteArray& byte, QString* er
 
 void applicaTratti(const Contenuto& c)
 {
-    const auto campi = campiTratti();
+    const auto campi = campitratto();
     for (int i = 1; i <= massimotratti; ++i) {
         for (std::size_t k = 0; k < campi.size(); ++k)
             (*campi[k])[i] = i <= c.tratti.size() ? c.tratti[i - 1][int(k)] : Valore();
-        for (Tratti* risultato : {&portatapioggia, &portatanera, &portatatotale, &diametro, &velocita})
+        for (Tratti* risultato : risultatitratto())
             (*risultato)[i] = Valore();
     }
     numerotratti = c.numerotratti;
@@ -151,13 +132,10 @@ void applicaTubi(const Contenuto& c)
 {
     if (!c.conTubi)
         return;
-    const auto numerici = campiNumericiTubi();
     for (int j = 1; j <= massimotubi; ++j) {
         const bool letto = j <= c.tubi.size();
-        riferimento[j] = letto ? c.tubi[j - 1][0] : Valore();
-        materiale[j] = letto ? c.tubi[j - 1][1].testo() : QString();
-        for (std::size_t k = 0; k < numerici.size(); ++k)
-            (*numerici[k])[j] = letto ? c.tubi[j - 1][int(k) + 2] : Valore();
+        for (int k = 1; k <= campiTubo; ++k)
+            velmor::sismica::impostaCampo(k, j, letto ? c.tubi[j - 1][k - 1] : Valore());
         for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
             for (auto& lato : *sigma)
                 lato[j] = Valore();

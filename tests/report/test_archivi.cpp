@@ -280,9 +280,7 @@ TEST_F(Archivi, AndataERitornoDiTabelleCasuali)
         std::vector<std::vector<Valore>> tratti;
         for (int i = 1; i <= n; ++i) {
             std::vector<Valore> riga;
-            for (auto* t : {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza,
-                            &portatacollettori, &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie,
-                            &riempimento}) {
+            for (Tratti* t : campitratto()) {
                 (*t)[i] = valoreCasuale();
                 riga.push_back((*t)[i]);
             }

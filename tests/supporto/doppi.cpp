@@ -109,9 +109,9 @@ void ripristina()
 
     using namespace ModVelmor;
     inizializza();
-    for (auto* tabella : {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza,
-                          &portatacollettori, &abitanti, &dotazione, &superficie, &pioggia, &numerosuperficie,
-                          &riempimento, &portatapioggia, &portatanera, &portatatotale, &diametro, &velocita})
+    for (Tratti* tabella : campitratto())
+        tabella->fill(Valore());
+    for (Tratti* tabella : risultatitratto())
         tabella->fill(Valore());
     for (auto* tabella : {&riferimento, &pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr,
                           &press, &bmin, &bmax})
