@@ -111,12 +111,9 @@ void frmSplash::mousePressEvent(QMouseEvent*)
 
 void frmSplash::keyPressEvent(QKeyEvent* evento)
 {
-    if (evento->text().isEmpty() && evento->key() != Qt::Key_Escape && evento->key() != Qt::Key_Return
-        && evento->key() != Qt::Key_Enter) {
-        // Shift, Ctrl and the like alone are not a key press of their own.
-        if (evento->key() == Qt::Key_Shift || evento->key() == Qt::Key_Control || evento->key() == Qt::Key_Alt
-            || evento->key() == Qt::Key_Meta)
-            return;
+    // Shift, Ctrl and the like alone are not a key press of their own.
+    switch (evento->key()) {
+    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_Meta: case Qt::Key_AltGr: return;
+    default: Form_KeyPress();
     }
-    Form_KeyPress();
 }

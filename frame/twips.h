@@ -2,7 +2,6 @@
 // Window geometry is designed in twips: 1440 per inch, 15 per pixel at 96 dpi.
 
 #include <QRect>
-#include <cmath>
 
 namespace twips {
 

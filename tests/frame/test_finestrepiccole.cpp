@@ -16,11 +16,7 @@
 
 namespace {
 
-class Piccole : public ::testing::Test {
-protected:
-    void SetUp() override { ripristina(); }
-    void TearDown() override { ripristina(); }
-};
+using Piccole = ConRipristino;
 
 TEST_F(Piccole, IlFileDeiSuggerimentiSpeditoSiLegge)
 {

@@ -22,10 +22,8 @@ using namespace ModVelmor;
 
 namespace {
 
-class FinestraDati : public ::testing::Test {
+class FinestraDati : public ConRipristino {
 protected:
-    void SetUp() override { ripristina(); }
-    void TearDown() override { ripristina(); }
 
     dati& d() { return finestre::forma<dati>(); }
 

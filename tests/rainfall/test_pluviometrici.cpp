@@ -13,11 +13,7 @@ using namespace doppi;
 
 namespace {
 
-class FinestraPioggia : public ::testing::Test {
-protected:
-    void SetUp() override { ripristina(); }
-    void TearDown() override { ripristina(); }
-};
+using FinestraPioggia = ConRipristino;
 
 TEST_F(FinestraPioggia, OgniZonaASessantaMinutiAllApertura)
 {

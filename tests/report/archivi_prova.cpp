@@ -9,16 +9,6 @@
 
 using namespace ModVelmor;
 
-void ConArchivi::SetUp()
-{
-    ripristina();
-}
-
-void ConArchivi::TearDown()
-{
-    ripristina();
-}
-
 void ConArchivi::treTratti()
 {
     sistema = "misto";

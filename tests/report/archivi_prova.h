@@ -8,10 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-class ConArchivi : public ::testing::Test {
+class ConArchivi : public ConRipristino {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     // Three complete "misto" segments in the shared table.
     static void treTratti();
     // A pipe with every field filled, as number j.

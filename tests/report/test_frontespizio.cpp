@@ -25,10 +25,8 @@ using namespace vb;
 
 namespace {
 
-class Frontespizio : public ::testing::Test {
+class Frontespizio : public ConRipristino {
 protected:
-    void SetUp() override { ripristina(); }
-    void TearDown() override { ripristina(); }
     frontespizio& f() { return finestre::forma<frontespizio>(); }
     void riempi()
     {

@@ -12,10 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-class ConSismica : public ::testing::Test {
+class ConSismica : public ConRipristino {
 protected:
-    void SetUp() override { ripristina(); }
-    void TearDown() override { ripristina(); }
 
     static sismica& finestra() { return finestre::forma<sismica>(); }
 

@@ -13,10 +13,8 @@ using namespace velmor::sismica;
 
 namespace {
 
-class TabellaTubi : public ::testing::Test {
+class TabellaTubi : public ConRipristino {
 protected:
-    void SetUp() override { ripristina(); }
-    void TearDown() override { ripristina(); }
 
     static void tuboCompleto(int i)
     {

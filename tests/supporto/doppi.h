@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <gtest/gtest.h>
 #include <optional>
 #include <vector>
 
@@ -67,3 +68,10 @@ MusicaFinta& musica();
 // Clears the doubles' scripts and records, unloads every window, and puts the
 // shared program data back as at start.
 void ripristina();
+
+// A test that starts and ends with everything put back as at start.
+class ConRipristino : public ::testing::Test {
+protected:
+    void SetUp() override { ripristina(); }
+    void TearDown() override { ripristina(); }
+};
