@@ -249,6 +249,18 @@ bool apriDialogo(CommonDialog& d, const QString& filtro)
     return d.ShowOpen();
 }
 
+// The save dialog with its first filter selected; on a choice the path becomes the current file.
+bool salvaDialogo(CommonDialog& d, const QString& filtro)
+{
+    d.DialogTitle = QStringLiteral("Salva file con nome");
+    d.Filter = filtro;
+    d.FilterIndex = 1;
+    if (!d.ShowSave())
+        return false;
+    nomefile = d.FileName;
+    return true;
+}
+
 } // namespace
 
 void apriDati(CommonDialog& d)
@@ -290,12 +302,8 @@ void salvaDati(CommonDialog& d)
         return;
     // A seismic data file as the current file is never rewritten with the network.
     if (nomefile.isEmpty() || QFileInfo(nomefile).fileName().startsWith(prefissoVerifica)) {
-        d.DialogTitle = QStringLiteral("Salva file con nome");
-        d.Filter = filtroDati;
-        d.FilterIndex = 1;
-        if (!d.ShowSave())
+        if (!salvaDialogo(d, filtroDati))
             return;
-        nomefile = d.FileName;
     }
     scriviFile(Tipo::dati, nomefile);
 }
@@ -305,13 +313,9 @@ void salvaCompleto(CommonDialog& d)
     if (!controllato(QStringLiteral("dati"), controllaDati) || !controllato(QStringLiteral("sismica"), controllaSismica)
         || !progettoPresente())
         return;
-    d.DialogTitle = QStringLiteral("Salva file con nome");
     d.FileName = QStringLiteral("Velmor-completa-");
-    d.Filter = filtroCompleto;
-    d.FilterIndex = 1;
-    if (!d.ShowSave())
+    if (!salvaDialogo(d, filtroCompleto))
         return;
-    nomefile = d.FileName;
     scriviFile(Tipo::completo, nomefile);
 }
 
@@ -343,13 +347,9 @@ void salvaVerifica(CommonDialog& d)
 {
     if (!controllato(QStringLiteral("sismica"), controllaSismica))
         return;
-    d.DialogTitle = QStringLiteral("Salva file con nome");
     d.FileName = QFileInfo(nomefile).fileName().startsWith(prefissoVerifica) ? nomefile : prefissoVerifica;
-    d.Filter = filtroVerifica;
-    d.FilterIndex = 1;
-    if (!d.ShowSave())
+    if (!salvaDialogo(d, filtroVerifica))
         return;
-    nomefile = d.FileName;
     scriviFile(Tipo::verifica, nomefile);
 }
 
