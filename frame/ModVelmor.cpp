@@ -5,6 +5,7 @@
 #include "frame/frmSplash.h"
 #include "frame/servizi.h"
 #include "office/applicazione.h"
+#include "office/consegna.h"
 
 namespace ModVelmor {
 
@@ -95,6 +96,7 @@ void esciprogramma()
 
 void stampaguida()
 {
+    const office::ConsegnaAllaFine consegna;
     const QString titolo = guidatitolo ? guidatitolo->text() : QString();
     const QString testo = guidatesto ? guidatesto->text() : QString();
     auto appword = office::nuovaApplicazione();

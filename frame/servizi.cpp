@@ -10,6 +10,7 @@ Messaggi* messaggiInstallati = nullptr;
 Dialoghi* dialoghiInstallati = nullptr;
 Shell* shellInstallata = nullptr;
 Musica* musicaInstallata = nullptr;
+Stampa* stampaInstallata = nullptr;
 } // namespace
 
 Messaggi& messaggi()
@@ -36,10 +37,17 @@ Musica& musica()
     return musicaInstallata ? *musicaInstallata : qt;
 }
 
+Stampa& stampa()
+{
+    static StampaQt qt;
+    return stampaInstallata ? *stampaInstallata : qt;
+}
+
 void installa(Messaggi* s) { messaggiInstallati = s; }
 void installa(Dialoghi* s) { dialoghiInstallati = s; }
 void installa(Shell* s) { shellInstallata = s; }
 void installa(Musica* s) { musicaInstallata = s; }
+void installa(Stampa* s) { stampaInstallata = s; }
 
 } // namespace servizi
 

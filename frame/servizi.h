@@ -6,9 +6,14 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class QPrinter;
+
+namespace office {
+class Superficie;
+}
 
 // Message box styles and answers, with the values of the windowing runtime.
 namespace vb {
@@ -63,6 +68,14 @@ public:
     virtual std::int32_t apri(const QString& indirizzo) = 0;
 };
 
+// Where a printed output is drawn once the print dialog has set up the printer:
+// the printer itself in the program; a recording surface or a PDF in tests.
+class Stampa {
+public:
+    virtual ~Stampa() = default;
+    virtual std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) = 0;
+};
+
 class Musica {
 public:
     virtual ~Musica() = default;
@@ -77,12 +90,14 @@ Messaggi& messaggi();
 Dialoghi& dialoghi();
 Shell& shell();
 Musica& musica();
+Stampa& stampa();
 
 // Installs a service (not owned; nullptr goes back to the Qt implementation).
 void installa(Messaggi* s);
 void installa(Dialoghi* s);
 void installa(Shell* s);
 void installa(Musica* s);
+void installa(Stampa* s);
 
 } // namespace servizi
 

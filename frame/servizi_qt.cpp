@@ -1,5 +1,7 @@
 #include "frame/servizi_qt.h"
 
+#include "office/superficiestampante.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -97,6 +99,11 @@ bool DialoghiQt::stampante(QPrinter& stampante)
 {
     QPrintDialog dialogo(&stampante, QApplication::activeWindow());
     return dialogo.exec() == QDialog::Accepted;
+}
+
+std::shared_ptr<office::Superficie> StampaQt::superficie(QPrinter& stampante)
+{
+    return std::make_shared<office::SuperficieStampante>(stampante);
 }
 
 std::int32_t ShellQt::apri(const QString& indirizzo)

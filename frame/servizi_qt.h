@@ -22,6 +22,11 @@ public:
     bool stampante(QPrinter& stampante) override;
 };
 
+class StampaQt : public Stampa {
+public:
+    std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) override;
+};
+
 class ShellQt : public Shell {
 public:
     std::int32_t apri(const QString& indirizzo) override;

@@ -43,9 +43,7 @@ Document& RaccoltaDocumenti::operator()(int indice)
 {
     if (indice >= 1 && indice <= Count())
         return *documenti_[static_cast<size_t>(indice - 1)];
-    qWarning() << "office: non esiste il documento" << indice;
-    static Document staccato(std::make_shared<StatoDocumento>());
-    return staccato;
+    throw ErroreDocumento(QStringLiteral("non esiste il documento n. %1 (ce ne sono %2)").arg(indice).arg(Count()).toStdString());
 }
 
 Selezione::Selezione(RaccoltaDocumenti* documenti)

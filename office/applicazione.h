@@ -7,7 +7,7 @@
 //   sel.Font.Name = "Century Gothic"; sel.Font.Bold = 9999998; sel.Font.Size = 24;
 //   sel.TypeText(titolo + "\r");
 // The selection acts on the active document (the one added last). Each document added is
-// delivered to the user when control returns to the event loop (see consegna.h).
+// delivered to the user when the command that built it ends (see consegna.h).
 #pragma once
 
 #include "office/documento.h"
@@ -26,8 +26,7 @@ public:
     // A new blank document, which becomes the active one.
     std::shared_ptr<Document> Add();
     int Count() const { return static_cast<int>(documenti_.size()); }
-    // The document of that index, from 1. Outside the range: a detached document that is
-    // never delivered (a warning is logged).
+    // The document of that index, from 1; ErroreDocumento outside the range.
     Document& operator()(int indice);
 
     Document* attivo() const { return documenti_.empty() ? nullptr : documenti_.back().get(); }

@@ -158,11 +158,31 @@ QString nomeConsegna(const QString& nome, const QDateTime& quando)
     return QStringLiteral("Velmor-%1-%2").arg(pulito, quando.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
 }
 
+namespace {
+int comandiInCorso = 0; // commands building documents right now
+} // namespace
+
+ConsegnaAllaFine::ConsegnaAllaFine() { ++comandiInCorso; }
+
+ConsegnaAllaFine::~ConsegnaAllaFine()
+{
+    if (--comandiInCorso == 0)
+        consegnaInSospeso();
+}
+
 void accodaConsegna(std::shared_ptr<StatoDocumento> stato)
 {
     inSospeso().push_back(std::move(stato));
-    if (QCoreApplication::instance())
-        QTimer::singleShot(0, [] { consegnaInSospeso(); });
+    if (comandiInCorso == 0 && QCoreApplication::instance())
+        QTimer::singleShot(0, [] {
+            if (comandiInCorso == 0)
+                consegnaInSospeso();
+        });
+}
+
+void ritiraConsegna(const std::shared_ptr<StatoDocumento>& stato)
+{
+    std::erase(inSospeso(), stato);
 }
 
 void consegnaInSospeso()

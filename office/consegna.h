@@ -1,6 +1,8 @@
-// Handing finished documents to the user. A document added to an application is delivered when
-// control returns to the event loop, that is when the command that built it has ended: it is
-// written to a new file in the documents folder ("Velmor-<name>-<date>-<time>.docx", never
+// Handing finished documents to the user. A command that builds documents holds a
+// ConsegnaAllaFine for its whole run: the documents added meanwhile are delivered when it ends,
+// never earlier (a message box shown while a document is built runs an event loop, and the
+// document must not leave half-built). A document added outside such a command is delivered when
+// control returns to the event loop. Delivering means: written to a new file in the documents folder ("Velmor-<name>-<date>-<time>.docx", never
 // replacing an earlier file) and opened with the system's word processor. A document saved with
 // SaveAs is opened from where it was saved. Failures are told to the user, never fatal.
 #pragma once
@@ -34,7 +36,18 @@ QString cartellaDocumenti();
 // The file name a document named `nome` gets when written at `quando` (no suffix, no folder).
 QString nomeConsegna(const QString& nome, const QDateTime& quando);
 
+// Held by a command that builds documents; the outermost one delivers them when it ends.
+class ConsegnaAllaFine {
+public:
+    ConsegnaAllaFine();
+    ~ConsegnaAllaFine();
+    ConsegnaAllaFine(const ConsegnaAllaFine&) = delete;
+    ConsegnaAllaFine& operator=(const ConsegnaAllaFine&) = delete;
+};
+
 void accodaConsegna(std::shared_ptr<StatoDocumento> stato);
+// A document left unfinished by a failed command is not delivered.
+void ritiraConsegna(const std::shared_ptr<StatoDocumento>& stato);
 // Delivers at once every document waiting for delivery.
 void consegnaInSospeso();
 int documentiInSospeso();

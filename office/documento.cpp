@@ -149,9 +149,7 @@ Table& TabelleDocumento::operator()(int indice)
 {
     if (indice >= 1 && indice <= Count())
         return *tabelle_[static_cast<size_t>(indice - 1)];
-    qWarning() << "office: il documento non ha la tabella" << indice;
-    static Table staccata(std::make_shared<StatoDocumento>(), -1);
-    return staccata;
+    throw ErroreDocumento(QStringLiteral("il documento non ha la tabella n. %1 (ne ha %2)").arg(indice).arg(Count()).toStdString());
 }
 
 Document::Document(RiferimentoStato stato)

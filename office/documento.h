@@ -13,10 +13,18 @@
 
 #include <QString>
 #include <functional>
+#include <stdexcept>
 #include <memory>
 #include <vector>
 
 namespace office {
+
+// A call the document cannot honour, such as a table or document index that does not exist:
+// going on would write into the wrong place, so the command that made it must end and say so.
+class ErroreDocumento : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // What a document handle and its delivery share; the objects below keep it alive.
 struct StatoDocumento {
@@ -151,8 +159,7 @@ public:
     explicit TabelleDocumento(RiferimentoStato stato) : stato_(std::move(stato)) {}
     // A table of the given rows and columns after everything written so far.
     std::shared_ptr<Table> Add(const IntervalloFine& dove, int righe, int colonne);
-    // The table of that position in the document, from 1. Outside the range: a detached
-    // table that belongs to no document (a warning is logged), so a wrong index cannot crash.
+    // The table of that position in the document, from 1; ErroreDocumento outside the range.
     Table& operator()(int indice);
     int Count() const { return static_cast<int>(tabelle_.size()); }
 private:

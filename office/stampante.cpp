@@ -30,7 +30,7 @@ Voce Colonna(int n) { return voce(Voce::Tipo::colonna, n); }
 Voce Spazi(int n) { return voce(Voce::Tipo::spazi, n); }
 Voce Testo(const QString& testo) { return voce(Voce::Tipo::testo, 0, testo); }
 Voce Numero(double numero) { return voce(Voce::Tipo::numero, 0, {}, numero); }
-Voce Valore(const QString& testo) { return Testo(testo); }
+Voce TestoCampo(const QString& testo) { return Testo(testo); }
 
 Stampante::Stampante(Superficie& superficie)
     : m_superficie(superficie)
@@ -73,6 +73,7 @@ void Stampante::Print(const std::vector<Voce>& voci, ACapo aCapo)
 
 void Stampante::Line(double x1, double y1, double x2, double y2)
 {
+    iniziaPagina();
     m_superficie.linea(QPointF(x1, y1), QPointF(x2, y2), DrawWidth);
     CurrentX = x2;
     CurrentY = y2;
@@ -86,6 +87,8 @@ void Stampante::NewPage()
 
 void Stampante::EndDoc()
 {
+    // a new page asked for just before the end stays blank: it is not sent
+    m_paginaInSospeso = false;
     m_superficie.fine();
     m_pagina = 1;
     CurrentX = 0;
@@ -107,23 +110,56 @@ void Stampante::scriviSegmento(QString& segmento, double altezzaRiga)
     if (segmento.isEmpty())
         return;
     assicuraRiga(altezzaRiga);
+    iniziaPagina();
     m_superficie.scrivi(QPointF(CurrentX, CurrentY), FontName, FontSize, segmento);
     CurrentX += m_superficie.larghezza(FontName, FontSize, segmento);
     segmento.clear();
 }
 
+double Stampante::fondo() const
+{
+    const double area = m_superficie.area().height();
+    return Fondo > 0 && Fondo < area && !m_inFinePagina ? Fondo : area;
+}
+
 void Stampante::assicuraRiga(double altezzaRiga)
 {
     // A line at the top of a page stays there even when it is taller than the page.
-    if (CurrentY > 0 && CurrentY + altezzaRiga > m_superficie.area().height() + tolleranzaFondo)
+    if (CurrentY <= 0 || CurrentY + altezzaRiga <= fondo() + tolleranzaFondo)
+        return;
+    if (!FinePagina || m_inFinePagina) {
         pagina();
+        return;
+    }
+    m_inFinePagina = true;
+    const int prima = m_pagina;
+    const double x = CurrentX; // the line goes on at its column on the new page
+    try {
+        FinePagina();
+    } catch (...) {
+        m_inFinePagina = false;
+        throw;
+    }
+    m_inFinePagina = false;
+    if (m_pagina == prima) // the hook did not end the page: the line must still go somewhere
+        pagina();
+    CurrentX = x;
 }
 
 void Stampante::pagina()
 {
-    m_superficie.nuovaPagina();
+    iniziaPagina(); // two new pages in a row leave an empty page between them
+    m_paginaInSospeso = true;
     ++m_pagina;
     CurrentY = 0;
+}
+
+void Stampante::iniziaPagina()
+{
+    if (!m_paginaInSospeso)
+        return;
+    m_paginaInSospeso = false;
+    m_superficie.nuovaPagina();
 }
 
 } // namespace office

@@ -12,10 +12,16 @@
 //     p.Print({Colonna(6), Testo("Superfici: ")}, ACapo::no); // the line goes on
 //
 // Errors of the surface (ErroreStampa) pass through to the caller.
+//
+// A page fills when a line would pass the bottom: the printable area's, or the
+// lower limit `Fondo` when one is set. Then the page-end hook `FinePagina`, when
+// set, ends the page itself (a foot, a new page, a heading); without one, or
+// while the hook runs, the printer starts a new page at the top.
 
 #include "office/superficie.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace office {
@@ -39,8 +45,8 @@ Voce Spazi(int n);
 Voce Testo(const QString& testo);
 // A number, in the form formaStampa gives it when the statement is printed.
 Voce Numero(double numero);
-// A value as its text: a text unchanged, an empty value as nothing.
-Voce Valore(const QString& testo);
+// The text of a field or label, printed as it stands (an empty field as nothing).
+Voce TestoCampo(const QString& testo);
 
 // Whether a print statement ends its line.
 enum class ACapo { si, no };
@@ -54,6 +60,10 @@ public:
     QString FontName = QStringLiteral("Courier New");
     double FontSize = 12;
     int DrawWidth = 1; // in the surface's pixels
+    // Lowest y a line may reach, in twips; 0 is the bottom of the printable area.
+    double Fondo = 0;
+    // Ends a page that filled by itself; it must leave the position on a new page.
+    std::function<void()> FinePagina;
 
     int Page() const { return m_pagina; }
 
@@ -63,7 +73,9 @@ public:
     void Print(const std::vector<Voce>& voci = {}, ACapo aCapo = ACapo::si);
     // A straight line in the drawing width; the position is then its end point.
     void Line(double x1, double y1, double x2, double y2);
-    // x = 0, y = 0 on the next page.
+    // x = 0, y = 0 on the next page. The page is begun on the surface when
+    // something is drawn on it, so a new page right before EndDoc prints no
+    // blank sheet.
     void NewPage();
     // Ends the document; what follows starts a new one at page 1.
     void EndDoc();
@@ -76,9 +88,14 @@ private:
     void scriviSegmento(QString& segmento, double altezzaRiga);
     void assicuraRiga(double altezzaRiga);
     void pagina();
+    void iniziaPagina();
+
+    double fondo() const;
 
     Superficie& m_superficie;
     int m_pagina = 1;
+    bool m_inFinePagina = false;
+    bool m_paginaInSospeso = false; // a new page asked for, not yet begun on the surface
 };
 
 } // namespace office

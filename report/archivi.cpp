@@ -2,6 +2,7 @@
 
 #include "frame/CommonDialog.h"
 #include "frame/ModVelmor.h"
+#include "frame/controllosilenzioso.h"
 #include "frame/finestre.h"
 #include "frame/servizi.h"
 #include "network/dati.h"
@@ -201,13 +202,10 @@ void scriviFile(Tipo tipo, const QString& percorso)
 // The validation protocol: the window's silent check; on failure the window is shown.
 bool controllato(const QString& finestra, void (*controllo)())
 {
-    erroredati = Valore(1);
-    controllo();
-    if (erroredati.eNumero() && erroredati.numero() == 1) {
-        finestre::mostra(finestra);
-        return false;
-    }
-    return true;
+    if (controlloSilenzioso(controllo))
+        return true;
+    finestre::mostra(finestra);
+    return false;
 }
 
 void controllaDati() { finestre::forma<dati>().controlla_click(); }

@@ -9,6 +9,9 @@
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
 #include "report/archivi.h"
+#include "report/relazione.h"
+#include "report/relazionestampante.h"
+#include "report/schedadati.h"
 
 #include <QDate>
 #include <QEvent>
@@ -216,10 +219,10 @@ void frontespizio::salvadati() { archivi::salvaDati(CommonDialog1); }
 void frontespizio::salvatutto_Click() { archivi::salvaCompleto(CommonDialog1); }
 void frontespizio::eliminare_click() { archivi::elimina(CommonDialog1); }
 
-// The technical report and the data sheet are not built yet.
-void frontespizio::stampa_Click() {}
+void frontespizio::stampa_Click() { relazione::stampaRelazione(*this); }
 void frontespizio::stampatutto_Click() { stampa_Click(); }
-void frontespizio::solodati_Click() {}
+void frontespizio::solodati_Click() { relazione::schedaDati(*this); }
+void frontespizio::fondopagina() { relazione::fondopagina(*this); }
 
 void frontespizio::controllodat_Click()
 {

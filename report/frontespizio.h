@@ -6,6 +6,16 @@
 #include "frame/finestraprincipale.h"
 
 #include <array>
+#include <functional>
+#include <memory>
+
+namespace office {
+class Application;
+class Document;
+class Paragraph;
+class Stampante;
+class Table;
+} // namespace office
 
 class QGroupBox;
 class QLabel;
@@ -43,8 +53,26 @@ public:
     QPushButton* stampa;
     QPushButton* cmdesci;
 
-    // The report's body text size.
-    int dimensionecorpo = 0;
+    // The report's state, kept by the window between reports.
+    int dimensionecorpo = 0;  // the body text size, 12
+    QString caratterecorpo;   // the printer's body font
+    // The word processor of the last report or data sheet, its document, the
+    // paragraph being written at the end of the document and the table added last.
+    std::shared_ptr<office::Application> appword;
+    std::shared_ptr<office::Document> documento;
+    std::shared_ptr<office::Paragraph> paragrafo;
+    std::shared_ptr<office::Table> tabella;
+    // Network tables beyond the first, left by the network section for the end pass.
+    int altretabellerete = 0;
+    // The printer while a report prints on it, nullptr otherwise.
+    office::Stampante* Printer = nullptr;
+    // While a table prints: how a page that fills by itself ends (the foot, a new
+    // page, the table's heading again); otherwise such a page gets the foot alone.
+    std::function<void()> continuaTabella;
+
+    // The printer's page foot: "pagina" and the page number at the page's foot,
+    // then a new page whose text starts at y 1000.
+    void fondopagina();
 
     // The web pages of Option1, by index 1 to 4.
     static QString indirizzoWeb(int indice);

@@ -114,8 +114,8 @@ TEST_F(StampanteRegistrata, SpaziTestiNumeriEValori)
     p.Print({Colonna(6), Numero(12.5), Spazi(3), Testo("l/s")});
     p.Print({Spazi(10), Testo("Studio  Tecnico ")});
     p.Print({Colonna(8), Testo("La presente relazione è composta di n."), Numero(12), Testo(" pagine.")});
-    p.Print({Testo("progetto..............: "), Valore("")});
-    p.Print({Colonna(8), Valore(""), Spazi(0), Spazi(-2)});
+    p.Print({Testo("progetto..............: "), TestoCampo("")});
+    p.Print({Colonna(8), TestoCampo(""), Spazi(0), Spazi(-2)});
     // A number takes its sign position, its digits and one blank: -3 takes three columns.
     p.Print({Colonna(1), Numero(-3), Colonna(4), Testo("x")});
     p.Print({Colonna(1), Numero(-0.5), Colonna(4), Testo("y")});

@@ -3,8 +3,55 @@
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
 
+#include "office/superficieregistrata.h"
+#include "office/superficiestampante.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPrinter>
+
+namespace {
+
+// A printer that stops answering at the end of the first page.
+class SuperficieGuasta : public office::SuperficieRegistrata {
+public:
+    void nuovaPagina() override { throw office::ErroreStampa("la stampante non risponde"); }
+};
+
+// A PDF file drawn through QPrinter, as the program prints.
+class SuperficiePdf : public office::Superficie {
+public:
+    explicit SuperficiePdf(const QString& percorso)
+    {
+        office::preparaPdf(stampante, percorso);
+        disegno = std::make_unique<office::SuperficieStampante>(stampante);
+    }
+    QSizeF area() const override { return disegno->area(); }
+    office::MisureCarattere misure(const QString& c, double p) const override { return disegno->misure(c, p); }
+    double larghezza(const QString& c, double p, const QString& t) const override { return disegno->larghezza(c, p, t); }
+    void scrivi(QPointF a, const QString& c, double p, const QString& t) override { disegno->scrivi(a, c, p, t); }
+    void linea(QPointF da, QPointF a, int s) override { disegno->linea(da, a, s); }
+    void nuovaPagina() override { disegno->nuovaPagina(); }
+    void fine() override { disegno->fine(); }
+
+private:
+    QPrinter stampante;
+    std::unique_ptr<office::SuperficieStampante> disegno;
+};
+
+} // namespace
+
+std::shared_ptr<office::Superficie> StampaFinta::superficie(QPrinter&)
+{
+    ++richieste;
+    if (guasta)
+        ultima = std::make_shared<SuperficieGuasta>();
+    else if (!pdf.isEmpty())
+        ultima = std::make_shared<SuperficiePdf>(pdf);
+    else
+        ultima = std::make_shared<office::SuperficieRegistrata>();
+    return ultima;
+}
 
 int MessaggiFinti::mostra(const QString& testo, int stile, const QString& titolo)
 {
@@ -84,6 +131,12 @@ ShellFinta& shell()
     return s;
 }
 
+StampaFinta& stampa()
+{
+    static StampaFinta s;
+    return s;
+}
+
 MusicaFinta& musica()
 {
     static MusicaFinta m;
@@ -106,6 +159,7 @@ void ripristina()
     doppi::dialoghi() = DialoghiFinti();
     doppi::shell() = ShellFinta();
     doppi::musica() = MusicaFinta();
+    doppi::stampa() = StampaFinta();
 
     using namespace ModVelmor;
     inizializza();

@@ -55,6 +55,17 @@ public:
     void close() override;
 };
 
+// Printed outputs go to a recording surface (A4), or to a PDF file when `pdf`
+// names one; `guasta` makes the surface fail as an unreachable printer does.
+class StampaFinta : public servizi::Stampa {
+public:
+    QString pdf;
+    bool guasta = false;
+    std::shared_ptr<office::Superficie> ultima; // the surface of the last print
+    int richieste = 0;
+    std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) override;
+};
+
 namespace doppi {
 
 // The doubles installed for the whole test run.
@@ -62,6 +73,7 @@ MessaggiFinti& messaggi();
 DialoghiFinti& dialoghi();
 ShellFinta& shell();
 MusicaFinta& musica();
+StampaFinta& stampa();
 
 } // namespace doppi
 

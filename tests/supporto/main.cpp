@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     servizi::installa(&doppi::dialoghi());
     servizi::installa(&doppi::shell());
     servizi::installa(&doppi::musica());
+    servizi::installa(&doppi::stampa());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

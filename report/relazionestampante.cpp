@@ -1,0 +1,98 @@
+#include "report/relazionestampante.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/servizi.h"
+#include "office/stampante.h"
+#include "office/superficie.h"
+#include "report/frontespizio.h"
+#include "report/relazione.h"
+
+#include <QPrinter>
+
+namespace relazione {
+
+using namespace office;
+
+namespace {
+
+// The window's Printer for as long as the report prints, whatever way it ends.
+class PrinterInUso {
+public:
+    PrinterInUso(frontespizio& f, Stampante& p) : m_f(f) { m_f.Printer = &p; }
+    ~PrinterInUso()
+    {
+        m_f.Printer = nullptr;
+        m_f.continuaTabella = nullptr;
+    }
+    PrinterInUso(const PrinterInUso&) = delete;
+    PrinterInUso& operator=(const PrinterInUso&) = delete;
+
+private:
+    frontespizio& m_f;
+};
+
+void stampaSezioni(frontespizio& f)
+{
+    for (const Sezione& s : sezioni())
+        if (s.stampa && s.dovuta())
+            s.stampa(f);
+}
+
+} // namespace
+
+void piede(Stampante& p)
+{
+    // The foot stands on the lower limit of the text: the limit must not move it.
+    const double fondo = p.Fondo;
+    p.Fondo = 0;
+    p.CurrentX = xPiede;
+    p.CurrentY = yPiede;
+    p.Print({Testo(QStringLiteral("pagina ")), Numero(p.Page())});
+    p.Fondo = fondo;
+}
+
+void fondopagina(frontespizio& f)
+{
+    if (!f.Printer)
+        return;
+    piede(*f.Printer);
+    f.Printer->NewPage();
+    f.Printer->CurrentY = cimaPagina;
+}
+
+void stampaDiretta(frontespizio& f)
+{
+    f.caratterecorpo = QStringLiteral("Courier New");
+    ModVelmor::righestampate = 0;
+
+    QPrinter stampante(QPrinter::HighResolution);
+    if (!f.CommonDialog1.ShowPrinter(stampante))
+        return; // cancelled: nothing is printed
+
+    try {
+        const std::shared_ptr<Superficie> superficie = servizi::stampa().superficie(stampante);
+        Stampante p(*superficie);
+        const PrinterInUso inUso(f, p);
+        p.Fondo = yPiede;
+        p.FinePagina = [&f] {
+            if (f.continuaTabella)
+                f.continuaTabella();
+            else
+                f.fondopagina();
+        };
+        p.CurrentX = margineSinistro;
+        p.CurrentY = cimaPagina;
+        p.FontSize = 24;
+        p.FontName = QStringLiteral("Roman");
+        stampaSezioni(f);
+        f.fondopagina();
+        p.EndDoc();
+    } catch (const std::exception& e) {
+        MsgBox(QStringLiteral("La stampa della relazione è stata interrotta: %1.\r"
+                              "Le pagine già inviate alla stampante possono essere incomplete.")
+                   .arg(QString::fromStdString(e.what())),
+               vb::vbCritical, ModVelmor::nomeprogramma.testo());
+    }
+}
+
+} // namespace relazione

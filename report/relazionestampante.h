@@ -1,0 +1,34 @@
+#pragma once
+// The report printed straight on the printer. The print dialog chooses the
+// printer; the sections then print through the title-page window's Printer,
+// in twips from the top left of the printable area. A page that fills by
+// itself ends with the report's page foot (and, inside a table, the table's
+// heading again), so that no page after the title page goes without its
+// number. Any error of the printer ends the report and is told to the user.
+
+class frontespizio;
+
+namespace office {
+class Stampante;
+}
+
+namespace relazione {
+
+// Where the report's text starts on each page and where the page foot stands.
+constexpr double margineSinistro = 1000;
+constexpr double cimaPagina = 1000;
+constexpr double xPiede = 9800;
+constexpr double yPiede = 15500;
+// The column of the title page's data lines and of the hydraulic sections.
+constexpr int colonnaTesto = 10;
+
+// The printer rendering of the whole report (after the checks).
+void stampaDiretta(frontespizio& f);
+
+// The page foot: "pagina" and the page number at x 9800, y 15500, in the font
+// in force; nothing else.
+void piede(office::Stampante& p);
+// The foot, a new page, and the text's top on the new page.
+void fondopagina(frontespizio& f);
+
+} // namespace relazione

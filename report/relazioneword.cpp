@@ -1,0 +1,124 @@
+#include "report/relazioneword.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/servizi.h"
+#include "office/applicazione.h"
+#include "office/consegna.h"
+#include "report/frontespizio.h"
+#include "report/relazione.h"
+
+#include <QLabel>
+
+namespace relazione {
+
+using namespace office;
+
+namespace {
+
+// The columns right-aligned in table `indice`, first to last.
+void allineaADestra(frontespizio& f, int indice, int prima, int ultima)
+{
+    Table& t = f.documento->Tables(indice);
+    for (int c = prima; c <= ultima; ++c) {
+        t.Columns(c).Select();
+        f.appword->Selection.ParagraphFormat.Alignment = Destra;
+    }
+}
+
+void scriviSezioni(frontespizio& f)
+{
+    for (const Sezione& s : sezioni())
+        if (s.word && s.dovuta())
+            s.word(f);
+}
+
+} // namespace
+
+void nuovoParagrafo(frontespizio& f)
+{
+    f.paragrafo = f.documento->Content.Paragraphs.Add(f.documento->Bookmarks(QStringLiteral("\\endofdoc")).Range);
+}
+
+void scrivi(frontespizio& f, double punti, const QString& testo)
+{
+    f.paragrafo->Range.Font.Size = punti;
+    f.paragrafo->Range.Text = testo;
+}
+
+void paragrafiVuoti(frontespizio& f, int n)
+{
+    for (int i = 0; i < n; ++i)
+        f.paragrafo->Range.Text = QStringLiteral("\r");
+}
+
+Table& nuovaTabella(frontespizio& f, int righe, int colonne, double punti)
+{
+    f.tabella = f.documento->Tables.Add(f.documento->Bookmarks(QStringLiteral("\\endofdoc")).Range, righe, colonne);
+    if (punti > 0)
+        f.tabella->Range.Font.Size = punti;
+    return *f.tabella;
+}
+
+void passataFinale(frontespizio& f)
+{
+    Selezione& sel = f.appword->Selection;
+    f.documento->Select();
+    sel.ParagraphFormat.Alignment = Giustificato;
+
+    const QString& sistema = ModVelmor::sistema;
+    const bool nere = sistema == QLatin1String("nere");
+    if (!nere && sistema != QLatin1String("misto") && sistema != QLatin1String("bianche"))
+        return;
+    // The run-off and slope tables come first when there is storm water; then
+    // the network legend, the network tables and the three seismic tables.
+    int legenda = 1;
+    if (!nere) {
+        allineaADestra(f, 1, 2, 2);
+        allineaADestra(f, 2, 2, 3);
+        allineaADestra(f, 3, 1, 2);
+        legenda = 3;
+    }
+    const int tabelleRete = f.altretabellerete + 1;
+    for (int t = legenda + 1; t <= legenda + tabelleRete; ++t)
+        allineaADestra(f, t, 1, colonneRete);
+    if (conTubi()) {
+        const int sollecitazioni = legenda + tabelleRete + 2;
+        allineaADestra(f, sollecitazioni, 4, 9);
+        allineaADestra(f, sollecitazioni + 1, 1, 14);
+    }
+}
+
+void stampaWord(frontespizio& f)
+{
+    ConsegnaAllaFine consegna;
+    f.passo->setText(QStringLiteral("sto caricando WORD visualizzare la relazione"));
+    try {
+        f.altretabellerete = 0;
+        f.appword = nuovaApplicazione();
+        f.appword->Visible = true;
+        f.documento = f.appword->Documents.Add();
+        f.documento->nomeFile(QStringLiteral("relazione"));
+        Selezione& sel = f.appword->Selection;
+        sel.TypeText(QStringLiteral("\r\r\r"));
+        sel.PageSetup.PaperSize = 7;
+        sel.Paragraphs.LineSpacing = 12;
+        sel.Borders.DistanceFromTop = 2.5;
+        sel.Borders.DistanceFromBottom = 2.5;
+        sel.Borders.DistanceFromLeft = 1.5;
+        sel.Borders.DistanceFromRight = 1.5;
+        sel.Font.Name = QStringLiteral("Century Gothic");
+        sel.Font.Bold = commutaGrassetto;
+        sel.Font.Size = 24;
+        scriviSezioni(f);
+        passataFinale(f);
+    } catch (const std::exception& e) {
+        if (f.documento)
+            ritiraConsegna(f.documento->stato());
+        MsgBox(QStringLiteral("Non è stato possibile completare la relazione: %1.").arg(QString::fromStdString(e.what())),
+               vb::vbCritical, ModVelmor::nomeprogramma.testo());
+        return;
+    }
+    f.passo->setText(QStringLiteral("ho visualizzato la relazione su WORD"));
+}
+
+} // namespace relazione
