@@ -47,6 +47,8 @@ void scrivi(frontespizio& f, double punti, const QString& testo)
 
 void paragrafiVuoti(frontespizio& f, int n)
 {
+    if (!f.paragrafo)
+        nuovoParagrafo(f);
     for (int i = 0; i < n; ++i)
         f.paragrafo->Range.Text = QStringLiteral("\r");
 }
@@ -88,27 +90,32 @@ void passataFinale(frontespizio& f)
     }
 }
 
+void apriRelazione(frontespizio& f)
+{
+    f.altretabellerete = 0;
+    f.appword = nuovaApplicazione();
+    f.appword->Visible = true;
+    f.documento = f.appword->Documents.Add();
+    f.documento->nomeFile(QStringLiteral("relazione"));
+    Selezione& sel = f.appword->Selection;
+    sel.TypeText(QStringLiteral("\r\r\r"));
+    sel.PageSetup.PaperSize = 7;
+    sel.Paragraphs.LineSpacing = 12;
+    sel.Borders.DistanceFromTop = 2.5;
+    sel.Borders.DistanceFromBottom = 2.5;
+    sel.Borders.DistanceFromLeft = 1.5;
+    sel.Borders.DistanceFromRight = 1.5;
+    sel.Font.Name = QStringLiteral("Century Gothic");
+    sel.Font.Bold = commutaGrassetto;
+    sel.Font.Size = 24;
+}
+
 void stampaWord(frontespizio& f)
 {
-    ConsegnaAllaFine consegna;
+    const ConsegnaAllaFine consegna;
     f.passo->setText(QStringLiteral("sto caricando WORD visualizzare la relazione"));
     try {
-        f.altretabellerete = 0;
-        f.appword = nuovaApplicazione();
-        f.appword->Visible = true;
-        f.documento = f.appword->Documents.Add();
-        f.documento->nomeFile(QStringLiteral("relazione"));
-        Selezione& sel = f.appword->Selection;
-        sel.TypeText(QStringLiteral("\r\r\r"));
-        sel.PageSetup.PaperSize = 7;
-        sel.Paragraphs.LineSpacing = 12;
-        sel.Borders.DistanceFromTop = 2.5;
-        sel.Borders.DistanceFromBottom = 2.5;
-        sel.Borders.DistanceFromLeft = 1.5;
-        sel.Borders.DistanceFromRight = 1.5;
-        sel.Font.Name = QStringLiteral("Century Gothic");
-        sel.Font.Bold = commutaGrassetto;
-        sel.Font.Size = 24;
+        apriRelazione(f);
         scriviSezioni(f);
         passataFinale(f);
     } catch (const std::exception& e) {

@@ -19,6 +19,10 @@ namespace relazione {
 // The word-processor rendering of the whole report (after the checks).
 void stampaWord(frontespizio& f);
 
+// A new word processor and report document, set up for the title page: three
+// empty paragraphs, A4, single spacing, the title's font, bold and size.
+void apriRelazione(frontespizio& f);
+
 // A new current paragraph at the end of the document.
 void nuovoParagrafo(frontespizio& f);
 // Text in the current paragraph at a size; a \r in it ends a paragraph.

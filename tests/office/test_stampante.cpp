@@ -275,3 +275,42 @@ TEST_F(StampantePaginaCorta, UnaRigaPiuAltaDellaPaginaStaInCimaAllaPagina)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StampanteRegistrata, LaFineDiPaginaAutomaticaPassaPerIlGestoreDelReport)
+{
+    int chiamate = 0;
+    p.Fondo = 15500;
+    p.FinePagina = [&] {
+        ++chiamate;
+        p.CurrentX = 9800;
+        p.CurrentY = 15500; // the foot stands on the limit and is printed
+        p.Print({Testo("piede")});
+        p.NewPage();
+        p.CurrentY = 1000;
+    };
+    p.CurrentY = 15500 - riga() + 1; // the next line would pass the limit
+    p.Print({Colonna(10), Testo("riga a capo")});
+    EXPECT_EQ(chiamate, 1);
+    ASSERT_EQ(scritte().size(), 2u);
+    EXPECT_EQ(scritte()[0].testo, "piede");
+    EXPECT_EQ(scritte()[0].pagina, 1);
+    EXPECT_EQ(scritte()[1].pagina, 2);
+    EXPECT_DOUBLE_EQ(scritte()[1].y, 1000);
+    EXPECT_DOUBLE_EQ(scritte()[1].x, colonna(10)); // the line keeps its column
+
+    // A hook that leaves the page as it was still gets the line onto a new page.
+    p.FinePagina = [&] { ++chiamate; };
+    p.CurrentY = 15400;
+    p.Print({Testo("ancora")});
+    EXPECT_EQ(chiamate, 2);
+    EXPECT_EQ(scritte().back().pagina, 3);
+
+    // A new page asked for right before the end sends no blank sheet.
+    p.NewPage();
+    p.EndDoc();
+    EXPECT_EQ(superficie.pagineUltimoDocumento(), 3);
+}
+
+} // namespace

@@ -1,0 +1,381 @@
+// The technical report: preparation, the title page and the closing in both
+// renderings, the end pass, and the ways a report stops.
+#include "archivi_prova.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/finestre.h"
+#include "network/dati.h"
+#include "office/applicazione.h"
+#include "office/consegna.h"
+#include "office/stampante.h"
+#include "office/superficieregistrata.h"
+#include "report/frontespizio.h"
+#include "report/relazione.h"
+#include "report/relazionefrontespizio.h"
+#include "report/relazioneword.h"
+#include "seismic/sismica.h"
+#include "supporto/lettoredocx.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace ModVelmor;
+using namespace doppi;
+
+namespace {
+
+class Relazione : public ConArchivi {
+protected:
+    void SetUp() override
+    {
+        ConArchivi::SetUp();
+        office::impostaCartellaDocumenti(cartella.filePath("Documenti"));
+    }
+    void TearDown() override
+    {
+        office::impostaCartellaDocumenti({});
+        ConArchivi::TearDown();
+    }
+
+    // n complete segments of one network type.
+    static void rete(int n, const QString& tipo)
+    {
+        treTratti();
+        for (int i = 4; i <= n; ++i)
+            for (Tratti* t : campitratto())
+                (*t)[i] = (*t)[1 + i % 3];
+        sistema = tipo;
+        numerotratti = n;
+    }
+    frontespizio& f() { return finestre::forma<frontespizio>(); }
+    // The report on the recording surface.
+    const office::SuperficieRegistrata& stampaSuCarta()
+    {
+        f().comestampo[1]->setChecked(true);
+        f().stampa_Click();
+        EXPECT_TRUE(stampa().ultima);
+        return static_cast<const office::SuperficieRegistrata&>(*stampa().ultima);
+    }
+    static QList<office::ScrittaRegistrata> trova(const office::SuperficieRegistrata& s, const QString& inizio)
+    {
+        QList<office::ScrittaRegistrata> trovate;
+        for (const auto& w : s.scritte())
+            if (w.testo.startsWith(inizio))
+                trovate << w;
+        return trovate;
+    }
+};
+
+TEST_F(Relazione, PosizioniDellaBarraDellaRete)
+{
+    EXPECT_TRUE(relazione::posizioniRete(10, 491).isEmpty());
+    EXPECT_EQ(relazione::posizioniRete(11, 491), QList<int>{11});
+    const QList<int> tutte = relazione::posizioniRete(500, 491);
+    ASSERT_EQ(tutte.size(), 49); // 11, 21, ..., 491
+    EXPECT_EQ(tutte.front(), 11);
+    EXPECT_EQ(tutte.back(), 491);
+}
+
+TEST_F(Relazione, LaPreparazioneRicalcolaOgniTrattoEOgniTubo)
+{
+    rete(500, "misto");
+    for (int j = 1; j <= 3; ++j)
+        unTubo(j);
+    ASSERT_TRUE(relazione::prepara());
+    EXPECT_EQ(finestre::forma<dati>().VScroll1->value(), 491);
+    EXPECT_EQ(finestre::forma<sismica>().VScroll1->value(), 3);
+    for (int i = 1; i <= 500; ++i)
+        ASSERT_TRUE(diametro[i].eNumero() && diametro[i].numero() > 0) << "segment " << i;
+    for (int j = 1; j <= 3; ++j)
+        EXPECT_FALSE(sigmasuperiore[1][j].vuoto()) << "pipe " << j;
+    EXPECT_TRUE(messaggi().visti.empty());
+}
+
+TEST_F(Relazione, DatiIncompletiFermanoLaRelazioneSenzaProdurreNulla)
+{
+    struct Caso {
+        const char* cosa;
+        void (*guasta)();
+        const char* finestra;
+    } casi[] = {
+        {"a segment without its height difference", [] { dislivello[12] = Valore(); }, "dati"},
+        {"a pipe without its fill height", [] { unTubo(1); altez[1] = Valore(); }, "sismica"},
+    };
+    for (const Caso& c : casi) {
+        ripristina();
+        rete(12, "misto");
+        frontespizioCompleto();
+        c.guasta();
+        for (int rendering : {1, 2}) {
+            f().comestampo[rendering]->setChecked(true);
+            f().stampa_Click();
+        }
+        office::consegnaInSospeso();
+        EXPECT_EQ(stampa().richieste, 0) << c.cosa;
+        EXPECT_EQ(dialoghi().richiesteStampante, 0) << c.cosa;
+        EXPECT_FALSE(QDir(cartella.filePath("Documenti")).exists()) << c.cosa;
+        EXPECT_EQ(messaggi().visti.size(), 2u) << c.cosa; // the check's own message, once per try
+        EXPECT_TRUE(finestre::trova(c.finestra) && finestre::trova(c.finestra)->isVisible()) << c.cosa;
+    }
+}
+
+TEST_F(Relazione, StampaAnnullataOStampanteGuasta)
+{
+    rete(3, "misto");
+    dialoghi().stampanti = {false};
+    f().comestampo[1]->setChecked(true);
+    f().stampa_Click();
+    EXPECT_EQ(stampa().richieste, 0);
+    EXPECT_TRUE(messaggi().visti.empty());
+
+    stampa().guasta = true;
+    f().stampa_Click();
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_EQ(messaggi().visti[0].stile, vb::vbCritical);
+    EXPECT_TRUE(messaggi().visti[0].testo.contains("la stampante non risponde"));
+    EXPECT_EQ(f().Printer, nullptr);
+}
+
+// The title page and the closing on paper, for each network type, with and without pipes.
+TEST_F(Relazione, FrontespizioEChiusuraSullaStampante)
+{
+    struct Caso {
+        const char* sistema;
+        int tubi;
+        const char* sottotitolo; // nullptr: none
+    } casi[] = {
+        {"misto", 0, "(per una fognatura a sistema misto)"},
+        {"bianche", 2, "(per una fognatura per acque bianche)"},
+        {"nere", 0, "(per una fognatura per acque nere)"},
+        {"Misto", 1, nullptr},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.sistema);
+        ripristina();
+        rete(30, c.sistema);
+        for (int j = 1; j <= c.tubi; ++j)
+            unTubo(j);
+        frontespizioCompleto();
+        const office::SuperficieRegistrata& s = stampaSuCarta();
+        ASSERT_TRUE(messaggi().visti.empty());
+
+        const auto titolo = trova(s, "CALCOLI  IDRAULICI");
+        ASSERT_EQ(titolo.size(), 1);
+        EXPECT_EQ(titolo[0].pagina, 1);
+        EXPECT_EQ(titolo[0].y, 1000);
+        EXPECT_EQ(titolo[0].punti, 24);
+        EXPECT_EQ(trova(s, "(per una fognatura").size(), c.sottotitolo ? 1 : 0);
+        if (c.sottotitolo)
+            EXPECT_EQ(trova(s, c.sottotitolo).size(), 1);
+        const auto sismica = trova(s, "E VERIFICA SISMICA DEI TUBI");
+        ASSERT_EQ(sismica.size(), c.tubi > 0 ? 1 : 0);
+        const auto progetto = trova(s, "progetto..............: Fognatura, lotto 2");
+        ASSERT_EQ(progetto.size(), 1);
+        EXPECT_EQ(progetto[0].punti, 14);
+        if (c.tubi > 0)
+            EXPECT_EQ(sismica[0].punti, 24);
+
+        // The studio between the two rules, and the title page without a foot.
+        ASSERT_EQ(s.linee().size(), 2u);
+        for (const auto& [linea, y] : {std::pair{s.linee()[0], 14000.0}, std::pair{s.linee()[1], 15300.0}}) {
+            EXPECT_EQ(linea.pagina, 1);
+            EXPECT_EQ(linea.da, QPointF(1000, y));
+            EXPECT_EQ(linea.a, QPointF(10000, y));
+            EXPECT_EQ(linea.spessore, 5);
+        }
+        const QString studio = f().Labelstudio->text();
+        const auto firma = trova(s, "          " + studio);
+        ASSERT_EQ(firma.size(), 1);
+        EXPECT_GT(firma[0].y, 14000);
+        EXPECT_LT(firma[0].y, 15300);
+        EXPECT_EQ(firma[0].punti, 16);
+
+        // Every page after the title page has its number at the foot, and nothing below it.
+        const int pagine = s.pagineUltimoDocumento();
+        for (int p = 1; p <= pagine; ++p) {
+            int piedi = 0;
+            for (const auto& w : s.scritte()) {
+                if (w.pagina != p)
+                    continue;
+                if (w.testo.startsWith("pagina ")) {
+                    ++piedi;
+                    EXPECT_EQ(w.testo, QString("pagina  %1 ").arg(p));
+                    EXPECT_EQ(QPointF(w.x, w.y), QPointF(9800, 15500));
+                } else {
+                    EXPECT_LT(w.y, 15500) << qPrintable(w.testo);
+                }
+            }
+            EXPECT_EQ(piedi, p == 1 ? 0 : 1) << "page " << p;
+        }
+
+        // The closing, on the last page, counts the pages.
+        const auto conto = trova(s, "La presente relazione");
+        ASSERT_EQ(conto.size(), 1);
+        EXPECT_EQ(conto[0].testo, QString("La presente relazione è composta di n. %1  pagine.").arg(pagine));
+        EXPECT_EQ(conto[0].pagina, pagine);
+        EXPECT_EQ(conto[0].punti, 12);
+        const auto allegati = trova(s, "Si allegano: tavole 1-4");
+        ASSERT_EQ(allegati.size(), 1);
+        EXPECT_EQ(allegati[0].x, conto[0].x);
+        const auto progettista = trova(s, "il progettista");
+        ASSERT_EQ(progettista.size(), 1);
+        EXPECT_DOUBLE_EQ(progettista[0].x, conto[0].x / 7 * 49); // columns 8 and 50
+        EXPECT_EQ(trova(s, "(" + studio + ")").size(), 1);
+    }
+}
+
+TEST_F(Relazione, LaChiusuraSottoI13500TwipVaAPaginaNuova)
+{
+    f(); // loaded: the body size is set
+    for (const double y : {13400.0, 13600.0}) {
+        office::SuperficieRegistrata s;
+        office::Stampante p(s);
+        f().Printer = &p;
+        p.FontName = "Courier New";
+        p.FontSize = 12;
+        p.CurrentY = y - 2 * p.TextHeight(); // the two blank lines bring it to y
+        relazione::chiusuraStampa(f());
+        const auto conto = trova(s, "La presente relazione");
+        ASSERT_EQ(conto.size(), 1);
+        EXPECT_EQ(conto[0].pagina, y > 13500 ? 2 : 1);
+        EXPECT_TRUE(conto[0].testo.contains(QString("n. %1  pagine").arg(conto[0].pagina)));
+        EXPECT_EQ(trova(s, "pagina ").size(), y > 13500 ? 1 : 0);
+        f().Printer = nullptr;
+    }
+}
+
+// The title page and the closing in the document: paragraphs, sizes and bold.
+TEST_F(Relazione, FrontespizioEChiusuraNelDocumento)
+{
+    for (const int tubi : {0, 1}) {
+        SCOPED_TRACE(tubi);
+        ripristina();
+        rete(3, "nere");
+        if (tubi)
+            unTubo(1);
+        frontespizioCompleto();
+        relazione::apriRelazione(f());
+        relazione::frontespizioWord(f());
+        relazione::nuovoParagrafo(f());
+        relazione::scrivi(f(), 12, "SEZIONI");
+        relazione::chiusuraWord(f());
+        const QString percorso = cartella.filePath(QString("r%1.docx").arg(tubi));
+        ASSERT_TRUE(f().documento->SaveAs(percorso));
+        const lettura::Documento d = lettura::leggiFile(percorso);
+        ASSERT_TRUE(d.valido);
+
+        QStringList attesi = {"", "", "", "CALCOLI IDRAULICI", "(per una fognatura per acque nere)"};
+        if (tubi)
+            attesi << "" << "" << "E VERIFICA SISMICA DEI TUBI";
+        attesi << "" << "" << "" << "" << "progetto: Fognatura, lotto 2" << "" << ""
+               << QString::fromUtf8("località: Borgo Città") << "" << "" << "tipologia di studio: progetto esecutivo";
+        for (int i = 1; i < (tubi ? 3 : 7); ++i)
+            attesi << "";
+        attesi << "progettista: " + f().Labelstudio->text() << "committente: Comune di Esempio" << ""
+               << QString::fromUtf8("Ufficio tecnico: lunedì, 7 dic 2026");
+        for (int i = 1; i < 10; ++i)
+            attesi << "";
+        attesi << f().Labelstudio->text() << f().labelindirizzo->text();
+        for (int i = 0; i < 8; ++i) // seven after the address, and the new current paragraph's mark
+            attesi << "";
+        attesi << "SEZIONI";
+        for (int i = 0; i < (tubi ? 6 : 12); ++i)
+            attesi << "";
+        const int pagine = f().documento->numeroPagine();
+        attesi << QString("La presente relazione è composta di n. %1 pagine.").arg(pagine) << "Si allegano: tavole 1-4" << ""
+               << QString::fromUtf8("Ufficio tecnico: lunedì, 7 dic 2026") << "" << "il progettista"
+               << "(" + f().Labelstudio->text() + ")";
+        QStringList letti;
+        for (const auto& p : d.paragrafi)
+            letti << p.testo();
+        EXPECT_EQ(letti.join('|').toStdString(), attesi.join('|').toStdString());
+
+        // title bold 24, subtitle and data 14 not bold, the closing 12
+        const auto formato = [&](const QString& inizio) {
+            for (const auto& p : d.paragrafi)
+                if (!p.frammenti.isEmpty() && p.testo().startsWith(inizio))
+                    return std::pair{p.frammenti[0].dimensione, p.frammenti[0].grassetto};
+            return std::pair{-1.0, false};
+        };
+        EXPECT_EQ(formato("CALCOLI"), std::pair(24.0, true));
+        EXPECT_EQ(formato("(per una"), std::pair(14.0, false));
+        EXPECT_EQ(formato("progetto:"), std::pair(14.0, false));
+        if (tubi)
+            EXPECT_EQ(formato("E VERIFICA"), std::pair(24.0, false));
+        EXPECT_EQ(formato("La presente"), std::pair(12.0, false));
+        EXPECT_EQ(formato("(" + f().Labelstudio->text()), std::pair(12.0, false));
+        EXPECT_EQ(d.larghezzaPagina, 11906); // A4
+    }
+}
+
+// The end pass finds the tables by position: right-aligned columns per network type.
+TEST_F(Relazione, PassataFinaleAllineaLeColonneGiuste)
+{
+    struct Caso {
+        const char* sistema;
+        QList<QList<int>> destra; // per table, the right-aligned columns
+    };
+    const QList<int> tutte16 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    const QList<int> quattroNove = {4, 5, 6, 7, 8, 9};
+    QList<int> tutte14 = tutte16.mid(0, 14);
+    const Caso casi[] = {
+        {"misto", {{2}, {2, 3}, {1, 2}, tutte16, tutte16, {}, quattroNove, tutte14}},
+        {"bianche", {{2}, {2, 3}, {1, 2}, tutte16, tutte16, {}, quattroNove, tutte14}},
+        {"nere", {{}, tutte16, tutte16, {}, quattroNove, tutte14}},
+        {"MISTO", {{}, {}, {}, {}, {}, {}, {}, {}}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.sistema);
+        ripristina();
+        sistema = c.sistema;
+        unTubo(1);
+        relazione::apriRelazione(f());
+        const bool conBianche = sistema != "nere";
+        QList<int> colonne = {2, 16, 16, 2, 9, 14};
+        if (conBianche)
+            colonne = QList<int>{2, 3} + colonne;
+        for (int n : colonne)
+            relazione::nuovaTabella(f(), 3, n, 8);
+        f().altretabellerete = 1;
+        relazione::passataFinale(f());
+        const auto& tabelle = f().documento->modello().tabelle;
+        ASSERT_EQ(tabelle.size(), size_t(colonne.size()));
+        for (int t = 0; t < colonne.size(); ++t)
+            for (int col = 1; col <= colonne[t]; ++col)
+                for (int r = 1; r <= 3; ++r)
+                    EXPECT_EQ(tabelle[t].cella(r, col)->allineamento,
+                              c.destra[t].contains(col) ? office::Destra : office::Giustificato)
+                        << "table " << t + 1 << " column " << col;
+        for (const auto& b : f().documento->modello().blocchi)
+            if (b.tabella < 0)
+                EXPECT_EQ(b.paragrafo.formato.allineamento, office::Giustificato);
+    }
+}
+
+TEST_F(Relazione, SchedaDeiDatiGeneraliSempreNelDocumento)
+{
+    f().comestampo[1]->setChecked(true); // the printer choice does not matter
+    f().solodati_Click();
+    const auto primo = f().documento;
+    frontespizioCompleto();
+    f().solodati_Click();
+    ASSERT_NE(f().documento, primo);
+    EXPECT_EQ(f().passo->text(), "ho visualizzato i dati su WORD");
+    const QString percorso = cartella.filePath("scheda.docx");
+    ASSERT_TRUE(f().documento->SaveAs(percorso));
+    const lettura::Documento d = lettura::leggiFile(percorso);
+    ASSERT_EQ(d.tabelle.size(), 1);
+    const auto& t = d.tabelle[0];
+    ASSERT_EQ(t.righe.size(), 10);
+    EXPECT_EQ(t.testo(2, 2), "Fognatura, lotto 2");
+    EXPECT_EQ(t.testo(8, 2), "tavole 1-4");
+    EXPECT_EQ(t.testo(10, 2), f().labelindirizzo->text());
+    EXPECT_EQ(t.primo(1, 1).frammenti[0].dimensione, 10);
+    EXPECT_EQ(d.paragrafi[0].testo(), "Velmor");
+    EXPECT_EQ(d.paragrafi[0].frammenti[0].dimensione, 20);
+    EXPECT_EQ(stampa().richieste, 0);
+}
+
+} // namespace
