@@ -2,12 +2,16 @@
 # Installs the Debian packages Velmor needs, only those that are missing.
 #   installa-dipendenze.sh          what building and testing need
 #   installa-dipendenze.sh --run    also what running the program needs (music)
+#   installa-dipendenze.sh --bench  also what the timing programs compare with (python-docx)
 set -e
 
 PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev \
 fonts-liberation poppler-utils libreoffice-writer-nogui"
 if [ "$1" = "--run" ]; then
     PACCHETTI="$PACCHETTI fluidsynth timgm6mb-soundfont"
+fi
+if [ "$1" = "--bench" ]; then
+    PACCHETTI="$PACCHETTI python3-docx"
 fi
 
 MANCANTI=""

@@ -1,0 +1,211 @@
+// Time of the technical report for 500 segments and 50 pipes, in both
+// renderings, run from the title page as the user runs it: the document
+// (built and written as .docx) and the printer rendering drawn into a PDF.
+//   bench_relazione [folder]   also leaves the complete data file, the PDF and
+//                              the .docx of the last run in that folder
+#include "frame/ModVelmor.h"
+#include "frame/applicazione.h"
+#include "frame/finestre.h"
+#include "frame/servizi.h"
+#include "office/applicazione.h"
+#include "office/consegna.h"
+#include "office/superficiestampante.h"
+#include "report/archivi.h"
+#include "report/frontespizio.h"
+#include "frame/record.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The print dialog always accepts; the report is drawn into a PDF file.
+class DialoghiBench : public servizi::Dialoghi {
+public:
+    std::optional<QString> file(const servizi::RichiestaFile&) override { return std::nullopt; }
+    std::optional<QColor> colore(const QColor&) override { return std::nullopt; }
+    bool stampante(QPrinter&) override { return true; }
+};
+
+class PdfBench : public servizi::Stampa {
+public:
+    QString percorso;
+    std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) override
+    {
+        office::preparaPdf(stampante, percorso);
+        return std::make_shared<office::SuperficieStampante>(stampante);
+    }
+};
+
+class MessaggiBench : public servizi::Messaggi {
+public:
+    int mostra(const QString& testo, int, const QString&) override
+    {
+        std::fprintf(stderr, "messaggio: %s\n", qPrintable(testo));
+        return servizi::vbOK;
+    }
+};
+
+// A network of 500 segments of every kind of surface and slope, and 50 pipes.
+void riempiDati()
+{
+    using namespace ModVelmor;
+    impostaTipiSuperficie();
+    sistema = "misto";
+    const char* pendenze[] = {" 0.5%", " 2.5%", " 5.0%", " 8.5%", "12.5%", "18.5%"};
+    for (int t = 1; t <= massimotratti; ++t) {
+        const int tipo = 1 + t % 10;
+        lunghezza[t] = Valore(QString::number(40 + (t * 37) % 160));
+        dislivello[t] = Valore(QString::number(0.2 + (t % 9) * 0.15, 'f', 2));
+        portatacollettori[t] = Valore(QString::number((t % 5) * 3.5));
+        tiposuperficie[t] = Valore(tipisuperficie[tipo]);
+        coefsuperficie[t] = Valore(QString::number(coefficientisuperficie[tipo]));
+        numerosuperficie[t] = Valore(tipo);
+        pendenza[t] = Valore(pendenze[t % 6]);
+        coefpendenza[t] = Valore(0.01 * (t % 6));
+        abitanti[t] = Valore(QString::number(50 + t * 7));
+        dotazione[t] = Valore("250");
+        superficie[t] = Valore(QString::number(0.4 + (t % 13) * 0.1, 'f', 2));
+        pioggia[t] = Valore("40");
+        riempimento[t] = Valore(QString::number(70 + t % 31));
+    }
+    numerotratti = massimotratti;
+    for (int j = 1; j <= massimotubi; ++j) {
+        riferimento[j] = Valore("collettore " + QString::number(j));
+        materiale[j] = j % 2 ? "calcestruzzo" : "gres";
+        pesos[j] = Valore(j % 2 ? 2500 : 2200);
+        compr[j] = Valore(80);
+        traz[j] = Valore(40);
+        diam[j] = Valore(30 + (j % 8) * 10);
+        spess[j] = Valore(40 + (j % 5) * 10);
+        altez[j] = Valore(100 + (j % 6) * 30);
+        pesot[j] = Valore(1800);
+        attr[j] = Valore(30);
+        incr[j] = Valore(2);
+        press[j] = Valore(8);
+        bmin[j] = Valore(20);
+        bmax[j] = Valore(50);
+    }
+    numerotubi = Valore(massimotubi);
+    archivi::impostaFrontespizio({"Fognatura del centro storico", "Borgo San Lorenzo", "progetto esecutivo",
+                                  "Comune di Borgo San Lorenzo", "Firenze", "7 dicembre 2026", "planimetrie, profili"});
+}
+
+// The document's paragraphs and tables as JSON, for the same document built by python-docx.
+QByteArray comeJson(const office::ModelloDocumento& m)
+{
+    QJsonArray blocchi;
+    for (const office::Blocco& b : m.blocchi) {
+        QJsonObject blocco;
+        if (b.tabella >= 0) {
+            const office::Tabella& t = m.tabelle[size_t(b.tabella)];
+            QJsonArray celle;
+            for (const office::Cella& c : t.celle)
+                celle.append(QJsonObject{{"testo", c.testo}, {"allineamento", c.allineamento}});
+            blocco["tabella"] = QJsonObject{{"righe", t.righe}, {"colonne", t.colonne}, {"carattere", t.carattere.nome},
+                                            {"dimensione", t.carattere.dimensione}, {"celle", celle}};
+        } else {
+            QJsonArray frammenti;
+            for (const office::Frammento& f : b.paragrafo.frammenti)
+                frammenti.append(QJsonObject{{"testo", f.testo}, {"carattere", f.carattere.nome},
+                                             {"dimensione", f.carattere.dimensione}, {"grassetto", f.carattere.grassetto}});
+            blocco["paragrafo"] = QJsonObject{{"allineamento", b.paragrafo.formato.allineamento}, {"frammenti", frammenti}};
+        }
+        blocchi.append(blocco);
+    }
+    return QJsonDocument(QJsonObject{{"blocchi", blocchi}}).toJson(QJsonDocument::Compact);
+}
+
+// Milliseconds python-docx takes for the same document, or a negative number when it cannot run.
+double conPythonDocx(const QString& json, const QString& uscita)
+{
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(VELMOR_BANCO "/relazione_docx.py"), json, uscita});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+        std::fprintf(stderr, "python-docx: %s\n", p.readAllStandardError().constData());
+        return -1;
+    }
+    return p.readAllStandardOutput().trimmed().toDouble();
+}
+
+double mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    applicazione::prepara();
+    ModVelmor::inizializza();
+    DialoghiBench dialoghi;
+    PdfBench pdf;
+    MessaggiBench messaggi;
+    servizi::installa(&dialoghi);
+    servizi::installa(&pdf);
+    servizi::installa(&messaggi);
+    QTemporaryDir temporanea;
+    const QString cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporanea.path();
+    QDir().mkpath(cartella);
+    office::impostaCartellaDocumenti(cartella);
+    office::impostaApriFile([](const QString&) { return true; });
+
+    riempiDati();
+    const QString completo = QDir(cartella).filePath("Velmor-completa-prova");
+    if (!record::salvaFile(completo, archivi::componi(archivi::Tipo::completo, archivi::testiFrontespizio())).isEmpty())
+        return 1;
+
+    frontespizio& f = finestre::forma<frontespizio>();
+    std::vector<double> word, carta;
+    for (int giro = 0; giro < 5; ++giro) {
+        QElapsedTimer t;
+        f.comestampo[2]->setChecked(true);
+        t.start();
+        f.stampa_Click();
+        if (!f.documento || !f.documento->SaveAs(QDir(cartella).filePath("relazione.docx")))
+            return 1;
+        word.push_back(t.nsecsElapsed() / 1e6);
+
+        pdf.percorso = QDir(cartella).filePath("relazione.pdf");
+        f.comestampo[1]->setChecked(true);
+        t.start();
+        f.stampa_Click();
+        carta.push_back(t.nsecsElapsed() / 1e6);
+    }
+    const QString json = QDir(cartella).filePath("relazione.json");
+    QFile j(json);
+    if (!j.open(QIODevice::WriteOnly) || j.write(comeJson(f.documento->modello())) < 0)
+        return 1;
+    j.close();
+    std::vector<double> python;
+    for (int giro = 0; giro < 3; ++giro)
+        python.push_back(conPythonDocx(json, QDir(cartella).filePath("relazione-python-docx.docx")));
+    std::printf("relazione di 500 tratti e 50 tubi (mediane):\n"
+                "  documento .docx (modello e scrittura): %.1f ms\n"
+                "  stampa in PDF attraverso QPrinter:      %.1f ms\n",
+                mediana(word), mediana(carta));
+    if (mediana(python) < 0) {
+        std::printf("  python-docx non disponibile (installare python3-docx)\n");
+        return 1;
+    }
+    std::printf("  lo stesso .docx con python-docx:        %.1f ms\n"
+                "  rapporto python-docx / Velmor:          %.0f\n",
+                mediana(python), mediana(python) / mediana(word));
+    return 0;
+}
