@@ -56,8 +56,17 @@ Caratteri::Caratteri(Bersaglio bersaglio, std::function<void()> modificato)
 IntervalloFine::IntervalloFine(RiferimentoStato stato)
     : Text([stato] { return stato->modello.ultimoParagrafo().testo(); },
            [stato](const QString& testo) { stato->modello.scriviTesto(testo); }),
-      Font([stato] { return &stato->modello.carattere; }, [] {})
+      Font([stato] { return &stato->modello.carattere; }, [] {}),
+      Fields(stato)
 {
+}
+
+bool IntervalloFine::Campi::Add(int tipo)
+{
+    if (tipo != wdFieldNumPages)
+        return false;
+    stato_->modello.aggiungiCampo(QStringLiteral("NUMPAGES"), QString::number(contaPagine(stato_->modello)));
+    return true;
 }
 
 IntervalloTabella::IntervalloTabella(RiferimentoStato stato, int tabella)

@@ -55,6 +55,19 @@ public:
     explicit IntervalloFine(RiferimentoStato stato);
     Proprieta<QString> Text;
     Caratteri Font;
+
+    // Fields appended at the end of the document.
+    class Campi {
+    public:
+        explicit Campi(RiferimentoStato stato) : stato_(std::move(stato)) {}
+        // wdFieldNumPages: the document's page count, stored as the count at this moment, so
+        // that the word processor shows the true total again after the user's edits.
+        static constexpr int wdFieldNumPages = 26;
+        // Appends a field of that type; false for a type it does not know.
+        bool Add(int tipo);
+    private:
+        RiferimentoStato stato_;
+    } Fields;
 };
 
 // A whole table: its Font applies to every cell.

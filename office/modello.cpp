@@ -77,7 +77,8 @@ void ModelloDocumento::aggiungiTesto(const QString& testo)
     if (testo.isEmpty())
         return;
     std::vector<Frammento>& frammenti = ultimoParagrafo().frammenti;
-    if (!frammenti.empty() && frammenti.back().immagine < 0 && frammenti.back().carattere == carattere)
+    if (!frammenti.empty() && frammenti.back().immagine < 0 && frammenti.back().campo.isEmpty()
+        && frammenti.back().carattere == carattere)
         frammenti.back().testo += testo;
     else
         frammenti.push_back({testo, carattere, -1});
@@ -107,6 +108,12 @@ void ModelloDocumento::scriviTesto(const QString& testo)
         // other control characters have no place in a document and are dropped
     }
     aggiungiTesto(pezzo);
+}
+
+void ModelloDocumento::aggiungiCampo(const QString& istruzione, const QString& risultato)
+{
+    ++revisione;
+    ultimoParagrafo().frammenti.push_back({risultato, carattere, -1, istruzione});
 }
 
 void ModelloDocumento::nuovoParagrafo()

@@ -35,11 +35,14 @@ struct FormatoParagrafo {
     double interlinea = 12; // points: 12 is single spacing, 18 one and a half lines
 };
 
-// A run: text in one format, or a picture (immagine >= 0, index in ModelloDocumento::immagini).
+// A run: text in one format, or a picture (immagine >= 0, index in ModelloDocumento::immagini),
+// or a field (campo not empty: its instruction, such as "NUMPAGES"; testo is its stored result,
+// which the word processor shows until it updates the field).
 struct Frammento {
     QString testo;
     Carattere carattere;
     int immagine = -1;
+    QString campo;
 };
 
 struct Paragrafo {
@@ -112,6 +115,7 @@ public:
     void nuovoParagrafo(); // adds a paragraph mark at the end
     int aggiungiTabella(int righe, int colonne); // index of the new table
     void aggiungiImmagine(const Immagine& immagine);
+    void aggiungiCampo(const QString& istruzione, const QString& risultato);
 
     // The selection: the insertion point at the end, the whole document, or a table column.
     void selezionaDocumento();

@@ -177,7 +177,12 @@ void paragrafo(QXmlStreamWriter& x, const Paragrafo& p, const ModelloDocumento& 
     for (const Frammento& f : p.frammenti) {
         if (f.immagine >= 0 && f.immagine < static_cast<int>(modello.immagini.size()))
             figura(x, modello.immagini[static_cast<size_t>(f.immagine)], static_cast<size_t>(f.immagine), f.carattere);
-        else if (f.immagine < 0)
+        else if (!f.campo.isEmpty()) {
+            x.writeStartElement(QStringLiteral("w:fldSimple"));
+            x.writeAttribute(QStringLiteral("w:instr"), QLatin1Char(' ') + f.campo + QLatin1Char(' '));
+            frammentoTesto(x, f.testo, f.carattere);
+            x.writeEndElement();
+        } else if (f.immagine < 0)
             frammentoTesto(x, f.testo, f.carattere);
     }
     x.writeEndElement();

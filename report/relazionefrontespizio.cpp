@@ -137,12 +137,14 @@ void chiusuraWord(frontespizio& f)
 {
     paragrafiVuoti(f, conTubi() ? 6 : 12);
     nuovoParagrafo(f);
-    // The count in its printed form: a blank for the sign, the digits, a blank.
-    const QString pagine = QStringLiteral(" %1 ").arg(f.documento->numeroPagine());
-    scrivi(f, 12,
-           QStringLiteral("La presente relazione è composta di n.") + pagine + QStringLiteral("pagine.\r") + QStringLiteral("Si allegano: ")
-               + campo(f.allegati) + QStringLiteral("\r\r") + campo(f.luogo) + QStringLiteral(": ") + campo(f.data)
-               + QStringLiteral("\r\ril progettista\r(") + f.Labelstudio->text() + QStringLiteral(")"));
+    // The count stands between two blanks (the first is its sign position). It is a page-count
+    // field holding the count of this moment, so the word processor shows the true total again
+    // once the user has edited the report.
+    scrivi(f, 12, QStringLiteral("La presente relazione è composta di n. "));
+    f.paragrafo->Range.Fields.Add(IntervalloFine::Campi::wdFieldNumPages);
+    f.paragrafo->Range.Text = QStringLiteral(" pagine.\r") + QStringLiteral("Si allegano: ") + campo(f.allegati)
+                              + QStringLiteral("\r\r") + campo(f.luogo) + QStringLiteral(": ") + campo(f.data)
+                              + QStringLiteral("\r\ril progettista\r(") + f.Labelstudio->text() + QStringLiteral(")");
 }
 
 } // namespace relazione

@@ -160,7 +160,9 @@ Relazione costruisci(const QString& figura)
         paragrafo->Range.Text = "\r";
     paragrafo = doc.Content.Paragraphs.Add(doc.Bookmarks("\\endofdoc").Range);
     paragrafo->Range.Font.Size = 12;
-    paragrafo->Range.Text = QString("La presente relazione è composta di n. %1 pagine.\r").arg(doc.numeroPagine());
+    paragrafo->Range.Text = "La presente relazione è composta di n. ";
+    paragrafo->Range.Fields.Add(IntervalloFine::Campi::wdFieldNumPages);
+    paragrafo->Range.Text = " pagine.\r";
     paragrafo->Range.Text = "Si allegano: planimetria\r\r";
     sel.InlineShapes.AddPicture(figura);
     paragrafo->Range.Text = "\rBorgo Alto: 7 dicembre 2026\r\ril progettista\r(Studio Tecnico Associato)";
@@ -241,4 +243,7 @@ TEST_F(DocumentoInLibreOffice, IlTestoLeTabelleELePagineCorrispondono)
         riga = std::max(riga, trovato);
     }
     EXPECT_LT(riga, compatto.indexOf("Lapresenterelazione"));
+    // the page-count field shows the word processor's own total
+    EXPECT_TRUE(compatto.contains(QString("relazione%1compostadin.%2pagine.").arg(QChar(0xE8)).arg(loro)))
+        << qPrintable(compatto.mid(compatto.indexOf("Lapresente"), 60));
 }
