@@ -35,14 +35,22 @@ void stampaCapoverso(Stampante& p, const Capoverso& c)
         riga(p, r);
 }
 
-void stampaTabella(Stampante& p, const QList<RigaTabella>& righe, bool vuotaDopoTitolo)
+void stampaTabella(frontespizio& f, const QList<RigaTabella>& righe, bool vuotaDopoTitolo)
 {
+    Stampante& p = *f.Printer;
     p.Print();
     riga(p, righe.front().riga);
     if (vuotaDopoTitolo)
         p.Print();
+    // Rows that run over the page end go on under the heading again. (Should
+    // the printer fail meanwhile, the report's end clears the hook.)
+    f.continuaTabella = [&f, &righe] {
+        f.fondopagina();
+        riga(*f.Printer, righe.front().riga);
+    };
     for (qsizetype i = 1; i < righe.size(); ++i)
         riga(p, righe[i].riga);
+    f.continuaTabella = nullptr;
     p.Print();
 }
 
@@ -116,10 +124,10 @@ void acqueBiancheStampa(frontespizio& f)
     titolo(f, t.titolo);
     for (const Capoverso* c : {&t.a, &t.b, &t.c})
         stampaCapoverso(p, *c);
-    stampaTabella(p, tabellaDeflusso(), true);
+    stampaTabella(f, tabellaDeflusso(), true);
     for (const Capoverso* c : {&t.d, &t.e, &t.f})
         stampaCapoverso(p, *c);
-    stampaTabella(p, tabellaPendenze(), false);
+    stampaTabella(f, tabellaPendenze(), false);
     f.fondopagina();
 }
 
