@@ -3,6 +3,10 @@
 #include "frame/ModVelmor.h"
 #include "network/classipendenza.h"
 
+#include <algorithm>
+#include <array>
+#include <tuple>
+
 namespace relazione {
 
 namespace {
@@ -31,19 +35,22 @@ const QList<Variante>& varianti()
     return elenco;
 }
 
-// The run-off table's longer descriptions of the sizing's surface types 1 to 10.
-const QStringList descrizioniSuperficie = {
-    QStringLiteral("tetti di metallo o di ardesia, terreni impermeabili"),
-    QStringLiteral("tetti normali in tegole di laterizio"),
-    QStringLiteral("tetti di cemento-amianto"),
-    QStringLiteral("lastricato d'asfalto e marciapiedi con manto impermeabile"),
-    QStringLiteral("lastricato in pietra o legno, con fessure sigillate"),
-    QStringLiteral("lastricato in pietre di grande taglio senza sigillature"),
-    QStringLiteral("massicciata in macadam e lastricati in pietre piccole"),
-    QStringLiteral("viali inghiaiati"),
-    QStringLiteral("superficie non edificate, ferrovie"),
-    QStringLiteral("superfici di parchi e giardini"),
+// The run-off table's longer descriptions of the sizing's surface types, from type 1.
+constexpr std::size_t numeroTipi = std::tuple_size_v<decltype(ModVelmor::coefficientisuperficie)> - 1;
+constexpr std::array<const char*, numeroTipi> descrizioniSuperficie = {
+    "tetti di metallo o di ardesia, terreni impermeabili",
+    "tetti normali in tegole di laterizio",
+    "tetti di cemento-amianto",
+    "lastricato d'asfalto e marciapiedi con manto impermeabile",
+    "lastricato in pietra o legno, con fessure sigillate",
+    "lastricato in pietre di grande taglio senza sigillature",
+    "massicciata in macadam e lastricati in pietre piccole",
+    "viali inghiaiati",
+    "superficie non edificate, ferrovie",
+    "superfici di parchi e giardini",
 };
+static_assert(std::ranges::none_of(descrizioniSuperficie, [](const char* d) { return d == nullptr; }),
+              "every surface type needs its description");
 
 // Where the printer's table lines put their columns (characters, from 1).
 constexpr int fineDescrizione = 62;    // the coefficient fills 63 to 66
@@ -57,51 +64,54 @@ QString dueDecimali(double n) { return QString::number(n, 'f', 2); }
 
 } // namespace
 
+// The paragraphs' lines. A line written with doubled blanks is one the report
+// prints letter for letter, already at its width; the others are plain words.
+
 const TestiAcqueBianche& testiAcqueBianche()
 {
     static const TestiAcqueBianche t{
         QStringLiteral("PORTATA ACQUE BIANCHE"),
         Capoverso{{
-                QStringLiteral("I calcoli idraulici della fognatura in progetto sono stati"),
-                QStringLiteral("eseguiti tenendo conto sia delle caratteristiche del bacino che vi"),
-                QStringLiteral("confluisce, sia dei dati di pioggia propri della zona."),
-            }},
+            QStringLiteral("I calcoli idraulici della fognatura in progetto sono stati"),
+            QStringLiteral("eseguiti tenendo conto sia delle caratteristiche del bacino che vi"),
+            QStringLiteral("confluisce, sia dei dati di pioggia propri della zona."),
+        }},
         Capoverso{{
-                QStringLiteral("Infatti,  per il caso specifico di tipo misto,  si  è  ricavata la"),
-                QStringLiteral("portata utilizzando la seguente formula generale:  Q = Ar * L.  In"),
-                QStringLiteral("essa Ar è l'area del bacino ridotta con opportuni coefficienti e L"),
-                QStringLiteral("l'intensità della pioggia di progetto, scelta sulla base dei"),
-                QStringLiteral("registri meteorologici disponibili, espressa in mm/h  considerando"),
-                QStringLiteral("un evento ricorrente con una frequenza di una volta l'anno e della"),
-                QStringLiteral("durata di quindici minuti: in pratica il tempo che impiega l'acqua"),
-                QStringLiteral("per infiltrarsi nel terreno, colmare le cavità superficiali e"),
-                QStringLiteral("scorrere dal punto più lontano del bacino al collettore (metodo"),
-                QStringLiteral("razionale)."),
-            }},
+            QStringLiteral("Infatti,  per il caso specifico di tipo misto,  si  è  ricavata la"),
+            QStringLiteral("portata utilizzando la seguente formula generale:  Q = Ar * L.  In"),
+            QStringLiteral("essa Ar è l'area del bacino ridotta con opportuni coefficienti e L"),
+            QStringLiteral("l'intensità della pioggia di progetto, scelta sulla base dei"),
+            QStringLiteral("registri meteorologici disponibili, espressa in mm/h  considerando"),
+            QStringLiteral("un evento ricorrente con una frequenza di una volta l'anno e della"),
+            QStringLiteral("durata di quindici minuti: in pratica il tempo che impiega l'acqua"),
+            QStringLiteral("per infiltrarsi nel terreno, colmare le cavità superficiali e"),
+            QStringLiteral("scorrere dal punto più lontano del bacino al collettore (metodo"),
+            QStringLiteral("razionale)."),
+        }},
         Capoverso{{
-                QStringLiteral("Quanto alla superficie del bacino, se ne è considerata la"),
-                QStringLiteral("estensione in ettari, ridotta secondo i coefficienti  di  deflusso"),
-                QStringLiteral("di cui alla seguente  tabella dell'ATV  (associazione tedesca  che"),
-                QStringLiteral("codifica normative tecniche):"),
-            }},
+            QStringLiteral("Quanto alla superficie del bacino, se ne è considerata la"),
+            QStringLiteral("estensione in ettari, ridotta secondo i coefficienti  di  deflusso"),
+            QStringLiteral("di cui alla seguente  tabella dell'ATV  (associazione tedesca  che"),
+            QStringLiteral("codifica normative tecniche):"),
+        }},
         Capoverso{{
-                QStringLiteral("I coefficienti di deflusso così ottenuti sono poi corretti in base"),
-                QStringLiteral("alla pendenza della superficie scolante, secondo quanto proposto"),
-                QStringLiteral("dallo Schocklitsch per i terreni non pianeggianti."),
-            }},
+            QStringLiteral("I coefficienti di deflusso così ottenuti sono poi corretti in base"),
+            QStringLiteral("alla pendenza della superficie scolante, secondo quanto proposto"),
+            QStringLiteral("dallo Schocklitsch per i terreni non pianeggianti."),
+        }},
         Capoverso{{
-                QStringLiteral("Le correzioni avvengono applicando i dati della seguente  tabella."),
-            }, larghezzaTesto, true},
+            QStringLiteral("Le correzioni avvengono applicando i dati della seguente  tabella."),
+        }, larghezzaTesto, true},
         Capoverso{{
-                QStringLiteral("I coefficienti della tabella precedente vengono valutati in"),
-                QStringLiteral("percentuale (seconda colonna) secondo la pendenza riscontrata nel"),
-                QStringLiteral("bacino, della quale la prima colonna riporta gli intervalli; ai"),
-                QStringLiteral("valori così ottenuti si aggiungono poi le quantità indicate nella"),
-                QStringLiteral("terza colonna. In questo modo il coefficiente di deflusso finale"),
-                QStringLiteral("cresce in proporzione al dislivello del bacino: quanto più questo"),
-                QStringLiteral("aumenta, tanto meno il valore finale dipende dalla natura della"),
-                QStringLiteral("superficie scolante, che conta sempre di meno."),
-            }},
+            QStringLiteral("I coefficienti della tabella precedente vengono valutati in"),
+            QStringLiteral("percentuale (seconda colonna) secondo la pendenza riscontrata nel"),
+            QStringLiteral("bacino, della quale la prima colonna riporta gli intervalli; ai"),
+            QStringLiteral("valori così ottenuti si aggiungono poi le quantità indicate nella"),
+            QStringLiteral("terza colonna. In questo modo il coefficiente di deflusso finale"),
+            QStringLiteral("cresce in proporzione al dislivello del bacino: quanto più questo"),
+            QStringLiteral("aumenta, tanto meno il valore finale dipende dalla natura della"),
+            QStringLiteral("superficie scolante, che conta sempre di meno."),
+        }},
         QStringLiteral("Q = Ar * L."),
         QStringLiteral("Ai fini del calcolo si è adottato un unico coefficiente di deflusso della prima tabella, "
                        "ossia una media ragguagliata rappresentativa dell'intero bacino, a favore del "
@@ -116,12 +126,12 @@ const TestiFormula& testiAcqueNere()
     static const TestiFormula t{
         QStringLiteral("PORTATA ACQUE NERE"),
         Capoverso{{
-                QStringLiteral("La portata delle acque nere, benché talvolta possa apparire"),
-                QStringLiteral("trascurabile ai fini del dimensionamento del collettore, è stata"),
-                QStringLiteral("comunque considerata come parte della portata totale dei canali,"),
-                QStringLiteral("servendosi di una formula che fornisce, a partire da dati"),
-                QStringLiteral("standard, un litro al secondo di acque nere per ogni 128 abitanti."),
-            }},
+            QStringLiteral("La portata delle acque nere, benché talvolta possa apparire"),
+            QStringLiteral("trascurabile ai fini del dimensionamento del collettore, è stata"),
+            QStringLiteral("comunque considerata come parte della portata totale dei canali,"),
+            QStringLiteral("servendosi di una formula che fornisce, a partire da dati"),
+            QStringLiteral("standard, un litro al secondo di acque nere per ogni 128 abitanti."),
+        }},
         QStringLiteral("La formula è la seguente: "),
         QStringLiteral("Q = c * d * m * a / (3600 * h)"),
         {
@@ -169,16 +179,16 @@ const TestiFormula& testiCollettore()
     static const TestiFormula t{
         QStringLiteral("CALCOLO DELLA SEZIONE DEL COLLETTORE"),
         Capoverso{{
-                QStringLiteral("Il calcolo della sezione nominale del  tubo,  (quella strettamente"),
-                QStringLiteral("necessaria e sufficiente al deflusso delle acque), determinata per"),
-                QStringLiteral("ogni tratto della rete, è stato svolto applicando la formula del"),
-                QStringLiteral("Kutter. Questa formula fornisce in realtà la velocità dei liquami"),
-                QStringLiteral("in metri al secondo, e quindi la portata in litri al secondo,  una"),
-                QStringLiteral("volta fissato il diametro del collettore; nel presente calcolo si"),
-                QStringLiteral("segue invece un procedimento iterativo che cerca, per incrementi"),
-                QStringLiteral("successivi, il raggio minimo di una tubazione circolare in grado"),
-                QStringLiteral("di smaltire una portata valutata con il metodo sopra descritto."),
-            }},
+            QStringLiteral("Il calcolo della sezione nominale del  tubo,  (quella strettamente"),
+            QStringLiteral("necessaria e sufficiente al deflusso delle acque), determinata per"),
+            QStringLiteral("ogni tratto della rete, è stato svolto applicando la formula del"),
+            QStringLiteral("Kutter. Questa formula fornisce in realtà la velocità dei liquami"),
+            QStringLiteral("in metri al secondo, e quindi la portata in litri al secondo,  una"),
+            QStringLiteral("volta fissato il diametro del collettore; nel presente calcolo si"),
+            QStringLiteral("segue invece un procedimento iterativo che cerca, per incrementi"),
+            QStringLiteral("successivi, il raggio minimo di una tubazione circolare in grado"),
+            QStringLiteral("di smaltire una portata valutata con il metodo sopra descritto."),
+        }},
         QStringLiteral("La formula del Kutter è la seguente: "),
         QStringLiteral("v = 100 / (1 + m / Sqr(r)) * Sqr(r * j)"),
         {
@@ -230,8 +240,8 @@ QList<RigaTabella> tabellaDeflusso()
     const QString coefficiente = QStringLiteral("coeff.deflusso");
     QList<RigaTabella> righe{{descrizione.leftJustified(larghezzaTesto - coefficiente.size()) + coefficiente,
                               {descrizione, coefficiente}}};
-    for (int tipo = 1; tipo < int(ModVelmor::coefficientisuperficie.size()); ++tipo) {
-        const QString& d = descrizioniSuperficie[tipo - 1];
+    for (std::size_t tipo = 1; tipo <= numeroTipi; ++tipo) {
+        const QString d = QString::fromUtf8(descrizioniSuperficie[tipo - 1]);
         const QString c = dueDecimali(ModVelmor::coefficientisuperficie[tipo]);
         righe.append({d.leftJustified(fineDescrizione) + c, {d, c}});
     }
