@@ -130,6 +130,10 @@ TEST_F(RelazioneIdraulica, LeDueReseDiconoLeStesseParole)
         if (dentro && p.testo() != testiAcqueBianche().g)
             scritti << p.testo();
     }
+    // The storm flow's formula sentence is a paragraph of its own.
+    EXPECT_TRUE(std::any_of(scritti.begin(), scritti.end(), [](const QString& t) {
+        return t.startsWith(QStringLiteral("Infatti,")) && t.endsWith(testiAcqueBianche().fineFormula);
+    }));
     QString tutto = scritti.join(u' ');
     for (const char* propria : {"generale:  Q", "cavità  superficiali", "vengono  valutati", "portata  massima,", "2,25",
                                 "tubo,(quella", "finché"})
