@@ -6,6 +6,7 @@
 #include "network/dati.h"
 #include "report/frontespizio.h"
 #include "report/relazionefrontespizio.h"
+#include "report/relazioneidraulica.h"
 #include "report/relazionestampante.h"
 #include "report/relazioneword.h"
 #include "seismic/sismica.h"
@@ -35,9 +36,9 @@ const QList<Sezione>& sezioni()
 {
     static const QList<Sezione> elenco = {
         {sempre, frontespizioStampa, frontespizioWord},
-        {bianche, nullptr, nullptr}, // storm flow
-        {nere, nullptr, nullptr},    // foul flow
-        {sempre, nullptr, nullptr},  // the collector's section
+        {bianche, acqueBiancheStampa, acqueBiancheWord},
+        {nere, acqueNereStampa, acqueNereWord},
+        {sempre, collettoreStampa, collettoreWord},
         {sempre, nullptr, nullptr},  // network data and sizing
         {conTubi, nullptr, nullptr}, // seismic check of the buried pipes
         {sempre, chiusuraStampa, chiusuraWord},

@@ -1,0 +1,266 @@
+// The report's hydraulic sections: the filled prose lines, the two renderings
+// saying the same words, which sections each network type gets, the document's
+// runs of empty paragraphs, and the two tables against the sizing's data.
+#include "archivi_prova.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/finestre.h"
+#include "network/classipendenza.h"
+#include "network/dati.h"
+#include "office/applicazione.h"
+#include "office/consegna.h"
+#include "office/superficieregistrata.h"
+#include "report/frontespizio.h"
+#include "report/relazioneidraulica.h"
+#include "report/testiidraulica.h"
+#include "supporto/lettoredocx.h"
+
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+using namespace doppi;
+using namespace relazione;
+using office::ScrittaRegistrata;
+
+namespace {
+
+const QString bianche = QStringLiteral("PORTATA ACQUE BIANCHE");
+const QString nere = QStringLiteral("PORTATA ACQUE NERE");
+const QString collettore = QStringLiteral("CALCOLO DELLA SEZIONE DEL COLLETTORE");
+const QString chiusura = QStringLiteral("La presente relazione");
+bool titolo(const QString& t) { return t == bianche || t == nere || t == collettore; }
+
+class RelazioneIdraulica : public ConArchivi {
+protected:
+    void SetUp() override
+    {
+        ConArchivi::SetUp();
+        office::impostaCartellaDocumenti(percorso(QStringLiteral("Documenti")));
+        office::impostaApriFile([](const QString&) { return true; });
+        office::impostaAvvisaUtente([](const QString&) {});
+        treTratti();
+        frontespizioCompleto();
+    }
+    void TearDown() override
+    {
+        office::consegnaInSospeso();
+        office::impostaApriFile({});
+        office::impostaAvvisaUtente({});
+        office::impostaCartellaDocumenti({});
+        ConArchivi::TearDown();
+    }
+    static frontespizio& f() { return finestre::forma<frontespizio>(); }
+
+    // The whole report with the network type `sistema`, on the printer (what was
+    // written) or as a document read back.
+    std::vector<ScrittaRegistrata> stampata(const QString& sistema)
+    {
+        avvia(sistema, 1);
+        for (const auto& m : messaggi().visti)
+            ADD_FAILURE() << m.testo.toStdString();
+        const auto superficie = std::dynamic_pointer_cast<office::SuperficieRegistrata>(stampa().ultima);
+        return superficie ? superficie->scritte() : std::vector<ScrittaRegistrata>{};
+    }
+    lettura::Documento documento(const QString& sistema)
+    {
+        avvia(sistema, 2); // what the end pass says of the tables after these is not checked here
+        return salvato();
+    }
+    lettura::Documento salvato()
+    {
+        const QString file = percorso(QStringLiteral("relazione.docx"));
+        EXPECT_TRUE(f().documento->SaveAs(file));
+        return lettura::leggiFile(file);
+    }
+
+private:
+    void avvia(const QString& sistema, int come)
+    {
+        finestre::forma<dati>(); // loading, it gives an empty type its default: load it first
+        ModVelmor::sistema = sistema;
+        messaggi().visti.clear();
+        f().comestampo[come]->setChecked(true);
+        f().stampa_Click();
+    }
+};
+
+TEST(Capoverso, OgniRigaPienaTranneLUltima)
+{
+    const TestiAcqueBianche& b = testiAcqueBianche();
+    const TestiFormula& n = testiAcqueNere();
+    const TestiFormula& c = testiCollettore();
+    const struct {
+        const Capoverso* capoverso;
+        int righe;
+        int larghezza;
+    } casi[] = {{&b.a, 3, 66},       {&b.b, 10, 66},      {&b.c, 4, 66},     {&b.d, 3, 66},       {&b.e, 1, 66},
+                {&b.f, 8, 66},       {&n.prima, 5, 66},   {&n.dopo[0], 11, 66}, {&n.dopo[1], 4, 66}, {&n.dopo[2], 6, 66},
+                {&c.prima, 9, 66},   {&c.dopo[0], 8, 65}, {&c.dopo[1], 7, 65}};
+    for (const auto& a : casi) {
+        const QStringList righe = righeStampate(*a.capoverso);
+        ASSERT_EQ(righe.size(), a.righe) << qPrintable(righe.front());
+        for (qsizetype i = 0; i < righe.size(); ++i) {
+            const bool piena = i < righe.size() - 1 || a.capoverso->ultimaPiena;
+            EXPECT_TRUE(piena ? righe[i].size() == a.larghezza : righe[i].size() <= a.larghezza) << qPrintable(righe[i]);
+            EXPECT_FALSE(righe[i].contains(QStringLiteral("   "))) << qPrintable(righe[i]);
+            EXPECT_EQ(righe[i].simplified(), a.capoverso->righe[i].simplified()); // only blanks added
+        }
+    }
+}
+
+// The document's paragraphs hold the printer's words, but for the wordings the
+// document has of its own and the paragraph only the document has.
+TEST_F(RelazioneIdraulica, LeDueReseDiconoLeStesseParole)
+{
+    QStringList righeTabelle;
+    for (const auto& tabella : {tabellaDeflusso(), tabellaPendenze()})
+        for (const RigaTabella& r : tabella)
+            righeTabelle << r.riga;
+    QStringList stampate;
+    bool dentro = false;
+    for (const ScrittaRegistrata& s : stampata(QStringLiteral("misto"))) {
+        dentro = (dentro || s.testo == bianche) && !s.testo.startsWith(chiusura);
+        if (dentro && !s.testo.startsWith(QStringLiteral("pagina")) && !righeTabelle.contains(s.testo))
+            stampate << s.testo;
+    }
+    QStringList scritti;
+    dentro = false;
+    for (const lettura::Paragrafo& p : documento(QStringLiteral("misto")).paragrafi) {
+        dentro = (dentro || p.testo() == bianche) && !p.testo().startsWith(chiusura);
+        if (dentro && p.testo() != testiAcqueBianche().g)
+            scritti << p.testo();
+    }
+    // The storm flow's formula sentence is a paragraph of its own.
+    EXPECT_TRUE(std::any_of(scritti.begin(), scritti.end(), [](const QString& t) {
+        return t.startsWith(QStringLiteral("Infatti,")) && t.endsWith(testiAcqueBianche().fineFormula);
+    }));
+    QString tutto = scritti.join(u' ');
+    for (const char* propria : {"generale:  Q", "cavità  superficiali", "vengono  valutati", "portata  massima,", "2,25",
+                                "tubo,(quella", "finché"})
+        EXPECT_EQ(tutto.count(QString::fromUtf8(propria)), 1) << propria;
+    tutto.replace("2,25", "2.25").replace("tubo,(quella", "tubo, (quella").replace("finché", "finchè");
+    EXPECT_EQ(tutto.simplified(), stampate.join(u' ').simplified());
+}
+
+TEST_F(RelazioneIdraulica, SezioniSecondoIlTipoDiRete)
+{
+    const struct {
+        const char* sistema;
+        bool conBianche;
+        bool conNere;
+    } casi[] = {{"misto", true, true}, {"bianche", true, false}, {"nere", false, true},
+                {"Nere", true, true},  {"", true, true},         {"BIANCHE", true, true}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.sistema);
+        QStringList attesi;
+        if (c.conBianche)
+            attesi << bianche;
+        if (c.conNere)
+            attesi << nere;
+        attesi << collettore;
+
+        // Printer: each heading at the top of a page, in the body font at 18.
+        QStringList titoli;
+        for (const ScrittaRegistrata& s : stampata(c.sistema))
+            if (titolo(s.testo)) {
+                titoli << s.testo;
+                EXPECT_EQ(s.carattere, "Courier New");
+                EXPECT_EQ(s.punti, 18);
+                EXPECT_EQ(s.y, 1000);
+            }
+        EXPECT_EQ(titoli, attesi);
+
+        // Document: the headings at 18 and the body at 12; the two tables at 10
+        // only with the storm flow.
+        const lettura::Documento d = documento(c.sistema);
+        titoli.clear();
+        for (qsizetype i = 0; i < d.paragrafi.size(); ++i)
+            if (titolo(d.paragrafi[i].testo())) {
+                titoli << d.paragrafi[i].testo();
+                EXPECT_EQ(d.paragrafi[i].frammenti.front().dimensione, 18);
+                EXPECT_EQ(d.paragrafi[i + 2].frammenti.front().dimensione, 12);
+            }
+        EXPECT_EQ(titoli, attesi);
+        const bool tabelle = d.tabelle.size() >= 2 && d.tabelle[0].righe.size() == 11 && d.tabelle[0].colonne() == 2
+                             && d.tabelle[1].righe.size() == 12 && d.tabelle[1].colonne() == 3
+                             && d.tabelle[1].primo(12, 3).frammenti.front().dimensione == 10;
+        EXPECT_EQ(tabelle, c.conBianche);
+    }
+}
+
+// Empty paragraphs after the first paragraph that starts with `inizio`.
+int vuotiDopo(const QStringList& ordine, const QString& inizio)
+{
+    qsizetype i = 0;
+    while (i < ordine.size() && !ordine[i].startsWith(QStringLiteral("P:") + inizio))
+        ++i;
+    int vuoti = 0;
+    for (++i; i < ordine.size() && ordine[i] == QStringLiteral("P:"); ++i)
+        ++vuoti;
+    return vuoti;
+}
+
+TEST_F(RelazioneIdraulica, ParagrafiVuotiTraLeSezioniDelDocumento)
+{
+    f().appword = office::nuovaApplicazione();
+    f().documento = f().appword->Documents.Add();
+    acqueBiancheWord(f());
+    acqueNereWord(f());
+    collettoreWord(f());
+    const QStringList ordine = salvato().ordine;
+    const QString fineF = testoDocumento(testiAcqueBianche().f);
+    EXPECT_EQ(vuotiDopo(ordine, fineF), 9);
+    EXPECT_EQ(ordine.value(ordine.indexOf(QStringLiteral("P:") + fineF) + 10), QStringLiteral("T:1"));
+    // 32, and the paragraph the foul section adds after them.
+    EXPECT_EQ(vuotiDopo(ordine, testiAcqueBianche().g), 32 + 1);
+    EXPECT_EQ(vuotiDopo(ordine, testoDocumento(testiAcqueNere().dopo.back())), 11);
+    // 14, and the current paragraph the next section writes in.
+    EXPECT_EQ(vuotiDopo(ordine, testoDocumento(testiCollettore().dopo.back())), 14 + 1);
+}
+
+TEST_F(RelazioneIdraulica, TabelleComeNelDimensionamento)
+{
+    // The printed lines without the page foots; the slope table, longer than
+    // its page, goes on under its heading at the top of the next one.
+    const QString titoloPendenze = tabellaPendenze().front().riga;
+    QStringList righe;
+    std::vector<ScrittaRegistrata> titoli;
+    for (const ScrittaRegistrata& s : stampata(QStringLiteral("misto"))) {
+        if (s.testo == titoloPendenze)
+            titoli.push_back(s);
+        if (!s.testo.startsWith(QStringLiteral("pagina")) && (s.testo != titoloPendenze || titoli.size() == 1))
+            righe << s.testo;
+    }
+    ASSERT_EQ(titoli.size(), 2u);
+    EXPECT_EQ(titoli[1].pagina, titoli[0].pagina + 1);
+    EXPECT_EQ(titoli[1].y, 1000);
+    const lettura::Documento d = documento(QStringLiteral("misto"));
+    ASSERT_GE(d.tabelle.size(), 2);
+
+    const qsizetype primoTipo = righe.indexOf(tabellaDeflusso().front().riga) + 1;
+    for (int tipo = 1; tipo <= 10; ++tipo) {
+        const QString coefficiente = d.tabelle[0].testo(tipo + 1, 2);
+        EXPECT_DOUBLE_EQ(coefficiente.toDouble(), ModVelmor::coefficientisuperficie[tipo]) << tipo;
+        EXPECT_EQ(righe.value(primoTipo + tipo - 1), d.tabelle[0].testo(tipo + 1, 1).leftJustified(62) + coefficiente);
+    }
+
+    const qsizetype primaClasse = righe.indexOf(titoloPendenze) + 1;
+    for (int classe = 0; classe < rete::numeroclassipendenza; ++classe) {
+        SCOPED_TRACE(classe);
+        const QString intervallo = d.tabelle[1].testo(classe + 2, 1);
+        const QString percentuale = d.tabelle[1].testo(classe + 2, 2);
+        const QString aggiunta = d.tabelle[1].testo(classe + 2, 3);
+        EXPECT_EQ(intervallo, rete::intervallopendenza(classe));
+        // The sizing corrects a coefficient as the table tells the reader.
+        for (double c : {0.07, 0.6})
+            EXPECT_NEAR(rete::coefficientedeflusso(c, classe), c * percentuale.toInt() / 100 + aggiunta.toDouble(), 1e-12);
+        // Printed: the percentage ends at character 28, the addition starts at 63;
+        // the first class in the printer's own form.
+        const QString inizio = classe == 0 ? QStringLiteral(" 0  - 5.0") : intervallo;
+        EXPECT_EQ(righe.value(primaClasse + classe),
+                  (inizio + percentuale.rightJustified(28 - inizio.size())).leftJustified(62)
+                      + (classe == 0 ? QStringLiteral("0") : aggiunta));
+    }
+}
+
+} // namespace
