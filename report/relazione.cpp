@@ -6,6 +6,8 @@
 #include "network/dati.h"
 #include "report/frontespizio.h"
 #include "report/relazionefrontespizio.h"
+#include "report/relazionerete.h"
+#include "report/relazionesismica.h"
 #include "report/relazionestampante.h"
 #include "report/relazioneword.h"
 #include "seismic/sismica.h"
@@ -38,8 +40,8 @@ const QList<Sezione>& sezioni()
         {bianche, nullptr, nullptr}, // storm flow
         {nere, nullptr, nullptr},    // foul flow
         {sempre, nullptr, nullptr},  // the collector's section
-        {sempre, nullptr, nullptr},  // network data and sizing
-        {conTubi, nullptr, nullptr}, // seismic check of the buried pipes
+        {sempre, reteStampa, reteWord},        // network data and sizing
+        {conTubi, sismicaStampa, sismicaWord}, // seismic check of the buried pipes
         {sempre, chiusuraStampa, chiusuraWord},
     };
     return elenco;
