@@ -3,7 +3,7 @@
 // a PDF file through QPrinter) and as a document, built, paginated for its
 // page count and written out. Prints each time in milliseconds.
 //
-//     bench_relazione [file.pdf] [bianche|nere|misto]
+//     bench_relazione [file.pdf] [bianche|nere|misto] [documents folder]
 #include "frame/ModVelmor.h"
 #include "frame/applicazione.h"
 #include "frame/finestre.h"
@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     servizi::installa(&dialoghi);
     servizi::installa(&stampa);
     QTemporaryDir cartella;
-    office::impostaCartellaDocumenti(cartella.filePath(QStringLiteral("Velmor")));
+    office::impostaCartellaDocumenti(argc > 3 ? QString::fromLocal8Bit(argv[3]) : cartella.filePath(QStringLiteral("Velmor")));
     office::impostaApriFile([](const QString&) { return true; });
     riempi(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("misto"));
 

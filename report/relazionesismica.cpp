@@ -213,9 +213,10 @@ void tabellaDatiStampa(frontespizio& f)
     // The title, the heading and a first row stay together on one page.
     const double corpo = p.TextHeight() * 2;
     p.FontSize = dimensioneTabelle;
-    if (!staNellaPagina(p, corpo + p.TextHeight() * 5))
-        f.fondopagina();
+    const double tabella = p.TextHeight() * 5;
     p.FontSize = f.dimensionecorpo;
+    if (!staNellaPagina(p, corpo + tabella))
+        f.fondopagina();
     p.Print();
     p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("Tabella dei dati del calcolo"))});
     p.FontSize = dimensioneTabelle;
@@ -286,6 +287,8 @@ void sismicaStampa(frontespizio& f)
     p.Print();
 
     tabellaSigmaStampa(f);
+    // The foot in the body size, as on every other page.
+    p.FontSize = f.dimensionecorpo;
     if (numeroTubi() > tubiStessaPagina)
         f.fondopagina();
     tabellaDatiStampa(f);
