@@ -6,7 +6,6 @@
 #include "office/stampante.h"
 #include "report/frontespizio.h"
 #include "report/relazione.h"
-#include "report/relazionestampante.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 
@@ -227,11 +226,7 @@ void intestazionerete(frontespizio& f)
 void reteStampa(frontespizio& f)
 {
     Stampante& p = *f.Printer;
-    p.FontName = f.caratterecorpo;
-    p.FontSize = 18;
-    p.Print({Colonna(colonnaTitolo), Testo(QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE"))});
-    p.Print();
-    p.FontSize = f.dimensionecorpo;
+    titoloSezione(f, colonnaTitolo, QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE"));
     p.Print();
     p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Legenda:"))});
     p.Print();

@@ -4,8 +4,6 @@
 #include "office/applicazione.h"
 #include "office/stampante.h"
 #include "report/frontespizio.h"
-#include "report/relazione.h"
-#include "report/relazionestampante.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 #include "seismic/campitubo.h"
@@ -261,21 +259,15 @@ void intestazionesismica(frontespizio& f)
         continuaSigma(f);
         return;
     }
-    Stampante& p = *f.Printer;
-    p.FontSize = f.dimensionecorpo;
-    piede(p);
-    p.NewPage();
-    p.CurrentY = cimaPagina;
+    // Fewer rows on the page: the page ends, with no heading on the next.
+    piedeTabella(f);
+    f.Printer->FontSize = f.dimensionecorpo;
 }
 
 void sismicaStampa(frontespizio& f)
 {
     Stampante& p = *f.Printer;
-    p.FontName = f.caratterecorpo;
-    p.FontSize = 18;
-    p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("VERIFICA SISMICA TUBI INTERRATI"))});
-    p.Print();
-    p.FontSize = f.dimensionecorpo;
+    titoloSezione(f, colonnaSismica, QStringLiteral("VERIFICA SISMICA TUBI INTERRATI"));
     for (const QString& riga : testoSismica())
         p.Print({Colonna(colonnaSismica), Testo(riga)});
     p.Print();

@@ -11,6 +11,12 @@ namespace relazione {
 
 using namespace office;
 
+namespace {
+
+constexpr double dimensioneTitolo = 18;
+
+} // namespace
+
 QString testoCella(const Valore& valore)
 {
     if (!valore.eNumero())
@@ -37,6 +43,16 @@ void aggiungiAllineato(std::vector<Voce>& riga, int ancora, const Valore& valore
 {
     if (!valore.vuoto())
         aggiungiValore(riga, ancora - cifreIntere(valore), valore);
+}
+
+void titoloSezione(frontespizio& f, int colonna, const QString& titolo)
+{
+    Stampante& p = *f.Printer;
+    p.FontName = f.caratterecorpo;
+    p.FontSize = dimensioneTitolo;
+    p.Print({Colonna(colonna), Testo(titolo)});
+    p.Print();
+    p.FontSize = f.dimensionecorpo;
 }
 
 void piedeTabella(frontespizio& f)

@@ -43,6 +43,10 @@ void aggiungiValore(std::vector<office::Voce>& riga, int colonna, const Valore& 
 // The value aligned on its separator at the column `ancora`.
 void aggiungiAllineato(std::vector<office::Voce>& riga, int ancora, const Valore& valore);
 
+// A section's title: body font at size 18 at column `colonna`, a blank line,
+// then the body size.
+void titoloSezione(frontespizio& f, int colonna, const QString& titolo);
+
 // The page foot in the body size, a new page, the text's top, then the size
 // of the tables: where a table's heading is printed again.
 void piedeTabella(frontespizio& f);
