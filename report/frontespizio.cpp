@@ -10,6 +10,8 @@
 #include "frame/servizi.h"
 #include "report/archivi.h"
 #include "report/relazione.h"
+#include "report/relazionerete.h"
+#include "report/relazionesismica.h"
 #include "report/relazionestampante.h"
 #include "report/schedadati.h"
 
@@ -223,6 +225,8 @@ void frontespizio::stampa_Click() { relazione::stampaRelazione(*this); }
 void frontespizio::stampatutto_Click() { stampa_Click(); }
 void frontespizio::solodati_Click() { relazione::schedaDati(*this); }
 void frontespizio::fondopagina() { relazione::fondopagina(*this); }
+void frontespizio::intestazionerete() { relazione::intestazionerete(*this); }
+void frontespizio::intestazionesismica() { relazione::intestazionesismica(*this); }
 
 void frontespizio::controllodat_Click()
 {

@@ -64,6 +64,8 @@ public:
     std::shared_ptr<office::Table> tabella;
     // Network tables beyond the first, left by the network section for the end pass.
     int altretabellerete = 0;
+    // The printer page of the network table's first rows.
+    int primapaginarete = 0;
     // The printer while a report prints on it, nullptr otherwise.
     office::Stampante* Printer = nullptr;
     // While a table prints: how a page that fills by itself ends (the foot, a new
@@ -73,6 +75,11 @@ public:
     // The printer's page foot: "pagina" and the page number at the page's foot,
     // then a new page whose text starts at y 1000.
     void fondopagina();
+    // The page breaks of the network table and of the seismic stress table,
+    // between their rows: the foot, a new page and the table's heading again
+    // when the rows counted on the page say so.
+    void intestazionerete();
+    void intestazionesismica();
 
     // The web pages of Option1, by index 1 to 4.
     static QString indirizzoWeb(int indice);

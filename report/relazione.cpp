@@ -7,6 +7,8 @@
 #include "report/frontespizio.h"
 #include "report/relazionefrontespizio.h"
 #include "report/relazioneidraulica.h"
+#include "report/relazionerete.h"
+#include "report/relazionesismica.h"
 #include "report/relazionestampante.h"
 #include "report/relazioneword.h"
 #include "seismic/sismica.h"
@@ -39,8 +41,8 @@ const QList<Sezione>& sezioni()
         {bianche, acqueBiancheStampa, acqueBiancheWord},
         {nere, acqueNereStampa, acqueNereWord},
         {sempre, collettoreStampa, collettoreWord},
-        {sempre, nullptr, nullptr},  // network data and sizing
-        {conTubi, nullptr, nullptr}, // seismic check of the buried pipes
+        {sempre, reteStampa, reteWord},
+        {conTubi, sismicaStampa, sismicaWord},
         {sempre, chiusuraStampa, chiusuraWord},
     };
     return elenco;

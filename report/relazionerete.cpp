@@ -1,0 +1,306 @@
+#include "report/relazionerete.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/formati.h"
+#include "office/applicazione.h"
+#include "office/stampante.h"
+#include "report/frontespizio.h"
+#include "report/relazione.h"
+#include "report/relazionetabelle.h"
+#include "report/relazioneword.h"
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+namespace relazione {
+
+using namespace office;
+
+namespace {
+
+// Where a printed value stands in its column.
+enum class Allinea {
+    numeroTratto,  // the segment number, its units digit on the anchor
+    separatore,    // on the decimal separator (cifreintere)
+    parteIntera,   // by the length of the whole part, the value read as a number
+    primiQuattro,  // the first four characters, from the anchor (the slope class)
+    lunghezza,     // by the length of its text
+};
+
+// What a document cell shows.
+enum class Cella {
+    testo,          // the value as text
+    numeroIniziale, // the leading number of the value, through the pattern
+    comeTenuto,     // the value as held, through the pattern (a text not a number passes)
+};
+
+struct ColonnaRete {
+    const char* codice;
+    const char* unita;
+    const char* significato;
+    const ModVelmor::Tratti* valori; // nullptr: the segment number
+    Allinea allinea;
+    int ancora;
+    Cella cella;
+    const char* schema;
+};
+
+const std::array<ColonnaRete, colonneRete>& colonne()
+{
+    using namespace ModVelmor;
+    static const std::array<ColonnaRete, colonneRete> elenco = {{
+        {"tratto", "n.", "numero del tratto della rete dimensionato", nullptr, Allinea::numeroTratto, 9, Cella::testo, ""},
+        {"lungh.", "m.", "lunghezza del tratto", &lunghezza, Allinea::separatore, 16, Cella::numeroIniziale, "###0.00"},
+        {"disl.", "m.", "dislivello tra l'inizio e la fine del tratto", &dislivello, Allinea::separatore, 23,
+         Cella::numeroIniziale, "##0.00"},
+        {"bac.", "n.", "tipo di superficie prevalente nel bacino confluente", &numerosuperficie, Allinea::parteIntera,
+         29, Cella::testo, ""},
+        {"pend.", "%", "pendenza media del bacino", &pendenza, Allinea::primiQuattro, 32, Cella::comeTenuto, "##0.00"},
+        {"acq.", "mm/h", "pioggia di progetto della massima intensità", &pioggia, Allinea::parteIntera, 42, Cella::testo,
+         ""},
+        {"sup.", "ha", "superficie del bacino scolante nel tratto", &superficie, Allinea::separatore, 45,
+         Cella::numeroIniziale, "##0.00"},
+        {"dotaz.", "l/ab", "dotazione idrica giornaliera per abitante", &dotazione, Allinea::parteIntera, 55,
+         Cella::testo, ""},
+        {"abit.", "n.", "numero massimo di residenti nel bacino", &abitanti, Allinea::parteIntera, 61, Cella::testo, ""},
+        {"port.c.", "l/s", "portata dovuta ai collettori secondari sfocianti nel tratto", &portatacollettori,
+         Allinea::separatore, 66, Cella::numeroIniziale, "###0.0"},
+        {"port.s.", "l/s", "portata dovuta agli scarichi dei residenti", &portatanera, Allinea::separatore, 73,
+         Cella::comeTenuto, "###0.0"},
+        {"port.p.", "l/s", "portata totale dovuta alla pioggia ed alle acque nere", &portatapioggia,
+         Allinea::separatore, 82, Cella::comeTenuto, "###0.0"},
+        {"port.t.", "l/s", "portata totale, somma delle precedenti", &portatatotale, Allinea::separatore, 91,
+         Cella::comeTenuto, "###0.0"},
+        {"diam.", "cm.", "diametro teorico delle tubazioni", &diametro, Allinea::parteIntera, 100, Cella::testo, ""},
+        {"vel.", "m/s", "velocità delle acque nelle tubazioni piene", &velocita, Allinea::separatore, 103,
+         Cella::comeTenuto, "###0.00"},
+        {"sez.", "%", "percentuale della sezione del tubo con le acque di scarico", &riempimento, Allinea::lunghezza,
+         113, Cella::testo, ""},
+    }};
+    return elenco;
+}
+
+constexpr int colonnaTabella = 6;
+constexpr int colonnaTitolo = 10;
+// The list of surface types: number, name and coefficient columns.
+constexpr int colonnaNumeroSuperficie = 32;
+constexpr int colonnaTipoSuperficie = 36;
+constexpr int colonnaCoefficiente = 73;
+constexpr int larghezzaCodice = 8;
+constexpr int tabellaVuotaPrima = 2;     // empty paragraphs after the legend table
+constexpr int paragrafiTraTabelle = 10;  // between two network tables
+constexpr int paragrafiPrimaSismica = 9; // after the last one, when the seismic sections follow
+
+QString testo(const char* s) { return QString::fromUtf8(s); }
+
+// The length of the value's whole part (rounded down) written out; the value
+// must read as a number.
+int lunghezzaParteIntera(const Valore& valore, int tratto, const ColonnaRete& c)
+{
+    if (!valore.eNumero() && !valore.numerico())
+        throw std::runtime_error(QStringLiteral("il tratto %1 ha nella colonna \"%2\" il valore \"%3\", che non è un numero")
+                                     .arg(tratto)
+                                     .arg(testo(c.codice), valore.testo())
+                                     .toStdString());
+    return int(testoNumero(std::floor(valore.numero())).size());
+}
+
+std::vector<Voce> rigaStampa(int i)
+{
+    std::vector<Voce> riga;
+    for (const ColonnaRete& c : colonne()) {
+        if (!c.valori) {
+            riga.push_back(Colonna(c.ancora - int(QString::number(i).size())));
+            riga.push_back(Numero(i));
+            continue;
+        }
+        const Valore& v = (*c.valori)[i];
+        if (v.vuoto())
+            continue;
+        switch (c.allinea) {
+        case Allinea::numeroTratto:
+        case Allinea::separatore:
+            aggiungiAllineato(riga, c.ancora, v);
+            break;
+        case Allinea::parteIntera:
+            aggiungiValore(riga, c.ancora - lunghezzaParteIntera(v, i, c), v);
+            break;
+        case Allinea::primiQuattro:
+            aggiungiValore(riga, c.ancora, Valore(v.testo().left(4)));
+            break;
+        case Allinea::lunghezza:
+            aggiungiValore(riga, c.ancora - int(v.testo().size()), v);
+            break;
+        }
+    }
+    return riga;
+}
+
+void stampaIntestazione(Stampante& p)
+{
+    p.Print({Colonna(colonnaTabella), Testo(intestazioneRete())});
+    p.Print({Colonna(colonnaTabella), Testo(unitaRete())});
+    p.Print();
+}
+
+// The foot, a new page and the heading again; the rows are counted afresh.
+void continuaRete(frontespizio& f)
+{
+    piedeTabella(f);
+    stampaIntestazione(*f.Printer);
+    ModVelmor::righestampate = 0;
+}
+
+QString cellaTratto(const ColonnaRete& c, int i)
+{
+    if (!c.valori)
+        return QString::number(i);
+    const Valore& v = (*c.valori)[i];
+    switch (c.cella) {
+    case Cella::testo:
+        break;
+    case Cella::numeroIniziale:
+        return Format(Valore(v.numero()), testo(c.schema));
+    case Cella::comeTenuto:
+        return Format(v, testo(c.schema));
+    }
+    return testoCella(v);
+}
+
+} // namespace
+
+QString intestazioneRete()
+{
+    return QStringLiteral("tratto lungh.  disl. bac. pend. acq.  sup. dotaz.  abit. port.c. port.s.  port.p.  "
+                          "port.t. diam.  vel.  sez.");
+}
+
+QString unitaRete()
+{
+    return QStringLiteral("  n.     m.     m.    n.    %   mm/h   ha   l/ab    n.     l/s     l/s      l/s     l/s  "
+                          "   cm.   m/s    %");
+}
+
+QStringList legendaRete()
+{
+    QStringList righe;
+    for (const ColonnaRete& c : colonne())
+        righe << testo(c.codice).leftJustified(larghezzaCodice) + QStringLiteral("= ") + testo(c.significato);
+    return righe;
+}
+
+bool interruzioneRete(int righe, int numerotratti, int pagina, int primaPagina)
+{
+    if (righe >= numerotratti)
+        return false;
+    return (pagina == primaPagina && righe == righePrimaPaginaRete)
+        || (pagina > primaPagina && righe == righePaginaRete);
+}
+
+int tabelleRete(int numerotratti)
+{
+    if (numerotratti <= trattiPrimaTabella)
+        return 1;
+    return 1 + (numerotratti - trattiPrimaTabella + trattiTabella - 1) / trattiTabella;
+}
+
+QStringList celleTratto(int i)
+{
+    QStringList celle;
+    for (const ColonnaRete& c : colonne())
+        celle << cellaTratto(c, i);
+    return celle;
+}
+
+void intestazionerete(frontespizio& f)
+{
+    Stampante& p = *f.Printer;
+    const int n = ModVelmor::numerotratti;
+    if (interruzioneRete(ModVelmor::righestampate, n, p.Page(), f.primapaginarete))
+        continuaRete(f);
+    if (ModVelmor::righestampate == n)
+        piedeTabella(f);
+}
+
+void reteStampa(frontespizio& f)
+{
+    Stampante& p = *f.Printer;
+    titoloSezione(f, colonnaTitolo, QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE"));
+    p.Print();
+    p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Legenda:"))});
+    p.Print();
+    p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Superfici e coefficienti: "))}, ACapo::no);
+    for (int k = 1; k <= 10; ++k)
+        p.Print({Colonna(colonnaNumeroSuperficie), Numero(k), Colonna(colonnaTipoSuperficie),
+                 Testo(QStringLiteral("= ") + ModVelmor::tipisuperficie[k]), Colonna(colonnaCoefficiente),
+                 Numero(ModVelmor::coefficientisuperficie[k])});
+    p.Print();
+    for (const QString& riga : legendaRete())
+        p.Print({Colonna(colonnaTabella), Testo(riga)});
+    p.Print();
+    p.FontSize = dimensioneTabelle;
+    stampaIntestazione(p);
+
+    const int n = ModVelmor::numerotratti;
+    {
+        const ContinuazioneTabella continuazione(f, [&f] { continuaRete(f); });
+        for (int i = 1; i <= n; ++i) {
+            p.Print(rigaStampa(i));
+            if (i == 1)
+                f.primapaginarete = p.Page();
+            ++ModVelmor::righestampate;
+            if (i < n)
+                f.intestazionerete();
+        }
+    }
+    // With pipes the seismic sections begin on a new page; without, the
+    // closing goes on on this one.
+    if (conTubi()) {
+        ModVelmor::righestampate = static_cast<std::int16_t>(n);
+        f.intestazionerete();
+    }
+}
+
+void reteWord(frontespizio& f)
+{
+    nuovoParagrafo(f);
+    scrivi(f, 18, QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE\r\r"));
+    scrivi(f, 10, QStringLiteral("Legenda:\r\r"));
+    Table& legenda = nuovaTabella(f, colonneRete + 1, 2);
+    legenda.Cell(1, 1).Range.Text = QStringLiteral("colonna");
+    legenda.Cell(1, 2).Range.Text = QStringLiteral("significato");
+    for (int c = 0; c < colonneRete; ++c) {
+        legenda.Cell(c + 2, 1).Range.Text = testo(colonne()[c].codice);
+        legenda.Cell(c + 2, 2).Range.Text = testo(colonne()[c].significato);
+    }
+    legenda.AutoFormat(9);
+    paragrafiVuoti(f, tabellaVuotaPrima);
+
+    const int n = ModVelmor::numerotratti;
+    const int tabelle = tabelleRete(n);
+    int tratto = 1;
+    for (int t = 1; t <= tabelle; ++t) {
+        const int capienza = t == 1 ? trattiPrimaTabella : trattiTabella;
+        Table& tabella = nuovaTabella(f, capienza + 2, colonneRete, dimensioneTabelle);
+        for (int c = 1; c <= colonneRete; ++c) {
+            tabella.Cell(1, c).Range.Text = testo(colonne()[c - 1].codice);
+            tabella.Cell(2, c).Range.Text = testo(colonne()[c - 1].unita);
+        }
+        for (int riga = 3; riga < capienza + 3 && tratto <= n; ++riga, ++tratto) {
+            const QStringList celle = celleTratto(tratto);
+            for (int c = 1; c <= colonneRete; ++c)
+                if (!celle[c - 1].isEmpty())
+                    tabella.Cell(riga, c).Range.Text = celle[c - 1];
+        }
+        tabella.AutoFormat(9);
+        nuovoParagrafo(f);
+        if (t < tabelle)
+            paragrafiVuoti(f, paragrafiTraTabelle);
+    }
+    f.altretabellerete = tabelle - 1;
+    if (conTubi())
+        paragrafiVuoti(f, paragrafiPrimaSismica);
+}
+
+} // namespace relazione

@@ -1,0 +1,345 @@
+#include "report/relazionesismica.h"
+
+#include "frame/ModVelmor.h"
+#include "office/applicazione.h"
+#include "office/stampante.h"
+#include "report/frontespizio.h"
+#include "report/relazionetabelle.h"
+#include "report/relazioneword.h"
+#include "seismic/campitubo.h"
+#include "seismic/tabellatubi.h"
+
+#include <array>
+
+namespace relazione {
+
+using namespace office;
+namespace campo = velmor::sismica::campo;
+using velmor::sismica::descrizioneCampo;
+using velmor::sismica::numeroTubi;
+using velmor::sismica::valoreCampo;
+
+namespace {
+
+constexpr int colonnaSismica = 8;
+constexpr int colonnaRiferimento = 11;
+constexpr int colonnaMateriale = 42;
+constexpr int colonnaUnitaSigma = 70;
+constexpr int colonnaDati = 11;
+// The pipe number's last digit stands under the "n" of "n.".
+constexpr int ancoraNumero = 9;
+constexpr int larghezzaCodice = 6;
+constexpr int paragrafiDopoTesto = 2;
+
+// The six working stresses in print order: code, printer legend line, meaning
+// in the document, array and side.
+struct Sigma {
+    const char* codice;
+    const char* rigaStampa;
+    const char* significato;
+    std::array<ModVelmor::Tubi, 3>* valori;
+    int lato;
+    int ancora;
+};
+
+const std::array<Sigma, 6>& sigma()
+{
+    using namespace ModVelmor;
+    static const std::array<Sigma, 6> elenco = {{
+        {"scs", "scs   = sigma di lavoro a compressione (sez. tubo verticale superiore",
+         "sigma di lavoro a compressione (sez. tubo verticale superiore)", &sigmasuperiore, 1, 71},
+        {"sts", "sts   =  ''   ''   ''   a trazione      ''    ''     ''        ''    ",
+         "sigma di lavoro a trazione (sez. tubo verticale superiore)", &sigmasuperiore, 2, 79},
+        {"scm", "scm   =  ''   ''   ''   a compressione  ''    ''  orizzontale mediana",
+         "sigma di lavoro a compressione (sez. tubo orizzontale mediana)", &sigmamediana, 1, 87},
+        {"stm", "stm   =  ''   ''   ''   a trazione      ''    ''     ''        ''    ",
+         "sigma di lavoro a trazione (sez. tubo orizzontale mediana)", &sigmamediana, 2, 95},
+        {"sci", "sci   =  ''   ''   ''   a compressione  ''    ''  verticale inferiore",
+         "sigma di lavoro a compressione (sez. tubo verticale inferiore)", &sigmainferiore, 1, 103},
+        {"sti", "sti   =  ''   ''   ''   a trazione      ''    ''     ''        ''    ",
+         "sigma di lavoro a trazione (sez. tubo verticale inferiore)", &sigmainferiore, 2, 111},
+    }};
+    return elenco;
+}
+
+// The thirteen numeric fields of a pipe (pesos to bmax): meaning in the
+// legend, anchor in the printed data table, unit in the document's table.
+struct Dato {
+    int campo;
+    const char* significato;
+    int ancora;
+    const char* unita;
+};
+
+const std::array<Dato, 13>& datiTubo()
+{
+    static const std::array<Dato, 13> elenco = {{
+        {campo::pesos, "peso specifico del tubo", 15, "kg/mc"},
+        {campo::compr, "resistenza a compressione del materiale del tubo", 23, "kg/cmq"},
+        {campo::traz, "resistenza a trazione del materiale del tubo", 30, "kg/cmq"},
+        {campo::diam, "diametro del tubo", 38, "cm"},
+        {campo::spess, "spessore del tubo", 45, "mm"},
+        {campo::peso, "peso del tubo a metro lineare", 54, "kg/ml"},
+        {campo::altez, "altezza del terrapieno", 62, "cm"},
+        {campo::pesot, "peso specifico del terrapieno", 71, "kg/mc"},
+        {campo::attr, "angolo di attrito del terrapieno", 77, "gradi"},
+        {campo::incr, "incremento sismico verticale", 85, ""},
+        {campo::press, "pressione della ruota di un camion sulla strada", 93, "tonn."},
+        {campo::bmin, "impronta della base minore della ruota sulla strada", 102, "cm"},
+        {campo::bmax, "impronta della base maggiore della ruota sulla strada", 110, "cm"},
+    }};
+    return elenco;
+}
+
+QString testo(const char* s) { return QString::fromUtf8(s); }
+QString codice(int numeroCampo) { return testo(descrizioneCampo(numeroCampo).nome); }
+
+const char* const righeTesto[] = {
+    "La verifica sismica dei tubi viene eseguita utilizzando le formule",
+    "contenute nel D.M. 23/02/1971 n.2445 riguardanti i tubi interrati.",
+    "Per tener conto dell'incremento sismico nelle sollecitazioni si  è",
+    "assunto tale valore in base alle prescrizioni di cui al punto B.4.",
+    "del D.M. 16 gennaio 1996 (Norme tecniche  per  le  costruzioni  in",
+    "zone sismiche). Poichè il calcolo viene eseguito secondo l'analisi",
+    "statica si è valutato m = 2, salvo quanto riportato nella seguente",
+    "tabella dei dati.  Per ogni tubo verificato sono esposti  tutti  i",
+    "sigma di lavoro ottenuti secondo le formule sopraindicate e  tutti",
+    "minori di quelli massimi ammissibili  per  il  tipo  di  materiale ",
+    "utilizzato.",
+};
+
+const char* const paragrafoDecreto =
+    "La verifica sismica dei tubi viene eseguita utilizzando le formule contenute nel D.M. 23/02/1971 n.2445 "
+    "riguardanti i tubi interrati.";
+const char* const paragrafoIncremento =
+    "Per tener conto dell'incremento sismico nelle sollecitazioni si è assunto tale valore in base alle "
+    "prescrizioni di cui al punto B.4. del D.M. 16 gennaio 1996 (Norme tecniche per le costruzioni in zone "
+    "sismiche). Poiché il calcolo viene eseguito secondo l'analisi statica si è valutato m = 2, salvo quanto "
+    "riportato nella seguente tabella dei dati. Per ogni tubo verificato sono esposti tutti i sigma di lavoro "
+    "ottenuti secondo le formule sopraindicate e tutti minori di quelli massimi ammissibili per il tipo di "
+    "materiale utilizzato.";
+
+const char* const unitaSigma = "kg/cmq  kg/cmq  kg/cmq  kg/cmq  kg/cmq  kg/cmq";
+const char* const intestazioneDati =
+    "pesos   compr    traz    diam   spess    peso   altez   pesot   attr    incr    press    bmin    bmax";
+const char* const unitaDati =
+    "kg/mc   kg/cmq  kg/cmq    cm     mm      kg/ml   cm     kg/mc   gradi           tonn.     cm      cm";
+
+// The pipe number, its last digit in the column of the "n" of "n.".
+void aggiungiNumeroTubo(std::vector<Voce>& riga, int j)
+{
+    riga.push_back(Colonna(ancoraNumero - 1 - int(QString::number(j).size())));
+    riga.push_back(Numero(j));
+}
+
+void intestazioneSigma(Stampante& p)
+{
+    p.Print();
+    std::vector<Voce> riga = {Colonna(colonnaSismica), Testo(QStringLiteral("n.")), Colonna(colonnaRiferimento),
+                              Testo(QStringLiteral("riferimento della verifica")), Colonna(colonnaMateriale),
+                              Testo(QStringLiteral("materiale delle tubazioni"))};
+    for (const Sigma& s : sigma()) {
+        riga.push_back(Colonna(s.ancora));
+        riga.push_back(Testo(testo(s.codice)));
+    }
+    p.Print(riga);
+    p.Print({Colonna(colonnaUnitaSigma), Testo(testo(unitaSigma))});
+    p.Print();
+}
+
+void intestazioneDatiTubi(Stampante& p)
+{
+    p.Print({Colonna(colonnaDati), Testo(testo(intestazioneDati))});
+    p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("n.")), Colonna(colonnaDati), Testo(testo(unitaDati))});
+    p.Print();
+}
+
+void rigaSigma(Stampante& p, int j)
+{
+    std::vector<Voce> riga;
+    aggiungiNumeroTubo(riga, j);
+    aggiungiValore(riga, colonnaRiferimento, valoreCampo(campo::riferimento, j));
+    aggiungiValore(riga, colonnaMateriale, valoreCampo(campo::materiale, j));
+    for (const Sigma& s : sigma())
+        aggiungiAllineato(riga, s.ancora, (*s.valori)[s.lato][j]);
+    p.Print(riga);
+}
+
+void rigaDati(Stampante& p, int j)
+{
+    std::vector<Voce> riga;
+    aggiungiNumeroTubo(riga, j);
+    for (const Dato& d : datiTubo())
+        aggiungiAllineato(riga, d.ancora, valoreCampo(d.campo, j));
+    p.Print(riga);
+}
+
+// The stress table's own page end: the foot, a new page, the heading again.
+void continuaSigma(frontespizio& f)
+{
+    piedeTabella(f);
+    intestazioneSigma(*f.Printer);
+    ModVelmor::righestampate = 0;
+}
+
+void continuaDati(frontespizio& f)
+{
+    piedeTabella(f);
+    intestazioneDatiTubi(*f.Printer);
+}
+
+void tabellaSigmaStampa(frontespizio& f)
+{
+    Stampante& p = *f.Printer;
+    p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("Tabella dei sigma di lavoro"))});
+    p.FontSize = dimensioneTabelle;
+    intestazioneSigma(p);
+    ModVelmor::righestampate = 0;
+    const ContinuazioneTabella continuazione(f, [&f] { continuaSigma(f); });
+    for (int j = 1; j <= numeroTubi(); ++j) {
+        rigaSigma(p, j);
+        ++ModVelmor::righestampate;
+        if (ModVelmor::righestampate >= righePaginaSismica)
+            f.intestazionesismica();
+    }
+}
+
+void tabellaDatiStampa(frontespizio& f)
+{
+    Stampante& p = *f.Printer;
+    p.FontSize = f.dimensionecorpo;
+    // The title, the heading and a first row stay together on one page.
+    const double corpo = p.TextHeight() * 2;
+    p.FontSize = dimensioneTabelle;
+    const double tabella = p.TextHeight() * 5;
+    p.FontSize = f.dimensionecorpo;
+    if (!staNellaPagina(p, corpo + tabella))
+        f.fondopagina();
+    p.Print();
+    p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("Tabella dei dati del calcolo"))});
+    p.FontSize = dimensioneTabelle;
+    p.Print();
+    intestazioneDatiTubi(p);
+    const ContinuazioneTabella continuazione(f, [&f] { continuaDati(f); });
+    for (int j = 1; j <= numeroTubi(); ++j)
+        rigaDati(p, j);
+}
+
+// The document table's text of a value: a number in its shortest form with
+// the locale's separator, no pattern.
+void cella(Table& t, int riga, int colonna, const QString& testo)
+{
+    if (!testo.isEmpty())
+        t.Cell(riga, colonna).Range.Text = testo;
+}
+
+} // namespace
+
+QStringList testoSismica()
+{
+    QStringList righe;
+    for (const char* r : righeTesto)
+        righe << testo(r);
+    return righe;
+}
+
+QStringList legendaSismica()
+{
+    QStringList righe;
+    for (const Sigma& s : sigma())
+        righe << testo(s.rigaStampa);
+    for (const Dato& d : datiTubo())
+        righe << codice(d.campo).leftJustified(larghezzaCodice) + QStringLiteral("= ") + testo(d.significato);
+    return righe;
+}
+
+void intestazionesismica(frontespizio& f)
+{
+    if (ModVelmor::righestampate >= righePaginaSismica) {
+        continuaSigma(f);
+        return;
+    }
+    // Fewer rows on the page: the page ends, with no heading on the next.
+    piedeTabella(f);
+    f.Printer->FontSize = f.dimensionecorpo;
+}
+
+void sismicaStampa(frontespizio& f)
+{
+    Stampante& p = *f.Printer;
+    titoloSezione(f, colonnaSismica, QStringLiteral("VERIFICA SISMICA TUBI INTERRATI"));
+    for (const QString& riga : testoSismica())
+        p.Print({Colonna(colonnaSismica), Testo(riga)});
+    p.Print();
+    p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("Legenda:"))});
+    p.Print();
+    for (const QString& riga : legendaSismica())
+        p.Print({Colonna(colonnaSismica), Testo(riga)});
+    p.Print();
+    p.Print();
+
+    tabellaSigmaStampa(f);
+    // The foot in the body size, as on every other page.
+    p.FontSize = f.dimensionecorpo;
+    if (numeroTubi() > tubiStessaPagina)
+        f.fondopagina();
+    tabellaDatiStampa(f);
+}
+
+void sismicaWord(frontespizio& f)
+{
+    const int n = numeroTubi();
+    nuovoParagrafo(f);
+    scrivi(f, 18, QStringLiteral("VERIFICA SISMICA TUBI INTERRATI\r\r"));
+    scrivi(f, 12, testo(paragrafoDecreto) + QStringLiteral("\r") + testo(paragrafoIncremento)
+                      + QStringLiteral("\r\rLegenda:\r\r"));
+    f.paragrafo->Range.Font.Size = 10;
+
+    Table& legenda = nuovaTabella(f, 1 + int(sigma().size() + datiTubo().size()), 2);
+    legenda.Cell(1, 1).Range.Text = QStringLiteral("colonna");
+    legenda.Cell(1, 2).Range.Text = QStringLiteral("significato");
+    int riga = 2;
+    for (const Sigma& s : sigma()) {
+        legenda.Cell(riga, 1).Range.Text = testo(s.codice);
+        legenda.Cell(riga++, 2).Range.Text = testo(s.significato);
+    }
+    for (const Dato& d : datiTubo()) {
+        legenda.Cell(riga, 1).Range.Text = codice(d.campo);
+        legenda.Cell(riga++, 2).Range.Text = testo(d.significato);
+    }
+    legenda.AutoFormat(9);
+
+    scrivi(f, 10, QStringLiteral("\r\rTabella dei sigma di lavoro\r"));
+    Table& sollecitazioni = nuovaTabella(f, n + 2, 3 + int(sigma().size()), dimensioneTabelle);
+    sollecitazioni.Cell(1, 1).Range.Text = QStringLiteral("n.");
+    sollecitazioni.Cell(1, 2).Range.Text = testo(descrizioneCampo(campo::riferimento).didascalia);
+    sollecitazioni.Cell(1, 3).Range.Text = testo(descrizioneCampo(campo::materiale).didascalia);
+    for (int c = 0; c < int(sigma().size()); ++c) {
+        sollecitazioni.Cell(1, c + 4).Range.Text = testo(sigma()[c].codice);
+        sollecitazioni.Cell(2, c + 4).Range.Text = QStringLiteral("kg/cmq");
+    }
+    for (int j = 1; j <= n; ++j) {
+        cella(sollecitazioni, j + 2, 1, QString::number(j));
+        cella(sollecitazioni, j + 2, 2, testoCella(valoreCampo(campo::riferimento, j)));
+        cella(sollecitazioni, j + 2, 3, testoCella(valoreCampo(campo::materiale, j)));
+        for (int c = 0; c < int(sigma().size()); ++c)
+            cella(sollecitazioni, j + 2, c + 4, testoCella((*sigma()[c].valori)[sigma()[c].lato][j]));
+    }
+    sollecitazioni.AutoFormat(9);
+
+    scrivi(f, 10, QStringLiteral("\r\rTabella dei dati del calcolo\r"));
+    Table& dati = nuovaTabella(f, n + 2, 1 + int(datiTubo().size()), dimensioneTabelle);
+    dati.Cell(1, 1).Range.Text = QStringLiteral("n.");
+    for (int c = 0; c < int(datiTubo().size()); ++c) {
+        dati.Cell(1, c + 2).Range.Text = codice(datiTubo()[c].campo);
+        cella(dati, 2, c + 2, testo(datiTubo()[c].unita));
+    }
+    for (int j = 1; j <= n; ++j) {
+        cella(dati, j + 2, 1, QString::number(j));
+        for (int c = 0; c < int(datiTubo().size()); ++c)
+            cella(dati, j + 2, c + 2, testoCella(valoreCampo(datiTubo()[c].campo, j)));
+    }
+    dati.AutoFormat(9);
+}
+
+} // namespace relazione

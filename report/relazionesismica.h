@@ -1,0 +1,37 @@
+#pragma once
+// The report's chapter on the seismic check of the buried pipes: a short text
+// naming the decrees the check follows, a legend of the column codes, the
+// table of the six working stresses of every pipe and the table of the data
+// each pipe was checked with. It follows the network section only when there
+// are pipes.
+//
+// Printer: body font at size 8 for the tables, numbers aligned on their
+// decimal separators; the stress table breaks after its 37th row on a page,
+// and earlier wherever a page reaches the foot, repeating its heading; the
+// data table starts on a page of its own above 14 pipes. Document: a legend
+// table and the two tables, one row per pipe under the heading and units rows.
+
+#include <QString>
+#include <QStringList>
+
+class frontespizio;
+
+namespace relazione {
+
+void sismicaStampa(frontespizio& f);
+void sismicaWord(frontespizio& f);
+
+// The stress table's page break: the page foot and a new page, with the
+// table's heading again once more than 36 rows stand on the page.
+void intestazionesismica(frontespizio& f);
+
+// Rows of the stress table on a page before its counted break.
+constexpr int righePaginaSismica = 37;
+// Above this many pipes the data table starts on a new page.
+constexpr int tubiStessaPagina = 14;
+
+// The printer's eleven text lines and nineteen legend lines.
+QStringList testoSismica();
+QStringList legendaSismica();
+
+} // namespace relazione

@@ -1,0 +1,81 @@
+#include "report/relazionetabelle.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/formati.h"
+#include "report/frontespizio.h"
+#include "report/relazionestampante.h"
+
+#include <QLocale>
+
+namespace relazione {
+
+using namespace office;
+
+namespace {
+
+constexpr double dimensioneTitolo = 18;
+
+} // namespace
+
+QString testoCella(const Valore& valore)
+{
+    if (!valore.eNumero())
+        return valore.testo();
+    return testoNumero(valore.numero()).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+int cifreIntere(const Valore& valore)
+{
+    ModVelmor::numerotesto = valore.testo();
+    ModVelmor::cifreintere();
+    return ModVelmor::cifre;
+}
+
+void aggiungiValore(std::vector<Voce>& riga, int colonna, const Valore& valore)
+{
+    if (valore.vuoto())
+        return;
+    riga.push_back(Colonna(colonna));
+    riga.push_back(valore.eNumero() ? Numero(valore.numero()) : Testo(valore.testo()));
+}
+
+void aggiungiAllineato(std::vector<Voce>& riga, int ancora, const Valore& valore)
+{
+    if (!valore.vuoto())
+        aggiungiValore(riga, ancora - cifreIntere(valore), valore);
+}
+
+void titoloSezione(frontespizio& f, int colonna, const QString& titolo)
+{
+    Stampante& p = *f.Printer;
+    p.FontName = f.caratterecorpo;
+    p.FontSize = dimensioneTitolo;
+    p.Print({Colonna(colonna), Testo(titolo)});
+    p.Print();
+    p.FontSize = f.dimensionecorpo;
+}
+
+void piedeTabella(frontespizio& f)
+{
+    Stampante& p = *f.Printer;
+    p.FontSize = f.dimensionecorpo;
+    piede(p);
+    p.NewPage();
+    p.CurrentY = cimaPagina;
+    p.FontSize = dimensioneTabelle;
+}
+
+ContinuazioneTabella::ContinuazioneTabella(frontespizio& f, std::function<void()> continua)
+    : m_f(f)
+{
+    m_f.continuaTabella = std::move(continua);
+}
+
+ContinuazioneTabella::~ContinuazioneTabella() { m_f.continuaTabella = nullptr; }
+
+bool staNellaPagina(const Stampante& p, double altezza)
+{
+    return p.Fondo <= 0 || p.CurrentY + altezza <= p.Fondo;
+}
+
+} // namespace relazione

@@ -1,0 +1,442 @@
+// The report's network table and seismic chapter: every row once, in order,
+// under its heading and above the page foot; the counted page breaks; the
+// alignment of printed numbers; the document's tables and their cells.
+#include "supporto/ambientedocumento.h"
+#include "supporto/doppi.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/finestre.h"
+#include "frame/test_valori_locale.h"
+#include "office/stampante.h"
+#include "office/superficieregistrata.h"
+#include "report/frontespizio.h"
+#include "report/relazionerete.h"
+#include "report/relazionesismica.h"
+#include "seismic/campitubo.h"
+#include "seismic/tabellatubi.h"
+
+#include <QDir>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <cmath>
+#include <map>
+#include <numeric>
+
+using namespace ModVelmor;
+using namespace relazione;
+using namespace velmor::sismica;
+using office::ScrittaRegistrata;
+using Scritte = std::vector<ScrittaRegistrata>;
+
+namespace {
+
+const QString titoloRete = QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE");
+const QString titoloSismica = QStringLiteral("VERIFICA SISMICA TUBI INTERRATI");
+const QString titoloDati = QStringLiteral("Tabella dei dati del calcolo");
+const QString intestazioneSigma = QStringLiteral("riferimento della verifica");
+const QString intestazioneDati =
+    QStringLiteral("pesos   compr    traz    diam   spess    peso   altez   pesot   attr    incr    press    bmin    bmax");
+const QString chiusura = QStringLiteral("La presente relazione è composta di n.");
+
+void rete(int n, const QString& tipo)
+{
+    impostaTipiSuperficie();
+    sistema = tipo;
+    for (int t = 1; t <= n; ++t) {
+        lunghezza[t] = Valore("100");
+        dislivello[t] = Valore("1.5");
+        portatacollettori[t] = Valore("0");
+        abitanti[t] = Valore("300");
+        dotazione[t] = Valore("250");
+        superficie[t] = Valore("1.2");
+        pioggia[t] = Valore("40");
+        tiposuperficie[t] = Valore(tipisuperficie[4]);
+        coefsuperficie[t] = Valore("0.87");
+        pendenza[t] = Valore(" 5.0%");
+        coefpendenza[t] = Valore(0);
+        numerosuperficie[t] = Valore(4);
+        riempimento[t] = Valore(100);
+    }
+    numerotratti = n;
+}
+
+void tubi(int m)
+{
+    const double numeri[] = {2500, 1000, 1000, 100, 100, 0, 150, 1800, 30, 2, 8, 20, 50}; // pesos to bmax
+    for (int j = 1; j <= m; ++j) {
+        impostaCampo(campo::riferimento, j, Valore(QStringLiteral("tratto %1").arg(j)));
+        impostaCampo(campo::materiale, j, Valore("calcestruzzo"));
+        for (int k = campo::pesos; k <= campo::bmax; ++k)
+            impostaCampo(k, j, Valore(numeri[k - campo::pesos]));
+    }
+    numerotubi = Valore(m);
+}
+
+// The scritte from the first that begins with `da` to the first after it that begins with `a`.
+Scritte tratto(const Scritte& tutte, const QString& da, const QString& a = {})
+{
+    auto inizio = std::find_if(tutte.begin(), tutte.end(), [&](const auto& s) { return s.testo.startsWith(da); });
+    auto fine = std::find_if(inizio, tutte.end(), [&](const auto& s) { return !a.isEmpty() && s.testo.startsWith(a); });
+    return Scritte(inizio, fine);
+}
+
+int colonnaDi(const ScrittaRegistrata& s)
+{
+    return int(std::lround(s.x / office::SuperficieRegistrata().misure(s.carattere, s.punti).colonna)) + 1;
+}
+
+struct Riga {
+    int pagina;
+    double y;
+    int numero;
+};
+
+// A table's rows, by the number " n " at size 8 whose units digit stands in `colonnaUnita`.
+std::vector<Riga> righe(const Scritte& scritte, int colonnaUnita)
+{
+    static const QRegularExpression numero(QStringLiteral("^ (\\d+) $"));
+    std::vector<Riga> trovate;
+    for (const ScrittaRegistrata& s : scritte)
+        if (const auto m = numero.match(s.testo); s.punti == 8 && m.hasMatch())
+            if (colonnaDi(s) + m.capturedLength(1) == colonnaUnita)
+                trovate.push_back({s.pagina, s.y, m.captured(1).toInt()});
+    return trovate;
+}
+
+std::vector<int> numeri(const std::vector<Riga>& r)
+{
+    std::vector<int> n;
+    std::transform(r.begin(), r.end(), std::back_inserter(n), [](const Riga& x) { return x.numero; });
+    return n;
+}
+
+std::vector<int> daUnoA(int n)
+{
+    std::vector<int> v(static_cast<size_t>(n));
+    std::iota(v.begin(), v.end(), 1);
+    return v;
+}
+
+// Faults of a printed report: a page after the title page without its one foot, a text below the foot.
+QStringList difettiPagine(const office::SuperficieRegistrata& s)
+{
+    QStringList difetti;
+    std::map<int, QStringList> piedi;
+    for (const ScrittaRegistrata& r : s.scritte()) {
+        if (r.testo.startsWith(QStringLiteral("pagina ")) && r.y == 15500)
+            piedi[r.pagina] << r.testo;
+        else if (r.y + s.misure(r.carattere, r.punti).riga > 15500.5)
+            difetti << QStringLiteral("p. %1: \"%2\" sotto il piede").arg(r.pagina).arg(r.testo);
+    }
+    for (int p = 1; p <= s.scritte().back().pagina; ++p)
+        if (piedi[p] != (p == 1 ? QStringList() : QStringList{QStringLiteral("pagina  %1 ").arg(p)}))
+            difetti << QStringLiteral("p. %1: piedi %2").arg(p).arg(piedi[p].join('|'));
+    return difetti;
+}
+
+// Pages whose rows do not stand under the table's heading on that page.
+QStringList senzaIntestazione(const Scritte& scritte, const std::vector<Riga>& r, const QString& intestazione)
+{
+    std::map<int, double> prima;
+    for (const Riga& x : r)
+        prima.try_emplace(x.pagina, x.y);
+    QStringList difetti;
+    for (const auto& [pagina, y] : prima)
+        if (std::none_of(scritte.begin(), scritte.end(),
+                         [&](const auto& s) { return s.pagina == pagina && s.testo == intestazione && s.y < y; }))
+            difetti << QString::number(pagina);
+    return difetti;
+}
+
+class Tabelle : public AmbienteDocumento {
+protected:
+    void SetUp() override
+    {
+        ripristina();
+        AmbienteDocumento::SetUp();
+    }
+    void TearDown() override
+    {
+        AmbienteDocumento::TearDown();
+        ripristina();
+    }
+
+    static frontespizio& f() { return finestre::forma<frontespizio>(); }
+
+    // The printed report; a complete one is checked page by page.
+    static Scritte stampa(bool completa = true)
+    {
+        f().comestampo[1]->setChecked(true);
+        f().stampa_Click();
+        const auto* s = dynamic_cast<const office::SuperficieRegistrata*>(doppi::stampa().ultima.get());
+        if (!s)
+            return {};
+        if (completa) {
+            EXPECT_EQ(difettiPagine(*s), QStringList());
+        }
+        return s->scritte();
+    }
+
+    lettura::Documento word()
+    {
+        const QStringList prima = fileConsegnati();
+        f().comestampo[2]->setChecked(true);
+        f().stampa_Click();
+        QStringList nuovi = fileConsegnati();
+        for (const QString& vecchio : prima)
+            nuovi.removeAll(vecchio);
+        return nuovi.size() == 1 ? lettura::leggiFile(QDir(cartellaDocumenti()).filePath(nuovi.front()))
+                                 : lettura::Documento();
+    }
+
+    // Prints a section on a page far taller than A4 with no lower limit, from
+    // page `pagina`: only the section's counted breaks end pages.
+    static Scritte suPaginaAlta(void (*sezione)(frontespizio&), int pagina, int* ultimaPagina)
+    {
+        office::SuperficieRegistrata superficie(QSizeF(12000, 100000));
+        office::Stampante p(superficie);
+        f().Printer = &p;
+        f().caratterecorpo = QStringLiteral("Courier New");
+        for (int i = 1; i < pagina; ++i)
+            p.NewPage();
+        p.CurrentY = 1000;
+        sezione(f());
+        f().Printer = nullptr;
+        *ultimaPagina = p.Page();
+        return superficie.scritte();
+    }
+};
+
+TEST_F(Tabelle, OgniRigaUnaVoltaSottoLaSuaIntestazione)
+{
+    struct Caso {
+        int tratti;
+        const char* sistema;
+        int tubi;
+    };
+    for (const Caso& c : {Caso{10, "misto", 0}, Caso{40, "bianche", 0}, Caso{40, "misto", 0}, Caso{40, "bianche", 1},
+                          Caso{40, "misto", 14}, Caso{3, "misto", 15}, Caso{3, "misto", 37}, Caso{500, "nere", 50}}) {
+        SCOPED_TRACE(QStringLiteral("%1 tratti %2, %3 tubi").arg(c.tratti).arg(c.sistema).arg(c.tubi).toStdString());
+        ripristina();
+        rete(c.tratti, c.sistema);
+        tubi(c.tubi);
+        const Scritte s = stampa();
+        const Scritte tabella = tratto(s, titoloRete, c.tubi ? titoloSismica : chiusura);
+        const auto r = righe(tabella, 9);
+        ASSERT_EQ(numeri(r), daUnoA(c.tratti));
+        EXPECT_EQ(senzaIntestazione(tabella, r, intestazioneRete()), QStringList());
+        // With pipes the seismic chapter opens the next page.
+        const Scritte sismica = tratto(s, titoloSismica);
+        ASSERT_EQ(sismica.empty(), c.tubi == 0);
+        if (sismica.empty())
+            continue;
+        EXPECT_EQ(sismica.front().pagina, r.back().pagina + 1);
+        EXPECT_EQ(sismica.front().y, 1000);
+
+        // Pipe numbers end in column 8, whatever their digits.
+        const Scritte sigma = tratto(s, titoloSismica, titoloDati);
+        const Scritte dati = tratto(s, titoloDati, chiusura);
+        const auto rs = righe(sigma, 8);
+        const auto rd = righe(dati, 8);
+        EXPECT_EQ(numeri(rs), daUnoA(c.tubi));
+        EXPECT_EQ(numeri(rd), daUnoA(c.tubi));
+        EXPECT_EQ(senzaIntestazione(sigma, rs, intestazioneSigma), QStringList());
+        EXPECT_EQ(senzaIntestazione(dati, rd, intestazioneDati), QStringList());
+        if (c.tubi > tubiStessaPagina || c.tubi == 1) {
+            EXPECT_EQ(dati.front().pagina, rs.back().pagina + (c.tubi > tubiStessaPagina));
+        }
+    }
+}
+
+TEST_F(Tabelle, ReteInterrottaDopo40RigheSullaPrimaPaginaE85SulleAltre)
+{
+    struct Caso {
+        int tratti, tubi, primaPagina;
+        std::vector<int> ultimaRigaDiPagina; // page by page from the table's first
+        int pagineDopo;                      // pages begun after the last row
+    };
+    const Caso casi[] = {
+        {300, 0, 4, {40, 125, 210, 295, 300}, 0}, // the table may begin on any page
+        {300, 0, 5, {40, 125, 210, 295, 300}, 0},
+        {125, 2, 5, {40, 125}, 1}, // last row ends the page: with pipes the foot alone
+        {40, 2, 4, {40}, 1},
+        {40, 0, 4, {40}, 0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(QStringLiteral("%1 tratti, %2 tubi, pagina %3").arg(c.tratti).arg(c.tubi).arg(c.primaPagina)
+                         .toStdString());
+        ripristina();
+        rete(c.tratti, "misto");
+        tubi(c.tubi);
+        int ultima = 0;
+        const Scritte s = suPaginaAlta(reteStampa, c.primaPagina, &ultima);
+        const auto r = righe(s, 9);
+        ASSERT_EQ(numeri(r), daUnoA(c.tratti));
+        std::vector<int> ultime;
+        for (const Riga& x : r) {
+            ultime.resize(std::max(ultime.size(), size_t(x.pagina - c.primaPagina + 1)));
+            ultime[size_t(x.pagina - c.primaPagina)] = x.numero;
+        }
+        EXPECT_EQ(ultime, c.ultimaRigaDiPagina);
+        EXPECT_EQ(senzaIntestazione(s, r, intestazioneRete()), QStringList());
+        EXPECT_EQ(ultima - r.back().pagina, c.pagineDopo);
+    }
+}
+
+TEST_F(Tabelle, AllineateSulSeparatore)
+{
+    rete(3, "misto");
+    dislivello[1] = Valore("-1.5");
+    pendenza[2] = Valore("18.5%");
+    dislivello[3] = Valore("12.25");
+    tubi(4);
+    const double valori[] = {123.45, 7.5, -7.5, 0.5};
+    for (int j = 1; j <= 4; ++j)
+        impostaCampo(campo::incr, j, Valore(valori[j - 1]));
+    const Scritte stampate = stampa();
+    const Scritte tabella = tratto(stampate, titoloRete, titoloSismica);
+    const auto r = righe(tabella, 9);
+    ASSERT_EQ(r.size(), 3u);
+    const auto colonna = [&](int tratto, const QString& testo) {
+        for (const ScrittaRegistrata& s : tabella)
+            if (s.pagina == r[size_t(tratto - 1)].pagina && s.y == r[size_t(tratto - 1)].y && s.testo == testo)
+                return colonnaDi(s);
+        return 0;
+    };
+    // A typed text puts its separator on the anchor, 23; a negative one a
+    // column further right, as its width counts the digits only.
+    EXPECT_EQ(colonna(3, "12.25"), 21);
+    EXPECT_EQ(colonna(2, "1.5"), 22);
+    EXPECT_EQ(colonna(1, "-1.5"), 22);
+    // The slope class cut to its limit, from column 32.
+    EXPECT_EQ(colonna(1, " 5.0"), 32);
+    EXPECT_EQ(colonna(2, "18.5"), 32);
+    // A number the program set: the fill's units digit on 113.
+    EXPECT_EQ(colonna(1, " 100 "), 110);
+
+    // Numbers of the pipes' "incr", anchored at 85: separators on 86; one
+    // between -1 and 1, printed without its zero, a column further left.
+    std::vector<int> separatori;
+    for (const QString testo : {" 123.45 ", " 7.5 ", "-7.5 ", " .5 "})
+        for (const ScrittaRegistrata& s : tratto(stampate, titoloDati))
+            if (s.testo == testo)
+                separatori.push_back(colonnaDi(s) + int(testo.indexOf('.')));
+    EXPECT_EQ(separatori, (std::vector<int>{86, 86, 86, 85}));
+}
+
+TEST_F(Tabelle, LettereDoveSiAllineaSullaParteInteraFermanoLaStampaDicendolo)
+{
+    rete(3, "misto");
+    pioggia[2] = Valore("forte");
+    const Scritte s = stampa(false);
+    EXPECT_EQ(numeri(righe(tratto(s, titoloRete), 9)), daUnoA(1));
+    ASSERT_FALSE(doppi::messaggi().visti.empty());
+    EXPECT_TRUE(doppi::messaggi().visti.back().testo.contains("il tratto 2 ha nella colonna \"acq.\" il valore \"forte\""));
+}
+
+TEST_F(Tabelle, CelleDelTrattoConGliSchemi)
+{
+    const LocaleFissato locale(italiano());
+    lunghezza[7] = Valore("12.345"); // its 15-digit form ends in 5: half away from zero
+    dislivello[7] = Valore("-1.5");
+    numerosuperficie[7] = Valore(4);
+    pendenza[7] = Valore("18.5%"); // not a number: the pattern passes it
+    pioggia[7] = Valore("40");
+    superficie[7] = Valore("abc"); // leading number 0
+    dotazione[7] = Valore("250");
+    abitanti[7] = Valore("300");
+    portatacollettori[7] = Valore("2.25 l/s");
+    portatanera[7] = Valore(0.5);
+    portatapioggia[7] = Valore(1234.56);
+    velocita[7] = Valore(1.2345);
+    diametro[7] = Valore(40);
+    riempimento[7] = Valore(100);
+    EXPECT_EQ(celleTratto(7), QStringList({"7", "12,35", "-1,50", "4", "18.5%", "40", "0,00", "250", "300", "2,3",
+                                           "0,5", "1234,6", "", "40", "1,23", "100"}));
+}
+
+TEST_F(Tabelle, NelDocumento)
+{
+    struct Caso {
+        int tratti, tubi, tabelle;
+    };
+    for (const Caso& c : {Caso{10, 0, 1}, Caso{25, 0, 1}, Caso{26, 1, 2}, Caso{500, 50, 10}}) {
+        SCOPED_TRACE(QStringLiteral("%1 tratti, %2 tubi").arg(c.tratti).arg(c.tubi).toStdString());
+        ripristina();
+        rete(c.tratti, "nere"); // the network legend is the first table
+        tubi(c.tubi);
+        if (c.tubi)
+            impostaCampo(campo::incr, c.tubi, Valore(1.5));
+        const lettura::Documento d = word();
+        ASSERT_EQ(d.tabelle.size(), 1 + c.tabelle + (c.tubi ? 3 : 0));
+        EXPECT_EQ(d.tabelle[0].righe.size(), 17);
+        int tratto = 1;
+        for (int t = 1; t <= c.tabelle; ++t) {
+            const lettura::Tabella& tab = d.tabelle[t];
+            ASSERT_EQ(tab.righe.size(), t == 1 ? 27 : 59);
+            EXPECT_EQ(tab.testo(2, 6), "mm/h");
+            for (int r = 3; r <= int(tab.righe.size()); ++r, ++tratto)
+                EXPECT_EQ(tab.testo(r, 1), tratto <= c.tratti ? QString::number(tratto) : QString()) << r;
+            for (int col = 1; col <= 16; ++col) // the end pass found it
+                EXPECT_EQ(tab.primo(3, col).allineamento, "right") << t << " " << col;
+        }
+        // After each table its new current paragraph; then ten empty
+        // paragraphs before the next one, or nine before the seismic chapter,
+        // which opens with a new paragraph of its own.
+        const auto vuotiDopo = [&d](int tabella) {
+            int vuoti = 0;
+            for (auto i = d.ordine.indexOf(QStringLiteral("T:%1").arg(tabella)) + 1;
+                 i < d.ordine.size() && d.ordine[i] == "P:"; ++i)
+                ++vuoti;
+            return vuoti;
+        };
+        for (int t = 1; t < c.tabelle; ++t)
+            EXPECT_EQ(vuotiDopo(t), 1 + 10);
+        if (!c.tubi)
+            continue;
+        EXPECT_EQ(vuotiDopo(c.tabelle), 1 + 9 + 1);
+
+        // The seismic legend, stresses and data.
+        const lettura::Tabella &legenda = d.tabelle[c.tabelle + 1], &sigma = d.tabelle[c.tabelle + 2],
+                               &dati = d.tabelle[c.tabelle + 3];
+        EXPECT_EQ(legenda.righe.size(), 20);
+        ASSERT_EQ(sigma.righe.size(), c.tubi + 2);
+        ASSERT_EQ(dati.righe.size(), c.tubi + 2);
+        for (int j = 1; j <= c.tubi; ++j) {
+            EXPECT_EQ(sigma.testo(j + 2, 2), QStringLiteral("tratto %1").arg(j));
+            EXPECT_FALSE(sigma.testo(j + 2, 9).isEmpty());
+            EXPECT_EQ(dati.testo(j + 2, 1), QString::number(j));
+        }
+        EXPECT_EQ(dati.testo(c.tubi + 2, 11), "1.5");
+        // The end pass found them: stress columns 4 to 9, data columns 1 to 14.
+        EXPECT_EQ(legenda.primo(2, 1).allineamento, "both");
+        EXPECT_EQ(sigma.primo(3, 3).allineamento, "both");
+        EXPECT_EQ(sigma.primo(3, 4).allineamento, "right");
+        EXPECT_EQ(dati.primo(3, 1).allineamento, "right");
+        EXPECT_EQ(dati.primo(3, 14).allineamento, "right");
+    }
+}
+
+TEST_F(Tabelle, SismicaInterrottaDopo37Righe)
+{
+    struct Caso {
+        int tubi, paginaRiga38, paginaDati; // from the chapter's first page
+    };
+    // With 37 pipes the repeated heading stands alone on its page.
+    for (const Caso& c : {Caso{14, 0, 0}, Caso{15, 0, 1}, Caso{37, 0, 2}, Caso{50, 1, 2}}) {
+        SCOPED_TRACE(QStringLiteral("%1 tubi").arg(c.tubi).toStdString());
+        ripristina();
+        tubi(c.tubi);
+        int ultima = 0;
+        const Scritte s = suPaginaAlta(sismicaStampa, 3, &ultima);
+        const Scritte sigma = tratto(s, titoloSismica, titoloDati);
+        const auto r = righe(sigma, 8);
+        ASSERT_EQ(numeri(r), daUnoA(c.tubi));
+        EXPECT_EQ(senzaIntestazione(sigma, r, intestazioneSigma), QStringList());
+        for (const Riga& x : r)
+            EXPECT_EQ(x.pagina - 3, x.numero <= 37 ? 0 : c.paginaRiga38) << x.numero;
+        EXPECT_EQ(tratto(s, titoloDati).front().pagina - 3, c.paginaDati);
+    }
+}
+
+} // namespace
