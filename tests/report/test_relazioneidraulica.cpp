@@ -27,7 +27,8 @@ namespace {
 const QString bianche = QStringLiteral("PORTATA ACQUE BIANCHE");
 const QString nere = QStringLiteral("PORTATA ACQUE NERE");
 const QString collettore = QStringLiteral("CALCOLO DELLA SEZIONE DEL COLLETTORE");
-const QString chiusura = QStringLiteral("La presente relazione");
+// The section that follows the hydraulic ones.
+const QString chiusura = QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE");
 bool titolo(const QString& t) { return t == bianche || t == nere || t == collettore; }
 
 class RelazioneIdraulica : public ConArchivi {
