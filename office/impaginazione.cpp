@@ -1,11 +1,14 @@
 #include "office/impaginazione.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QTextLayout>
 #include <QImage>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextTable>
+#include <algorithm>
 
 namespace office {
 
@@ -16,6 +19,8 @@ namespace {
 // scales them to the device itself; only the page size is given in the device's own units.
 constexpr double puntiPerPollice = 2880; // 40 pixels to the point: sizes in half points stay whole
 constexpr double pixelLogiciPerPollice = 96;
+// Device pixels in one pixel of 96 to the inch.
+constexpr double scala = puntiPerPollice / pixelLogiciPerPollice;
 
 double daTwip(double twip)
 {
@@ -132,62 +137,85 @@ private:
         }
     }
 
+    // A table takes, row by row, the height its tallest cell needs: each row is laid out as one
+    // empty block of that fixed height, which moves to the next page whole, as a row does in
+    // the word processor. Cells are measured on their own: laying out thousands of table cells
+    // in the text document would take a good part of a second for a large report.
     void tabella(QTextCursor& cursore, const Tabella& t)
     {
-        const double colonna = daTwip(larghezzaUtileTwip_ / t.colonne);
-        QTextTableFormat formato;
-        formato.setCellSpacing(0);
-        formato.setCellPadding(0);
-        formato.setMargin(0);
-        formato.setBorder(0);
-        formato.setColumnWidthConstraints(
-            QList<QTextLength>(t.colonne, QTextLength(QTextLength::FixedLength, colonna)));
-        formato.setWidth(QTextLength(QTextLength::FixedLength, colonna * t.colonne));
-        formato.setAlignment(Qt::AlignLeft);
-        QTextTable* tabella = cursore.insertTable(t.righe, t.colonne, formato);
-
-        // The text keeps the cell margins from the grid lines; each row's lower grid line
-        // takes its own height, as word processors draw it.
-        QTextTableCellFormat formatoCella;
-        formatoCella.setLeftPadding(daTwip(margineCellaTwip));
-        formatoCella.setRightPadding(daTwip(margineCellaTwip));
-        formatoCella.setTopPadding(0);
-        formatoCella.setBottomPadding(daPunti(spessoreGrigliaOttavi / 8.0));
-        // a cell's format is the character format of its first block: the two go together
-        QTextCharFormat normale = formatoCarattere(t.carattere);
+        const double larghezzaColonna = daTwip(larghezzaUtileTwip_ / t.colonne);
+        const double testoCella = (larghezzaColonna - 2 * daTwip(margineCellaTwip)) * scala; // device pixels
+        const double grigliaSotto = daPunti(spessoreGrigliaOttavi / 8.0);
         Carattere intestazione = t.carattere;
         intestazione.grassetto = t.carattere.grassetto || t.formatoAutomatico == 9;
-        QTextCharFormat marcato = formatoCarattere(intestazione);
-        QTextCharFormat primoNormale = normale;
-        primoNormale.merge(formatoCella);
-        QTextCharFormat primoMarcato = marcato;
-        primoMarcato.merge(formatoCella);
+        const MisuraCella normale = misura(t.carattere, t.interlinea);
+        const MisuraCella marcato = misura(intestazione, t.interlinea);
 
         for (int r = 1; r <= t.righe; ++r) {
-            const QTextCharFormat& carattere = r == 1 ? marcato : normale;
-            const QTextCharFormat& primo = r == 1 ? primoMarcato : primoNormale;
-            for (int c = 1; c <= t.colonne; ++c) {
-                const Cella& dati = *t.cella(r, c);
-                QTextCursor dentro = tabella->cellAt(r - 1, c - 1).firstCursorPosition();
-                const QTextBlockFormat blocco = formatoBlocco(dati.allineamento, t.interlinea);
-                dentro.setBlockFormat(blocco);
-                dentro.setBlockCharFormat(primo);
-                const QStringList righe = dati.testo.split(u'\r');
-                for (qsizetype i = 0; i < righe.size(); ++i) {
-                    if (i > 0)
-                        dentro.insertBlock(blocco, carattere);
-                    if (!righe[i].isEmpty())
-                        dentro.insertText(righe[i], carattere);
-                }
-            }
+            const MisuraCella& m = r == 1 ? marcato : normale;
+            int righe = 1;
+            for (int c = 1; c <= t.colonne; ++c)
+                righe = std::max(righe, righeCella(m, t.cella(r, c)->testo, testoCella));
+            QTextBlockFormat riga;
+            riga.setLineHeight(righe * m.riga / scala + grigliaSotto, QTextBlockFormat::FixedHeight);
+            nuovoBlocco(cursore, riga, QTextCharFormat());
         }
-        cursore.movePosition(QTextCursor::End);
-        bloccoLibero_ = true;
+        bloccoLibero_ = false;
+    }
+
+    struct MisuraCella {
+        QFont font;
+        double riga = 0; // height of one line of the cell, in device pixels
+    };
+
+    // A cell's font and the height of one of its lines, as the text document lays it out.
+    MisuraCella misura(const Carattere& c, double interlinea)
+    {
+        const QString chiave = QStringLiteral("%1|%2|%3|%4").arg(c.nome).arg(c.dimensione).arg(c.grassetto).arg(interlinea);
+        if (auto trovata = misure_.constFind(chiave); trovata != misure_.constEnd())
+            return *trovata;
+        QTextDocument prova;
+        prova.documentLayout()->setPaintDevice(&dispositivo_);
+        prova.setDocumentMargin(0);
+        QTextCursor cursore(&prova);
+        cursore.setBlockFormat(formatoBlocco(Sinistra, interlinea));
+        cursore.setBlockCharFormat(formatoCarattere(c));
+        cursore.insertText(QStringLiteral("0"), formatoCarattere(c));
+        MisuraCella m{formatoCarattere(c).font(), prova.documentLayout()->documentSize().height()};
+        misure_.insert(chiave, m);
+        return m;
+    }
+
+    // The lines a cell's text takes in the cell's width in device pixels (paragraphs separated by \r).
+    int righeCella(const MisuraCella& m, const QString& testo, double larghezza)
+    {
+        if (testo.isEmpty())
+            return 1;
+        const QFontMetricsF metriche(m.font, &dispositivo_);
+        int righe = 0;
+        for (const QString& paragrafo : testo.split(u'\r')) {
+            if (metriche.horizontalAdvance(paragrafo) <= larghezza) {
+                ++righe;
+                continue;
+            }
+            QTextLayout disposizione(paragrafo, m.font, &dispositivo_);
+            QTextOption opzioni;
+            opzioni.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            disposizione.setTextOption(opzioni);
+            disposizione.beginLayout();
+            for (QTextLine linea = disposizione.createLine(); linea.isValid(); linea = disposizione.createLine()) {
+                linea.setLineWidth(larghezza);
+                ++righe;
+            }
+            disposizione.endLayout();
+        }
+        return righe;
     }
 
     const ModelloDocumento& modello_;
     QImage dispositivo_;
     QTextDocument documento_;
+    QHash<QString, MisuraCella> misure_;
     int larghezzaUtileTwip_ = 0;
     bool bloccoLibero_ = true;
 };

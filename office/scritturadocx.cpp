@@ -463,9 +463,11 @@ QByteArray documentoXml(const ModelloDocumento& modello)
     const FormatoCarta carta = formatoCarta(modello.numeroCarta);
     const int larghezzaUtileTwip = carta.larghezza - 2 * margineSinistraDestra;
 
-    QByteArray dati;
-    dati.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size()) * 256);
-    QXmlStreamWriter x(&dati);
+    // The body is the one large part: written into a string, which the XML writer appends to
+    // directly, and turned into UTF-8 once (through a byte buffer every small write is a call).
+    QString testo;
+    testo.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
+    QXmlStreamWriter x(&testo);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:document"));
     x.writeAttribute(QStringLiteral("xmlns:w"), nsW);
@@ -497,7 +499,7 @@ QByteArray documentoXml(const ModelloDocumento& modello)
     x.writeEndElement(); // body
     x.writeEndElement(); // document
     x.writeEndDocument();
-    return dati;
+    return testo.toUtf8();
 }
 
 QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
