@@ -1,0 +1,54 @@
+#pragma once
+// The help windows: nine pages of one shape, each a title and a running text
+// with three buttons (back to the help index, to the word processor, close).
+// Each page is a window of its own, registered under its name ("manuale",
+// "guidadati"...); what tells them apart is their entry in pagine.h.
+
+#include "frame/finestra.h"
+#include "help/pagine.h"
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class clsResize;
+
+class finestraguida : public Finestra {
+    Q_OBJECT
+public:
+    static constexpr int altezza = 6825; // twips
+    static constexpr int larghezza = 5640;
+    static constexpr int larghezzaManuale = 9600;
+    static constexpr int sinistra = 5467;
+
+    explicit finestraguida(const guida::Pagina& pagina);
+    ~finestraguida() override;
+
+    QPushButton* cmdSommario;
+    QPushButton* cmdstampa;
+    QPushButton* cmdchiudi;
+    QLabel* Label1; // the title
+    QLabel* Label2; // the text
+    std::unique_ptr<clsResize> ridimensiona;
+
+    void cmdSommario_Click();
+    void cmdstampa_Click();
+    void cmdchiudi_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Unload() override;
+    // The circular chapters' page unloads when closed, so that it opens afresh
+    // where its load puts it; the others hide and keep where they were.
+    bool chiusuraNasconde() const override { return !eNorme(); }
+
+private:
+    bool eManuale() const;
+    bool eNorme() const;
+};
+
+namespace guida {
+// The help window of a page, loaded (not shown) when it was not; nullptr for a name that is not a help page.
+finestraguida* finestraDellaPagina(const QString& nome);
+} // namespace guida

@@ -1,0 +1,56 @@
+#pragma once
+// The help index: fifteen topics, each opening the window that holds it, and
+// the whole guide, close and exit at its foot. A topic opens as soon as the
+// mouse button goes down on its label; the label under the pointer is bold.
+
+#include "frame/finestra.h"
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class clsResize;
+
+class sommario : public Finestra {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "sommario";
+    static constexpr int argomenti = 15;
+    static constexpr int altezza = 6825; // twips
+    static constexpr int larghezza = 3975;
+
+    sommario();
+    ~sommario() override;
+
+    QLabel* Label1;
+    std::array<QPushButton*, argomenti + 1> puls{}; // 1 to 15
+    std::array<QLabel*, argomenti + 1> lbl{};       // 1 to 15
+    QPushButton* cmdstampa;
+    QPushButton* cmdchiudi;
+    QPushButton* Command1;
+    std::unique_ptr<clsResize> ridimensiona;
+
+    // Opens topic `indice`; an index outside 1 to 15 opens the quick manual.
+    void puls_Click(int indice);
+    void lbl_Mousedown(int indice);
+    void lbl_MouseUp(int indice);
+    void lbl_MouseMove(int indice);
+    void form_MouseMove();
+    void cmdstampa_Click();
+    void cmdchiudi_Click();
+    void Command1_Click();
+
+    // The window each topic opens, by index 1 to 15.
+    static QString destinazione(int indice);
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Unload() override;
+    bool chiusuraNasconde() const override { return true; }
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void azzeraevidenza();
+};
