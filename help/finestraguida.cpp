@@ -1,15 +1,20 @@
 #include "help/finestraguida.h"
 
 #include "frame/ModVelmor.h"
-#include "frame/clsResize.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "help/aspetto.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <string_view>
 
 namespace {
+
+bool paginaManuale(const guida::Pagina& pagina)
+{
+    return pagina.nome == std::string_view("manuale");
+}
 
 // The nine pages are nine windows, each known by its own name.
 const bool registrate = [] {
@@ -21,16 +26,16 @@ const bool registrate = [] {
 } // namespace
 
 finestraguida::finestraguida(const guida::Pagina& pagina)
-    : Finestra(QString::fromUtf8(pagina.nome)), cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"))),
+    : FinestraAiuto(QString::fromUtf8(pagina.nome), paginaManuale(pagina) ? larghezzaManuale : larghezza,
+                    paginaManuale(pagina) ? std::nullopt : std::optional<int>(sinistra)),
+      cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"))),
       cmdstampa(controlli::pulsante(QStringLiteral("S&tampa"))), cmdchiudi(controlli::pulsante(QStringLiteral("&Chiudi"))),
-      Label1(controlli::etichetta(QString::fromUtf8(pagina.titolo))),
+      Label1(controlli::etichetta(QString::fromUtf8(pagina.titolo), std::nullopt, controlli::Bordo::Nessuno,
+                                  Qt::AlignLeft | Qt::AlignTop)),
       Label2(controlli::etichetta(guida::testoOAvviso(QString::fromUtf8(pagina.nome)), std::nullopt,
                                   controlli::Bordo::Nessuno, Qt::AlignLeft | Qt::AlignTop))
 {
     setCaption(QStringLiteral("Guida in linea"));
-    setBackColor(guida::gialloChiaro);
-    setWidth(eManuale() ? larghezzaManuale : larghezza);
-    setHeight(altezza);
 
     piazza(cmdSommario, 120, 120, 1215, 375);
     piazza(cmdstampa, 1320, 120, 1215, 375);
@@ -55,35 +60,8 @@ finestraguida::finestraguida(const guida::Pagina& pagina)
     connect(cmdchiudi, &QPushButton::clicked, this, [this] { cmdchiudi_Click(); });
 }
 
-finestraguida::~finestraguida() = default;
-
 bool finestraguida::eManuale() const { return nome() == QLatin1String("manuale"); }
 bool finestraguida::eNorme() const { return nome() == QLatin1String("guidanorme"); }
-
-void finestraguida::Form_Load()
-{
-    ridimensiona = std::make_unique<clsResize>();
-    ridimensiona->SourceForm(this);
-    ridimensiona->SizeFormToScreen(75);
-    setHeight(altezza);
-    if (eManuale()) {
-        setWidth(larghezzaManuale);
-        return;
-    }
-    setWidth(larghezza);
-    setLeft(sinistra);
-}
-
-void finestraguida::Form_Resize()
-{
-    if (ridimensiona)
-        ridimensiona->ResizeControls();
-}
-
-void finestraguida::Form_Unload()
-{
-    ridimensiona.reset();
-}
 
 void finestraguida::cmdSommario_Click()
 {

@@ -4,41 +4,32 @@
 // Each page is a window of its own, registered under its name ("manuale",
 // "guidadati"...); what tells them apart is their entry in pagine.h.
 
-#include "frame/finestra.h"
+#include "help/finestraaiuto.h"
 #include "help/pagine.h"
-
-#include <memory>
 
 class QLabel;
 class QPushButton;
-class clsResize;
 
-class finestraguida : public Finestra {
+class finestraguida : public FinestraAiuto {
     Q_OBJECT
 public:
-    static constexpr int altezza = 6825; // twips
-    static constexpr int larghezza = 5640;
+    static constexpr int larghezza = 5640; // twips
     static constexpr int larghezzaManuale = 9600;
     static constexpr int sinistra = 5467;
 
     explicit finestraguida(const guida::Pagina& pagina);
-    ~finestraguida() override;
 
     QPushButton* cmdSommario;
     QPushButton* cmdstampa;
     QPushButton* cmdchiudi;
     QLabel* Label1; // the title
     QLabel* Label2; // the text
-    std::unique_ptr<clsResize> ridimensiona;
 
     void cmdSommario_Click();
     void cmdstampa_Click();
     void cmdchiudi_Click();
 
 protected:
-    void Form_Load() override;
-    void Form_Resize() override;
-    void Form_Unload() override;
     // The circular chapters' page unloads when closed, so that it opens afresh
     // where its load puts it; the others hide and keep where they were.
     bool chiusuraNasconde() const override { return !eNorme(); }

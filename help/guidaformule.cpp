@@ -1,6 +1,5 @@
 #include "help/guidaformule.h"
 
-#include "frame/clsResize.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "frame/twips.h"
@@ -32,15 +31,12 @@ QScrollBar* barra(Qt::Orientation verso, int minimo, int massimo)
 } // namespace
 
 guidaformule::guidaformule()
-    : Finestra(QString::fromUtf8(NOME)), cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"))),
+    : FinestraAiuto(QString::fromUtf8(NOME), larghezza, sinistra), cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"))),
       cmdstampa(controlli::pulsante(QStringLiteral("S&tampa"))), cmdchiudi(controlli::pulsante(QStringLiteral("&Chiudi"))),
       Image1(new QLabel), HScroll1(barra(Qt::Horizontal, 1, 7000)), VScroll1(barra(Qt::Vertical, -200, 11000)),
       m_figura(guida::figuraFormule())
 {
     setCaption(QStringLiteral("Guida in linea"));
-    setBackColor(guida::gialloChiaro);
-    setWidth(larghezza);
-    setHeight(altezza);
 
     Image1->setPixmap(QPixmap::fromImage(m_figura));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -60,18 +56,6 @@ guidaformule::guidaformule()
     connect(cmdchiudi, &QPushButton::clicked, this, [this] { cmdchiudi_Click(); });
 }
 
-guidaformule::~guidaformule() = default;
-
-void guidaformule::Form_Load()
-{
-    ridimensiona = std::make_unique<clsResize>();
-    ridimensiona->SourceForm(this);
-    ridimensiona->SizeFormToScreen(75);
-    setHeight(altezza);
-    setWidth(larghezza);
-    setLeft(sinistra);
-}
-
 void guidaformule::Form_Resize()
 {
     // Only a change of size places the picture again: the toolkit also reports
@@ -80,12 +64,7 @@ void guidaformule::Form_Resize()
     if (!ridimensiona || size() == m_dimensione)
         return;
     m_dimensione = size();
-    ridimensiona->ResizeControls();
-}
-
-void guidaformule::Form_Unload()
-{
-    ridimensiona.reset();
+    FinestraAiuto::Form_Resize();
 }
 
 void guidaformule::HScroll1_Change()

@@ -2,26 +2,22 @@
 // The picture of the seismic formulas, larger than the window, moved under it
 // by two scroll bars; its print button puts the picture into a new document.
 
-#include "frame/finestra.h"
+#include "help/finestraaiuto.h"
 
 #include <QImage>
-#include <memory>
 
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class clsResize;
 
-class guidaformule : public Finestra {
+class guidaformule : public FinestraAiuto {
     Q_OBJECT
 public:
     static constexpr char NOME[] = "guidaformule";
-    static constexpr int altezza = 6825; // twips
-    static constexpr int larghezza = 5640;
+    static constexpr int larghezza = 5640; // twips
     static constexpr int sinistra = 5467;
 
     guidaformule();
-    ~guidaformule() override;
 
     QPushButton* cmdSommario;
     QPushButton* cmdstampa;
@@ -29,7 +25,6 @@ public:
     QLabel* Image1;       // the picture at its natural size
     QScrollBar* HScroll1; // the picture's left edge is at minus its value (twips)
     QScrollBar* VScroll1; // the picture's top edge is at minus its value (twips)
-    std::unique_ptr<clsResize> ridimensiona;
 
     // The picture Image1 holds.
     const QImage& figura() const { return m_figura; }
@@ -41,10 +36,7 @@ public:
     void cmdchiudi_Click();
 
 protected:
-    void Form_Load() override;
     void Form_Resize() override;
-    void Form_Unload() override;
-    bool chiusuraNasconde() const override { return true; }
 
 private:
     QImage m_figura;

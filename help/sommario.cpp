@@ -1,7 +1,6 @@
 #include "help/sommario.h"
 
 #include "frame/ModVelmor.h"
-#include "frame/clsResize.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "frame/percorsi.h"
@@ -52,7 +51,7 @@ constexpr int argomentoFormule = 12;
 } // namespace
 
 sommario::sommario()
-    : Finestra(QString::fromUtf8(NOME)),
+    : FinestraAiuto(QString::fromUtf8(NOME), larghezza, std::nullopt),
       Label1(controlli::etichetta(QStringLiteral("Argomenti della guida"), guida::ciano, controlli::Bordo::Singolo,
                                   Qt::AlignCenter)),
       cmdstampa(controlli::pulsante(QStringLiteral("&Stampa"),
@@ -61,9 +60,6 @@ sommario::sommario()
       Command1(controlli::pulsante(QStringLiteral("&USCITA"), QStringLiteral("cliccare per uscire da Velmor")))
 {
     setCaption(QStringLiteral("Velmor: guida in linea"));
-    setBackColor(guida::gialloChiaro);
-    setWidth(larghezza);
-    setHeight(altezza);
 
     guida::carattere(Label1, 12, true);
     piazza(Label1, 240, 360, 3375, 375);
@@ -95,26 +91,6 @@ sommario::sommario()
 }
 
 sommario::~sommario() = default;
-
-void sommario::Form_Load()
-{
-    ridimensiona = std::make_unique<clsResize>();
-    ridimensiona->SourceForm(this);
-    ridimensiona->SizeFormToScreen(75);
-    setHeight(altezza);
-    setWidth(larghezza);
-}
-
-void sommario::Form_Resize()
-{
-    if (ridimensiona)
-        ridimensiona->ResizeControls();
-}
-
-void sommario::Form_Unload()
-{
-    ridimensiona.reset();
-}
 
 QString sommario::destinazione(int indice)
 {
@@ -197,5 +173,5 @@ bool sommario::eventFilter(QObject* oggetto, QEvent* evento)
             return true;
         }
     }
-    return Finestra::eventFilter(oggetto, evento);
+    return FinestraAiuto::eventFilter(oggetto, evento);
 }

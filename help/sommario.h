@@ -3,22 +3,19 @@
 // the whole guide, close and exit at its foot. A topic opens as soon as the
 // mouse button goes down on its label; the label under the pointer is bold.
 
-#include "frame/finestra.h"
+#include "help/finestraaiuto.h"
 
 #include <array>
-#include <memory>
 
 class QLabel;
 class QPushButton;
-class clsResize;
 
-class sommario : public Finestra {
+class sommario : public FinestraAiuto {
     Q_OBJECT
 public:
     static constexpr char NOME[] = "sommario";
     static constexpr int argomenti = 15;
-    static constexpr int altezza = 6825; // twips
-    static constexpr int larghezza = 3975;
+    static constexpr int larghezza = 3975; // twips
 
     sommario();
     ~sommario() override;
@@ -29,7 +26,6 @@ public:
     QPushButton* cmdstampa;
     QPushButton* cmdchiudi;
     QPushButton* Command1;
-    std::unique_ptr<clsResize> ridimensiona;
 
     // Opens topic `indice`; an index outside 1 to 15 opens the quick manual.
     void puls_Click(int indice);
@@ -45,10 +41,6 @@ public:
     static QString destinazione(int indice);
 
 protected:
-    void Form_Load() override;
-    void Form_Resize() override;
-    void Form_Unload() override;
-    bool chiusuraNasconde() const override { return true; }
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:

@@ -1,8 +1,7 @@
 // The whole guide and the formula picture as documents: the guide's sequence,
 // sizes, page breaks and picture, where it is saved, and that a real word
 // processor opens it under its ".doc" name.
-#include "supporto/ambientedocumento.h"
-#include "supporto/doppi.h"
+#include "ambienteaiuto.h"
 
 #include "frame/finestre.h"
 #include "help/figuraformule.h"
@@ -21,18 +20,8 @@
 
 namespace {
 
-class Guida : public AmbienteDocumento {
+class Guida : public AmbienteAiuto {
 protected:
-    void SetUp() override
-    {
-        ripristina();
-        AmbienteDocumento::SetUp();
-    }
-    void TearDown() override
-    {
-        AmbienteDocumento::TearDown();
-        ripristina();
-    }
     QString programma() const { return cartella.filePath("programma"); }
 };
 

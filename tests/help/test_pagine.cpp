@@ -1,7 +1,6 @@
 // The nine help pages: each text is read from its file, keeps the facts the
 // page must state, fits its label, and prints as a document of its own.
-#include "supporto/ambientedocumento.h"
-#include "supporto/doppi.h"
+#include "ambienteaiuto.h"
 
 #include "frame/finestre.h"
 #include "help/finestraguida.h"
@@ -13,19 +12,7 @@
 
 namespace {
 
-class Pagine : public AmbienteDocumento {
-protected:
-    void SetUp() override
-    {
-        ripristina();
-        AmbienteDocumento::SetUp();
-    }
-    void TearDown() override
-    {
-        AmbienteDocumento::TearDown();
-        ripristina();
-    }
-};
+using Pagine = AmbienteAiuto;
 
 // What each page has to state, word for word, among the rest.
 const struct {
