@@ -103,14 +103,15 @@ void schema(QPainter& p, int caso, const QRectF& riquadro)
     case 3: // growing with depth on both sides
         for (int lato : {-1, 1}) {
             const double x0 = lato * (R + 30);
-            p.drawLine(c + QPointF(x0, -R), c + QPointF(caso == 2 ? x0 : lato * (R + 2), caso == 2 ? R : -R));
-            if (caso == 3)
+            if (caso == 2)
+                p.drawLine(c + QPointF(x0, -R), c + QPointF(x0, R));
+            else
                 p.drawLine(c + QPointF(lato * (R + 2), -R), c + QPointF(x0, R));
-            for (int i = 0; i <= 6; ++i) {
+            for (int i = 1; i <= 5; ++i) {
                 const double y = -R + 2 * R * i / 6.0;
                 const double bordo = std::sqrt(std::max(0.0, R * R - y * y));
                 const double inizio = caso == 2 ? x0 : lato * (R + 2 + 28 * i / 6.0);
-                if (std::abs(inizio) - bordo > 4)
+                if (std::abs(inizio) - bordo > 6)
                     freccia(p, c + QPointF(inizio, y), c + QPointF(lato * (bordo + 2), y));
             }
         }
