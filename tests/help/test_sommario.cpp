@@ -2,7 +2,9 @@
 // button going down, and the label under the pointer is the only bold one.
 #include "supporto/doppi.h"
 
+#include "frame/finestraprincipale.h"
 #include "frame/finestre.h"
+#include "help/finestraguida.h"
 #include "help/guidaformule.h"
 #include "help/sommario.h"
 
@@ -58,6 +60,25 @@ TEST_F(Sommario, OgniArgomentoApreLaSuaFinestra)
     }
     // topics 8 to 10 share one page: one window loaded under that name
     EXPECT_EQ(finestre::nomiCaricate().count("guidanorme"), 1);
+}
+
+TEST_F(Sommario, OgniFinestraPrincipaleApreLaSuaPagina)
+{
+    const struct {
+        const char* finestra;
+        const char* pagina;
+    } casi[] = {{"dati", "guidadati"}, {"pluviometrici", "guidapluviometrici"}, {"sismica", "guidasismica"},
+                {"frontespizio", "guidafrontespizio"}};
+    for (const auto& c : casi) {
+        auto* principale = qobject_cast<FinestraPrincipale*>(finestre::usa(c.finestra));
+        ASSERT_NE(principale, nullptr) << c.finestra;
+        principale->finestra_Click();
+        principale->guida_Click();
+        auto* pagina = qobject_cast<finestraguida*>(finestre::trova(c.pagina));
+        ASSERT_NE(pagina, nullptr) << c.finestra;
+        EXPECT_TRUE(pagina->isVisible()) << c.finestra;
+        EXPECT_TRUE(finestre::trova("sommario")->isVisible()) << c.finestra;
+    }
 }
 
 TEST_F(Sommario, PremereUnaVoceLaAprePrimaDelRilascio)
