@@ -15,6 +15,9 @@ class FinestraAiuto : public Finestra {
     Q_OBJECT
 public:
     static constexpr int altezza = 6825; // twips, the same for all of them
+    // The help pages' and the formula picture's width and left edge.
+    static constexpr int larghezzaGuida = 5640;
+    static constexpr int sinistraGuida = 5467;
 
     ~FinestraAiuto() override;
 

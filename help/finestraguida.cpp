@@ -26,8 +26,8 @@ const bool registrate = [] {
 } // namespace
 
 finestraguida::finestraguida(const guida::Pagina& pagina)
-    : FinestraAiuto(QString::fromUtf8(pagina.nome), paginaManuale(pagina) ? larghezzaManuale : larghezza,
-                    paginaManuale(pagina) ? std::nullopt : std::optional<int>(sinistra)),
+    : FinestraAiuto(QString::fromUtf8(pagina.nome), paginaManuale(pagina) ? larghezzaManuale : larghezzaGuida,
+                    paginaManuale(pagina) ? std::nullopt : std::optional<int>(sinistraGuida)),
       cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"))),
       cmdstampa(controlli::pulsante(QStringLiteral("S&tampa"))), cmdchiudi(controlli::pulsante(QStringLiteral("&Chiudi"))),
       Label1(controlli::etichetta(QString::fromUtf8(pagina.titolo), std::nullopt, controlli::Bordo::Nessuno,

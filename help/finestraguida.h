@@ -13,9 +13,7 @@ class QPushButton;
 class finestraguida : public FinestraAiuto {
     Q_OBJECT
 public:
-    static constexpr int larghezza = 5640; // twips
-    static constexpr int larghezzaManuale = 9600;
-    static constexpr int sinistra = 5467;
+    static constexpr int larghezzaManuale = 9600; // twips
 
     explicit finestraguida(const guida::Pagina& pagina);
 

@@ -31,7 +31,8 @@ QScrollBar* barra(Qt::Orientation verso, int minimo, int massimo)
 } // namespace
 
 guidaformule::guidaformule()
-    : FinestraAiuto(QString::fromUtf8(NOME), larghezza, sinistra), cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"))),
+    : FinestraAiuto(QString::fromUtf8(NOME), larghezzaGuida, sinistraGuida),
+      cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"))),
       cmdstampa(controlli::pulsante(QStringLiteral("S&tampa"))), cmdchiudi(controlli::pulsante(QStringLiteral("&Chiudi"))),
       Image1(new QLabel), HScroll1(barra(Qt::Horizontal, 1, 7000)), VScroll1(barra(Qt::Vertical, -200, 11000)),
       m_figura(guida::figuraFormule())

@@ -14,8 +14,6 @@ class guidaformule : public FinestraAiuto {
     Q_OBJECT
 public:
     static constexpr char NOME[] = "guidaformule";
-    static constexpr int larghezza = 5640; // twips
-    static constexpr int sinistra = 5467;
 
     guidaformule();
 
