@@ -33,7 +33,7 @@ bool haFigura(const lettura::Paragrafo& p)
     return false;
 }
 
-// The picture file as the Part describes it: a one-bit Windows bitmap of 824 x 1184
+// The picture file: a one-bit Windows bitmap of 824 x 1184
 // pixels at 3790 x 3800 pixels per metre, 54 + 8 + 104 x 1184 = 123198 bytes.
 void controllaBitmap(const QString& percorso)
 {
