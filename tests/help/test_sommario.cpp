@@ -126,14 +126,4 @@ TEST_F(Sommario, LeFormuleRiapronoDallAngoloInAltoASinistra)
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(Sommario, UscitaChiedeConferma)
-{
-    auto& s = indice();
-    doppi::messaggi().risposte = {servizi::vbNo};
-    s.Command1->click();
-    ASSERT_EQ(doppi::messaggi().visti.size(), 1u);
-    EXPECT_EQ(doppi::messaggi().visti[0].testo, "Vuoi uscire da Velmor?");
-    EXPECT_TRUE(s.isVisible());
-}
-
 } // namespace
