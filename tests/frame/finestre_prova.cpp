@@ -47,22 +47,38 @@ SecondariaProva::SecondariaProva(const QString& nome) : Finestra(nome), casella(
 void SecondariaProva::Form_Load() { eventi() << "load " + nome(); }
 void SecondariaProva::Form_Unload() { eventi() << "unload " + nome(); }
 
+namespace {
+
+QStringList& sostituite()
+{
+    static QStringList nomi;
+    return nomi;
+}
+
+void sostituisci(const QString& nome)
+{
+    if (finestre::esiste(nome) && !sostituite().contains(nome))
+        return; // built by the program: the real window serves
+    if (!sostituite().contains(nome))
+        sostituite() << nome;
+    finestre::registra(nome, [nome] { return new SecondariaProva(nome); });
+}
+
+} // namespace
+
+const QStringList& finestreSostituite() { return sostituite(); }
+
 void registraFinestreProva()
 {
     for (int k = 1; k <= 7; ++k) {
         const QString nome = QString::fromUtf8(ModVelmor::finestrePrincipali[k]);
         finestre::registra(nome, [nome, k] { return new PrincipaleProva(nome, k); });
     }
-    for (const char* n : ModVelmor::ordineChiusura) {
-        const QString nome = QString::fromUtf8(n);
-        if (!finestre::esiste(nome))
-            finestre::registra(nome, [nome] { return new SecondariaProva(nome); });
-    }
-    for (int k = 1; k <= 7; ++k) {
-        const QString guida = "guida" + QString::fromUtf8(ModVelmor::finestrePrincipali[k]);
-        if (!finestre::esiste(guida))
-            finestre::registra(guida, [guida] { return new SecondariaProva(guida); });
-    }
+    for (const char* n : ModVelmor::ordineChiusura)
+        sostituisci(QString::fromUtf8(n)); // the main windows among them are stand-ins already
+    for (int k = 1; k <= 7; ++k)
+        sostituisci("guida" + QString::fromUtf8(ModVelmor::finestrePrincipali[k]));
+    sostituisci(QString::fromUtf8(secondariaDiProva));
 }
 
 void ConFinestreDiProva::SetUp()

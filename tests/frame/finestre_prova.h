@@ -38,9 +38,15 @@ protected:
     bool chiusuraNasconde() const override { return true; }
 };
 
-// Registers the stand-ins for every window of the exit order that the frame
-// does not build itself, and for the main windows.
+// A secondary window that no part of the program builds, always a stand-in.
+inline constexpr char secondariaDiProva[] = "secondariaprova";
+
+// Registers the stand-ins for the main windows, for every other window of the
+// exit order and help window that the program does not build, and for
+// secondariaDiProva.
 void registraFinestreProva();
+// The secondary windows that are stand-ins (the main windows always are).
+const QStringList& finestreSostituite();
 
 // Tests with the stand-ins registered, a clean start, and the end of the
 // program counted instead of carried out.

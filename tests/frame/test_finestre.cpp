@@ -16,28 +16,28 @@ using Registro = ConFinestreDiProva;
 
 TEST_F(Registro, PrimoUsoCaricaUnaVolta)
 {
-    EXPECT_FALSE(finestre::caricata("sommario"));
-    Finestra* a = finestre::usa("sommario");
-    Finestra* b = finestre::usa("sommario");
+    EXPECT_FALSE(finestre::caricata(secondariaDiProva));
+    Finestra* a = finestre::usa(secondariaDiProva);
+    Finestra* b = finestre::usa(secondariaDiProva);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a, b);
-    EXPECT_TRUE(finestre::caricata("sommario"));
+    EXPECT_TRUE(finestre::caricata(secondariaDiProva));
     EXPECT_FALSE(a->isVisible()); // loading is not showing
-    EXPECT_EQ(eventi(), QStringList{"load sommario"});
+    EXPECT_EQ(eventi(), QStringList{QStringLiteral("load ") + secondariaDiProva});
 }
 
 TEST_F(Registro, NascondereConservaLoStato)
 {
-    auto* f = static_cast<SecondariaProva*>(finestre::usa("manuale"));
+    auto* f = static_cast<SecondariaProva*>(finestre::usa(secondariaDiProva));
     f->Show();
     f->casella->setText("da conservare");
     f->close(); // a secondary window hides on close
     scorri();
-    EXPECT_TRUE(finestre::caricata("manuale"));
+    EXPECT_TRUE(finestre::caricata(secondariaDiProva));
     EXPECT_FALSE(f->isVisible());
-    finestre::mostra("manuale");
-    EXPECT_EQ(static_cast<SecondariaProva*>(finestre::trova("manuale"))->casella->text(), "da conservare");
-    EXPECT_EQ(eventi(), QStringList{"load manuale"});
+    finestre::mostra(secondariaDiProva);
+    EXPECT_EQ(static_cast<SecondariaProva*>(finestre::trova(secondariaDiProva))->casella->text(), "da conservare");
+    EXPECT_EQ(eventi(), QStringList{QStringLiteral("load ") + secondariaDiProva});
 }
 
 TEST_F(Registro, ScaricareEPoiUsareRicaricaDaCapo)

@@ -1,0 +1,65 @@
+#include "help/pagine.h"
+
+#include "frame/cp1252.h"
+#include "frame/percorsi.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace guida {
+
+const std::array<Pagina, 9> pagine = {{
+    {"manuale", "MANUALE D'USO RAPIDO", 3615, 375, 9135, 5520},
+    {"guidafunzionamento", "FUNZIONAMENTO DEL PROGRAMMA", 4095, 255, 5175, 5280},
+    {"guidaarchivio", "ARCHIVIO DATI", 3615, 255, 5175, 5415},
+    {"guidastampa", "COME STAMPARE", 3615, 255, 5175, 5295},
+    {"guidadati", "Finestra DATI", 3615, 255, 5175, 5295},
+    {"guidapluviometrici", "Finestra DATI PLUVIOMETRICI", 4695, 255, 5295, 5415},
+    {"guidasismica", "Finestra VERIFICA SISMICA", 3615, 255, 5175, 5295},
+    {"guidanorme", "Finestra NORME", 3615, 255, 5175, 5295},
+    {"guidafrontespizio", "Finestra FRONTESPIZIO", 3615, 255, 5175, 5295},
+}};
+
+const Pagina* pagina(const QString& nome)
+{
+    for (const Pagina& p : pagine)
+        if (nome == QLatin1String(p.nome))
+            return &p;
+    return nullptr;
+}
+
+namespace {
+
+QString fileDellaPagina(const QString& nome)
+{
+    return QStringLiteral("guida/") + nome + QStringLiteral(".txt");
+}
+
+} // namespace
+
+std::optional<QString> testoPagina(const QString& nome)
+{
+    QFile file(percorsi::fileDati(fileDellaPagina(nome), false));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList righe;
+    for (QString riga : cp1252::leggiTesto(file.readAll()).split(QChar('\n'))) {
+        riga = riga.trimmed();
+        if (!riga.isEmpty())
+            righe << riga;
+    }
+    if (righe.isEmpty())
+        return std::nullopt;
+    return righe.join(QChar(' '));
+}
+
+QString testoOAvviso(const QString& nome)
+{
+    if (auto testo = testoPagina(nome))
+        return *testo;
+    return QStringLiteral("Il testo di questa pagina non è disponibile: manca il file %1 nella cartella dei dati del "
+                          "programma. Reinstallare il programma per riaverlo.")
+        .arg(fileDellaPagina(nome));
+}
+
+} // namespace guida
