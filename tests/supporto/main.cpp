@@ -5,10 +5,28 @@
 #include "supporto/doppi.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+// The user's documents folder of the test run: a temporary one, so that no test leaves
+// documents among the real user's (the standard locations follow XDG_CONFIG_HOME).
+void cartellaDocumentiTemporanea(const QTemporaryDir& cartella)
+{
+    QFile dirs(cartella.filePath(QStringLiteral("user-dirs.dirs")));
+    if (dirs.open(QIODevice::WriteOnly))
+        dirs.write("XDG_DOCUMENTS_DIR=\"" + cartella.filePath(QStringLiteral("Documenti")).toUtf8() + "\"\n");
+    qputenv("XDG_CONFIG_HOME", cartella.path().toUtf8());
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    const QTemporaryDir configurazione;
+    cartellaDocumentiTemporanea(configurazione);
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
