@@ -114,6 +114,10 @@ std::optional<Campi> Lettore::prossimo(int numeroCampi)
         sbaglia(QStringLiteral("il file finisce prima del previsto"));
         return std::nullopt;
     }
+    if (linee[posizione].size() > lunghezzaMassimaRiga) {
+        sbaglia(QStringLiteral("la riga è più lunga di %1 caratteri").arg(lunghezzaMassimaRiga));
+        return std::nullopt;
+    }
     const auto campi = leggi(linee[posizione]);
     if (!campi) {
         sbaglia(QStringLiteral("la riga non è scritta nel formato dei file di Velmor"));

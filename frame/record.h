@@ -37,6 +37,11 @@ std::optional<Campi> leggi(const QString& riga);
 // line end not making an empty line of its own.
 QList<QString> righe(const QString& testo);
 
+// The longest line a reader takes: a record of the data files is a few hundred
+// characters long, so a longer line is no such record (and could hold a text
+// of any length that would end up in the tables and the report).
+constexpr int lunghezzaMassimaRiga = 10000;
+
 // Reads the records of a file one after the other and keeps the first error.
 class Lettore {
 public:

@@ -3,6 +3,7 @@
 // network, sized as they are typed.
 
 #include "frame/finestraprincipale.h"
+#include "frame/ModVelmor.h"
 #include "network/tratti.h"
 
 #include <array>
@@ -19,6 +20,8 @@ class dati : public FinestraPrincipale {
 public:
     static constexpr char NOME[] = "dati";
     static constexpr int righe = 10;
+    // The bar's highest value: the first of the last ten segments.
+    static constexpr int primoInBasso = ModVelmor::massimotratti - righe + 1;
     dati();
 
     // The rows' controls, indexed 1 to 10 (0 unused).
@@ -64,15 +67,25 @@ protected:
     void comandoControllo() override { controlla_click(); }
     void comandoCancella() override { cancella_click(); }
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
 
 private:
+    // Shows the segments from `primo` (the bar set without running its Change), then refreshes once.
+    void mostraDa(int primo);
+    // After a data file was read: the caption, and the segments from the first.
+    void mostraDaCapo();
+    void ruota(QWheelEvent* evento);
+    // The window's message for a segment that cannot be sized.
+    void avvisa(tratti::Esito esito, int t);
     void creaRiga(int r, int top);
     void mostraRiga(int r);
-    void dimensionaRiga(int r);
+    tratti::Esito dimensionaRiga(int r);
     void suggerimento();
     void mostraInfo(int r);
     void abilitaCampi();
     QLineEdit* casella(tratti::Campo campo, int r) const;
 
     bool mostrando = false; // rows being filled from the table: their change handlers stay quiet
+    int m_rotella = 0;      // the wheel's turn not yet made into whole notches
+    const QString titolo = QStringLiteral("Velmor: dati per il progetto di condotte fognarie");
 };
