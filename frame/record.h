@@ -7,6 +7,7 @@
 #include "frame/valore.h"
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -61,6 +62,11 @@ private:
     int posizione = 0;
     QString primoErrore;
 };
+
+// An Italian description of why a file could not be opened, read or written
+// (the toolkit's own texts are in the system's language, often English).
+// `scrittura`: the file was being written.
+QString descrizioneErrore(const QFileDevice& file, bool scrittura);
 
 // Writes a file whole through a temporary file, so that a failed write leaves
 // the previous file as it was. Returns an Italian description of the failure,

@@ -47,7 +47,7 @@ enum Col {
 };
 constexpr Colonna colonne[cColonne] = {
     {"tratto", "n.", 360, "500"},           {"lungh.", "m", 600, "9999.99"},      {"disl.", "m", 480, "-99.99"},
-    {"port. c", "l/s", 525, "999.99"},       {"superficie", "tipo", 1260, ""},     {"pendenza", "bacino", 1170, ""},
+    {"port. c", "l/s", 525, "999.99"},       {"superficie", "tipo", 1230, ""},     {"pendenza", "bacino", 1200, ""},
     {"abitanti", "n.", 495, "99999"},        {"dotaz.", "l/ab/g", 420, "9999"},    {"sup.", "ha", 525, "999.99"},
     {"pioggia", "mm/h", 525, "999.99"},      {"sez.", "%", 345, "100"},            {"port. p", "l/s", 540, "9999.99"},
     {"port. n", "l/s", 540, "9999.99"},      {"port. t", "l/s", 540, "9999.99"},   {"diam.", "cm", 390, "oltre"},
@@ -260,6 +260,17 @@ void dati::mostraDaCapo()
 {
     setCaption(ModVelmor::filecompleto.isEmpty() ? titolo : titolo + " - file:" + ModVelmor::filecompleto);
     mostraDa(1);
+}
+
+QList<QPair<QWidget*, QString>> dati::valoriPiuLarghi(int r) const
+{
+    QWidget* const controlli[cColonne] = {numero[r], lungh[r], disl[r], portc[r], tiposup[r], pend[r], abit[r], dotaz[r],
+                                          superf[r], piog[r], riemp[r], portpiog[r], portnera[r], porttot[r], diam[r], vel[r]};
+    QList<QPair<QWidget*, QString>> coppie;
+    for (int c = 0; c < cColonne; ++c)
+        if (*colonne[c].piuLargo)
+            coppie.append({controlli[c], QString::fromUtf8(colonne[c].piuLargo)});
+    return coppie;
 }
 
 QLineEdit* dati::casella(Campo campo, int r) const

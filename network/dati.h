@@ -6,6 +6,8 @@
 #include "frame/ModVelmor.h"
 #include "network/tratti.h"
 
+#include <QList>
+#include <QPair>
 #include <array>
 
 class QComboBox;
@@ -55,6 +57,10 @@ public:
     void salvanome_Click();
     void salvatutto_Click();
     void eliminare_click();
+
+    // The value boxes and results of row r, each with the widest value it is
+    // made to show whole.
+    QList<QPair<QWidget*, QString>> valoriPiuLarghi(int r) const;
 
     // A change of a field in row r (1 to 10).
     void campo_Change(tratti::Campo campo, int riga);

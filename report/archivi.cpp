@@ -173,7 +173,7 @@ std::optional<Contenuto> leggiFile(Tipo tipo, const QString& percorso)
     QString motivo;
     std::optional<Contenuto> c;
     if (!file.open(QIODevice::ReadOnly))
-        motivo = "non si può leggere (" + file.errorString() + ")";
+        motivo = "non si può leggere (" + record::descrizioneErrore(file, false) + ")";
     else if (!(c = analizza(tipo, file.readAll(), &motivo)))
         motivo = "non contiene dati nel formato atteso: " + motivo;
     if (!c)

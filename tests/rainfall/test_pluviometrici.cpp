@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace doppi;
@@ -23,7 +24,7 @@ TEST_F(FinestraPioggia, OgniZonaASessantaMinutiAllApertura)
     ASSERT_FALSE(p.zone.isEmpty());
     ASSERT_EQ(p.righe.size(), std::size_t(p.zone.size()));
     for (int i = 0; i < p.zone.size(); ++i) {
-        EXPECT_EQ(p.righe[i].scorri->value(), 60);
+        EXPECT_EQ(p.durata(i), 60);
         EXPECT_EQ(p.righe[i].durata->text(), "60 min");
         EXPECT_EQ(p.righe[i].altezza->text(), QString::number(altezzaPioggia(p.zone[i], 60), 'f', 1));
         // Over one hour the mean intensity equals the depth.
@@ -36,13 +37,41 @@ TEST_F(FinestraPioggia, CambiandoLaDurataSiRicalcola)
 {
     auto& p = finestre::forma<pluviometrici>();
     ASSERT_FALSE(p.righe.empty());
-    p.righe[0].scorri->setValue(180);
+    p.righe[0].scorri->setValue(-180);
     EXPECT_EQ(p.righe[0].durata->text(), "180 min");
     const double h = altezzaPioggia(p.zone[0], 180);
     EXPECT_EQ(p.righe[0].altezza->text(), QString::number(h, 'f', 1));
     EXPECT_EQ(p.righe[0].intensita->text(), QString::number(h / 3, 'f', 1));
     if (p.righe.size() > 1) {
         EXPECT_EQ(p.righe[1].durata->text(), "60 min"); // the other rows keep theirs
+    }
+}
+
+TEST_F(FinestraPioggia, LaFrecciaInAltoAllungaLaPioggia)
+{
+    auto& p = finestre::forma<pluviometrici>();
+    p.Show();
+    ASSERT_FALSE(p.righe.empty());
+    QScrollBar* barra = p.righe[0].scorri;
+    const QPoint alto(barra->width() / 2, 2);
+    const QPoint basso(barra->width() / 2, barra->height() - 3);
+    QTest::mouseClick(barra, Qt::LeftButton, {}, alto);
+    EXPECT_EQ(p.righe[0].durata->text(), "65 min");
+    QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
+    QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
+    EXPECT_EQ(p.righe[0].durata->text(), "55 min");
+}
+
+TEST_F(FinestraPioggia, NessunaEquazioneTagliata)
+{
+    // The equations are numbers: each shows whole, and so do the widest duration and rains.
+    auto& p = finestre::forma<pluviometrici>();
+    for (const auto& r : p.righe) {
+        EXPECT_TRUE(controlli::contiene(r.equazione, r.equazione->testo())) << r.equazione->testo().toStdString();
+        EXPECT_EQ(r.equazione->text(), r.equazione->testo());
+        EXPECT_TRUE(controlli::contiene(r.durata, "1440 min"));
+        EXPECT_TRUE(controlli::contiene(r.altezza, "9999.9"));
+        EXPECT_TRUE(controlli::contiene(r.intensita, "9999.9"));
     }
 }
 
