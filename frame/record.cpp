@@ -155,9 +155,11 @@ QString descrizioneErrore(const QFileDevice& file, bool scrittura)
 {
     const QFileInfo info(file.fileName());
     const QFileInfo cartella(info.absolutePath());
-    switch (file.error()) {
-    case QFileDevice::NoError:
+    if (file.error() == QFileDevice::NoError)
         return {};
+    if (info.isDir())
+        return QStringLiteral("il nome è quello di una cartella, non di un file");
+    switch (file.error()) {
     case QFileDevice::ReadError:
         return QStringLiteral("errore di lettura del disco");
     case QFileDevice::WriteError:
@@ -173,8 +175,6 @@ QString descrizioneErrore(const QFileDevice& file, bool scrittura)
     }
     if (!cartella.isDir())
         return "la cartella " + QDir::toNativeSeparators(cartella.absoluteFilePath()) + " non esiste";
-    if (info.isDir())
-        return QStringLiteral("il nome è quello di una cartella, non di un file");
     if (!scrittura && !info.exists())
         return QStringLiteral("il file non esiste");
     if (file.error() == QFileDevice::PermissionsError || (scrittura ? !cartella.isWritable() : !info.isReadable()))

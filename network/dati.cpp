@@ -46,8 +46,8 @@ enum Col {
     cPortpiog, cPortnera, cPorttot, cDiam, cVel, cColonne
 };
 constexpr Colonna colonne[cColonne] = {
-    {"tratto", "n.", 360, "500"},           {"lungh.", "m", 600, "9999.99"},      {"disl.", "m", 480, "-99.99"},
-    {"port. c", "l/s", 525, "999.99"},       {"superficie", "tipo", 1230, ""},     {"pendenza", "bacino", 1200, ""},
+    {"tratto", "n.", 360, "500"},           {"lungh.", "m", 600, "9999.99"},      {"disl.", "m", 495, "-99.99"},
+    {"port. c", "l/s", 525, "999.99"},       {"superficie", "tipo", 1215, ""},     {"pendenza", "bacino", 1200, ""},
     {"abitanti", "n.", 495, "99999"},        {"dotaz.", "l/ab/g", 420, "9999"},    {"sup.", "ha", 525, "999.99"},
     {"pioggia", "mm/h", 525, "999.99"},      {"sez.", "%", 345, "100"},            {"port. p", "l/s", 540, "9999.99"},
     {"port. n", "l/s", 540, "9999.99"},      {"port. t", "l/s", 540, "9999.99"},   {"diam.", "cm", 390, "oltre"},
@@ -222,6 +222,7 @@ void dati::creaRiga(int r, int top)
                                Risultato{&porttot, cPorttot}, Risultato{&diam, cDiam}, Risultato{&vel, cVel}}) {
         auto* l = new controlli::EtichettaElisa;
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setIndent(0); // the frame's own line is margin enough for a number
         l->setFrameShape(QFrame::Box);
         controlli::coloreSfondo(l, colori::azzurro);
         (*x.riga)[r] = l;

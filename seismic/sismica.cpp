@@ -351,21 +351,23 @@ void sismica::controlla_click()
     const int n = numeroTubi();
     for (int tubo = 1; tubo <= n; ++tubo) {
         mostraTubo(tubo);
+        // A word where a number goes first: it also leaves the weight per metre empty.
+        for (int c = campo::pesos; c <= campo::bmax; ++c) {
+            const QString testo = datisismici[c]->text();
+            if (c != campo::peso && !testo.trimmed().isEmpty() && leggiTesto(testo) != Lettura::Numero) {
+                datisismici[c]->setFocus();
+                MsgBox("Tubo n." + QString::number(tubo) + ": il dato '" + QString::fromUtf8(descrizioneCampo(c).didascalia)
+                           + "' non è un numero: digitare un numero con il punto per i decimali (ad esempio 12.5).",
+                       vbCritical, ModVelmor::titolocontrollo.testo());
+                return;
+            }
+        }
         for (int c = 1; c <= numeroCampi; ++c) {
             if (datisismici[c]->text().isEmpty()) {
                 if (c != campo::peso)
                     datisismici[c]->setFocus();
                 MsgBox(QStringLiteral("Digitare tutti i dati nei campi a sfondo bianco."), vbCritical,
                        ModVelmor::titolocontrollo.testo());
-                return;
-            }
-        }
-        for (int c = campo::pesos; c <= campo::bmax; ++c) {
-            if (c != campo::peso && leggiTesto(datisismici[c]->text()) != Lettura::Numero) {
-                datisismici[c]->setFocus();
-                MsgBox("Tubo n." + QString::number(tubo) + ": il dato '" + QString::fromUtf8(descrizioneCampo(c).didascalia)
-                           + "' non è un numero: digitare un numero con il punto per i decimali (ad esempio 12.5).",
-                       vbCritical, ModVelmor::titolocontrollo.testo());
                 return;
             }
         }

@@ -2,7 +2,10 @@
 #include "frame/cp1252.h"
 #include "frame/record.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -106,6 +109,33 @@ TEST(Record, LettoreConteggiEFineFile)
 TEST(Record, SalvataggioFallitoLasciaIlFileDiPrima)
 {
     EXPECT_FALSE(record::salvaFile("/non/esiste/cartella/file.txt", "x").isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Record, UnaRigaTroppoLungaNonSiLegge)
+{
+    // A text field of ten thousand characters and more is no record of ours.
+    const QByteArray lunga = "\"" + QByteArray(record::lunghezzaMassimaRiga, 'x') + "\"\r\n";
+    record::Lettore lettore("1\r\n" + lunga);
+    ASSERT_TRUE(lettore.prossimo(1));
+    EXPECT_FALSE(lettore.prossimo(1));
+    EXPECT_EQ(lettore.errore(), "riga 2: la riga è più lunga di 10000 caratteri");
+    record::Lettore giusta(QByteArray("\"") + QByteArray(record::lunghezzaMassimaRiga - 2, 'x') + "\"\r\n");
+    EXPECT_TRUE(giusta.prossimo(1));
+}
+
+TEST(Record, GliErroriDeiFileSonoInItaliano)
+{
+    QTemporaryDir cartella;
+    const QString inesistente = cartella.filePath("manca/Velmor-dati-x");
+    EXPECT_EQ(record::salvaFile(inesistente, "1\r\n"), "la cartella " + QDir::toNativeSeparators(cartella.filePath("manca")) + " non esiste");
+    QFile file(cartella.filePath("nessuno"));
+    EXPECT_FALSE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(record::descrizioneErrore(file, false), "il file non esiste");
+    EXPECT_EQ(record::salvaFile(cartella.path(), "1\r\n"), "il nome è quello di una cartella, non di un file");
 }
 
 } // namespace
