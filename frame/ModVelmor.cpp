@@ -54,8 +54,8 @@ void svuotaTratti()
 
 void svuotaTubi()
 {
-    for (Tubi* tabella : {&riferimento, &pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr, &press,
-                          &bmin, &bmax})
+    for (Tubi* tabella : {&riferimento, &pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr,
+                          &press, &bmin, &bmax})
         tabella->fill(Valore());
     materiale.fill(QString());
     for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})

@@ -79,7 +79,8 @@ int spazioTesto(const QWidget* controllo)
         QStyleOptionFrame opzione;
         opzione.initFrom(casella);
         opzione.rect = casella->rect();
-        opzione.lineWidth = casella->hasFrame() ? casella->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opzione, casella) : 0;
+        opzione.lineWidth =
+            casella->hasFrame() ? casella->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opzione, casella) : 0;
         const QRect area = casella->style()->subElementRect(QStyle::SE_LineEditContents, &opzione, casella);
         const QMargins margini = casella->textMargins();
         return area.width() - margini.left() - margini.right() - 2 * marginiCasella;
@@ -89,7 +90,8 @@ int spazioTesto(const QWidget* controllo)
         opzione.initFrom(tendina);
         opzione.rect = tendina->rect();
         opzione.editable = tendina->isEditable();
-        const QRect campo = tendina->style()->subControlRect(QStyle::CC_ComboBox, &opzione, QStyle::SC_ComboBoxEditField, tendina);
+        const QRect campo =
+            tendina->style()->subControlRect(QStyle::CC_ComboBox, &opzione, QStyle::SC_ComboBoxEditField, tendina);
         return campo.width() - 2 * marginiTendina;
     }
     if (const auto* etichetta = qobject_cast<const QLabel*>(controllo))

@@ -160,18 +160,14 @@ QString descrizioneErrore(const QFileDevice& file, bool scrittura)
     if (info.isDir())
         return QStringLiteral("il nome è quello di una cartella, non di un file");
     switch (file.error()) {
-    case QFileDevice::ReadError:
-        return QStringLiteral("errore di lettura del disco");
+    case QFileDevice::ReadError: return QStringLiteral("errore di lettura del disco");
     case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        return QStringLiteral("errore di scrittura: il disco potrebbe essere pieno");
+    case QFileDevice::ResizeError: return QStringLiteral("errore di scrittura: il disco potrebbe essere pieno");
     case QFileDevice::ResourceError:
         return QStringLiteral("il sistema non ha risorse sufficienti (spazio su disco, memoria o file aperti)");
     case QFileDevice::RenameError:
-    case QFileDevice::RemoveError:
-        return QStringLiteral("il file esistente non si può sostituire");
-    default:
-        break;
+    case QFileDevice::RemoveError: return QStringLiteral("il file esistente non si può sostituire");
+    default: break;
     }
     if (!cartella.isDir())
         return "la cartella " + QDir::toNativeSeparators(cartella.absoluteFilePath()) + " non esiste";

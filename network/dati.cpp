@@ -46,11 +46,11 @@ enum Col {
     cPortpiog, cPortnera, cPorttot, cDiam, cVel, cColonne
 };
 constexpr Colonna colonne[cColonne] = {
-    {"tratto", "n.", 360, "500"},           {"lungh.", "m", 600, "9999.99"},      {"disl.", "m", 495, "-99.99"},
-    {"port. c", "l/s", 525, "999.99"},       {"superficie", "tipo", 1215, ""},     {"pendenza", "bacino", 1200, ""},
-    {"abitanti", "n.", 495, "99999"},        {"dotaz.", "l/ab/g", 420, "9999"},    {"sup.", "ha", 525, "999.99"},
-    {"pioggia", "mm/h", 525, "999.99"},      {"sez.", "%", 345, "100"},            {"port. p", "l/s", 540, "9999.99"},
-    {"port. n", "l/s", 540, "9999.99"},      {"port. t", "l/s", 540, "9999.99"},   {"diam.", "cm", 390, "oltre"},
+    {"tratto", "n.", 360, "500"},       {"lungh.", "m", 600, "9999.99"},    {"disl.", "m", 495, "-99.99"},
+    {"port. c", "l/s", 525, "999.99"},  {"superficie", "tipo", 1215, ""},   {"pendenza", "bacino", 1200, ""},
+    {"abitanti", "n.", 495, "99999"},   {"dotaz.", "l/ab/g", 420, "9999"},  {"sup.", "ha", 525, "999.99"},
+    {"pioggia", "mm/h", 525, "999.99"}, {"sez.", "%", 345, "100"},          {"port. p", "l/s", 540, "9999.99"},
+    {"port. n", "l/s", 540, "9999.99"}, {"port. t", "l/s", 540, "9999.99"}, {"diam.", "cm", 390, "oltre"},
     {"vel.", "m/s", 390, "99.99"},
 };
 constexpr int sinistra = 60;
@@ -130,8 +130,8 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
     // Tab runs along a row's columns, left to right, then to the next row.
     QWidget* precedente = nullptr;
     for (int r = 1; r <= righe; ++r) {
-        for (QWidget* w : std::initializer_list<QWidget*>{lungh[r], disl[r], portc[r], tiposup[r], pend[r], abit[r], dotaz[r],
-                                                          superf[r], piog[r], riemp[r]}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{lungh[r], disl[r], portc[r], tiposup[r], pend[r], abit[r],
+                                                          dotaz[r], superf[r], piog[r], riemp[r]}) {
             if (precedente)
                 setTabOrder(precedente, w);
             precedente = w;
@@ -215,7 +215,7 @@ void dati::creaRiga(int r, int top)
     connect(pend[r], &QComboBox::currentIndexChanged, this, [this, r] { campo_Change(Campo::pendenza, r); });
 
     struct Risultato {
-        Riga<QLabel>* riga;
+        Riga<controlli::EtichettaElisa>* riga;
         int colonna;
     };
     for (const Risultato& x : {Risultato{&portpiog, cPortpiog}, Risultato{&portnera, cPortnera},
@@ -265,8 +265,9 @@ void dati::mostraDaCapo()
 
 QList<QPair<QWidget*, QString>> dati::valoriPiuLarghi(int r) const
 {
-    QWidget* const controlli[cColonne] = {numero[r], lungh[r], disl[r], portc[r], tiposup[r], pend[r], abit[r], dotaz[r],
-                                          superf[r], piog[r], riemp[r], portpiog[r], portnera[r], porttot[r], diam[r], vel[r]};
+    QWidget* const controlli[cColonne] = {numero[r],   lungh[r],   disl[r],   portc[r], tiposup[r], pend[r],
+                                          abit[r],     dotaz[r],   superf[r], piog[r],  riemp[r],   portpiog[r],
+                                          portnera[r], porttot[r], diam[r],   vel[r]};
     QList<QPair<QWidget*, QString>> coppie;
     for (int c = 0; c < cColonne; ++c)
         if (*colonne[c].piuLargo)
@@ -305,7 +306,8 @@ void dati::VScroll1_Change()
         tratti::completatratto(t);
         mostraRiga(r);
         const tratti::Esito esito = dimensionaRiga(r);
-        if (primoErrato == 0 && (esito == tratti::Esito::noninterpretabile || esito == tratti::Esito::riempimentoerrato)) {
+        if (primoErrato == 0
+            && (esito == tratti::Esito::noninterpretabile || esito == tratti::Esito::riempimentoerrato)) {
             primoErrato = t;
             errore = esito;
         }
@@ -318,10 +320,12 @@ void dati::VScroll1_Change()
 void dati::avvisa(tratti::Esito esito, int t)
 {
     if (esito == tratti::Esito::noninterpretabile)
-        MsgBox(QStringLiteral("Attenzione: i dati immessi non sono interpretabili, usa valori significativi ed il punto per i decimali."),
+        MsgBox(QStringLiteral("Attenzione: i dati immessi non sono interpretabili, usa valori significativi ed il "
+                              "punto per i decimali."),
                vbOKOnly, ModVelmor::titoloaiuto);
     else if (esito == tratti::Esito::riempimentoerrato)
-        MsgBox("Tratto n." + QString::number(t) + ":\r" + tratti::rigariempimento(), vbExclamation, ModVelmor::titoloaiuto);
+        MsgBox("Tratto n." + QString::number(t) + ":\r" + tratti::rigariempimento(), vbExclamation,
+               ModVelmor::titoloaiuto);
 }
 
 void dati::mostraRiga(int r)
@@ -358,12 +362,11 @@ tratti::Esito dati::dimensionaRiga(int r)
     using namespace ModVelmor;
     const int t = primotratto + r - 1;
     const tratti::Esito esito = tratti::dimensiona(t);
-    const auto risultato = [](QLabel* l, const QString& testo) { static_cast<controlli::EtichettaElisa*>(l)->setTesto(testo); };
-    risultato(portpiog[r], numeroRisultato(portatapioggia[t], 2));
-    risultato(portnera[r], numeroRisultato(portatanera[t], 2));
-    risultato(porttot[r], numeroRisultato(portatatotale[t], 2));
-    risultato(diam[r], esito == tratti::Esito::oltrelimite ? QStringLiteral("oltre") : numeroRisultato(diametro[t], 0));
-    risultato(vel[r], numeroRisultato(velocita[t], 2));
+    portpiog[r]->setTesto(numeroRisultato(portatapioggia[t], 2));
+    portnera[r]->setTesto(numeroRisultato(portatanera[t], 2));
+    porttot[r]->setTesto(numeroRisultato(portatatotale[t], 2));
+    diam[r]->setTesto(esito == tratti::Esito::oltrelimite ? QStringLiteral("oltre") : numeroRisultato(diametro[t], 0));
+    vel[r]->setTesto(numeroRisultato(velocita[t], 2));
     return esito;
 }
 

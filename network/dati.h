@@ -2,8 +2,9 @@
 // The network data window: a grid of ten segments over the 500 of the
 // network, sized as they are typed.
 
-#include "frame/finestraprincipale.h"
 #include "frame/ModVelmor.h"
+#include "frame/controlli.h"
+#include "frame/finestraprincipale.h"
 #include "network/tratti.h"
 
 #include <QList>
@@ -32,7 +33,7 @@ public:
     Riga<QLabel> numero;
     Riga<QLineEdit> lungh, disl, portc, abit, dotaz, superf, piog, riemp;
     Riga<QComboBox> tiposup, pend;
-    Riga<QLabel> portpiog, portnera, porttot, diam, vel;
+    Riga<controlli::EtichettaElisa> portpiog, portnera, porttot, diam, vel;
 
     std::array<QRadioButton*, 4> tiporete{}; // 1 "bianche", 2 "nere", 3 "misto"
     QScrollBar* VScroll1;

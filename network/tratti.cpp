@@ -75,9 +75,15 @@ bool riempimentofuori(const Valore& v)
 }
 
 // A value the check needs: missing when empty or when it does not read as a number.
-bool manca(const Valore& v) { return v.vuoto() || !v.numerico(); }
+bool manca(const Valore& v)
+{
+    return v.vuoto() || !v.numerico();
+}
 // A value that is there but does not read as a number.
-bool illeggibile(const Valore& v) { return !v.vuoto() && !v.numerico(); }
+bool illeggibile(const Valore& v)
+{
+    return !v.vuoto() && !v.numerico();
+}
 
 void svuotarisultati(int t)
 {
@@ -94,8 +100,9 @@ Esito dimensiona(int t)
 {
     if (t < 1 || t > massimotratti)
         return Esito::nonrichiesto;
-    const Valore* numerici[] = {&lunghezza[t], &dislivello[t], &portatacollettori[t], &abitanti[t], &dotazione[t],
-                                &superficie[t], &pioggia[t],   &riempimento[t],       &coefsuperficie[t], &coefpendenza[t]};
+    const Valore* numerici[] = {&lunghezza[t],      &dislivello[t],  &portatacollettori[t], &abitanti[t],
+                                &dotazione[t],      &superficie[t],  &pioggia[t],           &riempimento[t],
+                                &coefsuperficie[t], &coefpendenza[t]};
     Esito lettura = Esito::dimensionato;
     for (const Valore* v : numerici) {
         if (v->vuoto() || v->numerico())
@@ -179,7 +186,8 @@ QString primodatomancante(int t, const QString& tipo)
 
 QString rigariempimento()
 {
-    return QStringLiteral("- la percentuale della sezione occupata dalle acque ('sez.') deve essere un numero da 10 a 100.");
+    return QStringLiteral(
+        "- la percentuale della sezione occupata dalle acque ('sez.') deve essere un numero da 10 a 100.");
 }
 
 } // namespace tratti

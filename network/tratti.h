@@ -41,10 +41,10 @@ int contatratti();
 bool completatratto(int t, std::optional<Campo> inModifica = std::nullopt);
 
 enum class Esito {
-    dimensionato,     // results stored
-    oltrelimite,      // flows stored; no pipe up to the largest carries them
-    nonrichiesto,     // length or height difference zero, or allowance or inhabitants missing: no results
-    incompleto,       // a number still being typed ("-", "1.", "2e"): no results, no message
+    dimensionato,      // results stored
+    oltrelimite,       // flows stored; no pipe up to the largest carries them
+    nonrichiesto,      // length or height difference zero, or allowance or inhabitants missing: no results
+    incompleto,        // a number still being typed ("-", "1.", "2e"): no results, no message
     noninterpretabile, // a value that does not read as a number: no results
     riempimentoerrato  // a fill percentage outside 10 to 100: no results
 };

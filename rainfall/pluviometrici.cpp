@@ -113,7 +113,8 @@ void pluviometrici::creaRighe()
         Riga r;
         r.zona = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
         r.zona->setTesto(z.nome);
-        r.zona->setSuggerimento("Fonte: " + z.fonte + "\n" + z.indirizzo + (z.nota.isEmpty() ? QString() : "\n" + z.nota));
+        r.zona->setSuggerimento("Fonte: " + z.fonte + "\n" + z.indirizzo
+                                + (z.nota.isEmpty() ? QString() : "\n" + z.nota));
         piazza(r.zona, xZona, top, wZona, altezzaRiga);
         r.equazione = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
         r.equazione->setTesto(testoEquazione(z));

@@ -216,8 +216,14 @@ void controllaFinestra(const QString& nome)
         finestra->controlloDati();
 }
 
-void controllaDati() { controllaFinestra(QStringLiteral("dati")); }
-void controllaSismica() { controllaFinestra(QStringLiteral("sismica")); }
+void controllaDati()
+{
+    controllaFinestra(QStringLiteral("dati"));
+}
+void controllaSismica()
+{
+    controllaFinestra(QStringLiteral("sismica"));
+}
 
 bool progettoPresente()
 {

@@ -152,7 +152,8 @@ sismica::sismica()
     completaBarraMenu();
 
     // A data file read replaces the pipes: show them again from the first.
-    connect(&Aggiornamenti::istanza(), &Aggiornamenti::tubiCambiati, this, [this] { mostraTubo(ModVelmor::tubocorrente); });
+    connect(&Aggiornamenti::istanza(), &Aggiornamenti::tubiCambiati, this,
+            [this] { mostraTubo(ModVelmor::tubocorrente); });
 }
 
 void sismica::piazzaCampo(int numero, int left, int top, int larghezza)
@@ -356,7 +357,8 @@ void sismica::controlla_click()
             const QString testo = datisismici[c]->text();
             if (c != campo::peso && !testo.trimmed().isEmpty() && leggiTesto(testo) != Lettura::Numero) {
                 datisismici[c]->setFocus();
-                MsgBox("Tubo n." + QString::number(tubo) + ": il dato '" + QString::fromUtf8(descrizioneCampo(c).didascalia)
+                MsgBox("Tubo n." + QString::number(tubo) + ": il dato '"
+                           + QString::fromUtf8(descrizioneCampo(c).didascalia)
                            + "' non è un numero: digitare un numero con il punto per i decimali (ad esempio 12.5).",
                        vbCritical, ModVelmor::titolocontrollo.testo());
                 return;

@@ -27,7 +27,10 @@ namespace {
 
 using GrigliaDati = ConRipristino;
 
-dati& d() { return finestre::forma<dati>(); }
+dati& d()
+{
+    return finestre::forma<dati>();
+}
 
 // Turns the wheel over a widget by `scatti` notches (positive: away from the user).
 void rotella(QWidget* w, int scatti)
@@ -107,8 +110,8 @@ TEST_F(GrigliaDati, IlValorePiuLargoDiOgniCasellaSiLeggeIntero)
 TEST_F(GrigliaDati, IlTabScorreLaRigaDaSinistraADestra)
 {
     const auto& x = d();
-    const std::vector<QWidget*> ordine = {x.lungh[1], x.disl[1],  x.portc[1], x.tiposup[1], x.pend[1], x.abit[1],
-                                          x.dotaz[1], x.superf[1], x.piog[1], x.riemp[1],   x.lungh[2]};
+    const std::vector<QWidget*> ordine = {x.lungh[1], x.disl[1],   x.portc[1], x.tiposup[1], x.pend[1], x.abit[1],
+                                          x.dotaz[1], x.superf[1], x.piog[1],  x.riemp[1],   x.lungh[2]};
     const auto dopo = [](QWidget* w) { // the next widget the Tab key stops at
         do
             w = w->nextInFocusChain();
@@ -126,7 +129,8 @@ TEST_F(GrigliaDati, DatiCheNonSonoNumeriERiempimentiFuoriMisura)
         Valore valore;
         const char* riga; // the check's line for segment 2; "" when the data are correct
     };
-    const char* fuori = "- la percentuale della sezione occupata dalle acque ('sez.') deve essere un numero da 10 a 100.";
+    const char* fuori =
+        "- la percentuale della sezione occupata dalle acque ('sez.') deve essere un numero da 10 a 100.";
     const Caso casi[] = {
         {&lunghezza, Valore("100 metri"), "- digitare la lunghezza."},
         {&dislivello, Valore("uno"), "- manca il dato del dislivello."},

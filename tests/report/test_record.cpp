@@ -131,7 +131,8 @@ TEST(Record, GliErroriDeiFileSonoInItaliano)
 {
     QTemporaryDir cartella;
     const QString inesistente = cartella.filePath("manca/Velmor-dati-x");
-    EXPECT_EQ(record::salvaFile(inesistente, "1\r\n"), "la cartella " + QDir::toNativeSeparators(cartella.filePath("manca")) + " non esiste");
+    EXPECT_EQ(record::salvaFile(inesistente, "1\r\n"),
+              "la cartella " + QDir::toNativeSeparators(cartella.filePath("manca")) + " non esiste");
     QFile file(cartella.filePath("nessuno"));
     EXPECT_FALSE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(record::descrizioneErrore(file, false), "il file non esiste");
