@@ -197,8 +197,8 @@ void dati::creaRiga(int r, int top)
     });
 
     // The surface types differ in their last words ("lastricato d'asfalto",
-    // "lastricato in pietra sigillata"): they are cut in the middle.
-    tiposup[r] = new controlli::Tendina(Qt::ElideMiddle);
+    // "lastricato in pietra sigillata"): they are cut at the start, keeping the words that tell them apart.
+    tiposup[r] = new controlli::Tendina(Qt::ElideLeft);
     tiposup[r]->installEventFilter(this);
     for (int i = 1; i <= 10; ++i)
         tiposup[r]->addItem(QString());
