@@ -335,7 +335,10 @@ void elimina(CommonDialog& d, Tipo tipo)
     d.DialogTitle = titoloelimina.testo();
     if (!d.ShowOpen())
         return;
-    QFile::remove(d.FileName);
+    QFile file(d.FileName);
+    if (!file.remove())
+        MsgBox("Il file " + d.FileName + " non è stato eliminato (" + record::descrizioneErrore(file, true) + ").",
+               vbCritical);
 }
 
 void apriVerifica(CommonDialog& d)

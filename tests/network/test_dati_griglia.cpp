@@ -6,6 +6,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/test_valori_locale.h"
 #include "network/dati.h"
 #include "report/archivi.h"
 
@@ -105,6 +106,16 @@ TEST_F(GrigliaDati, IlValorePiuLargoDiOgniCasellaSiLeggeIntero)
     d().VScroll1_Change();
     EXPECT_EQ(d().lungh[1]->cursorPosition(), 0);
     EXPECT_EQ(d().lungh[1]->toolTip(), "123456789.25");
+}
+
+TEST_F(GrigliaDati, IRisultatiColSeparatoreDelLocaleComeLaVerificaSismica)
+{
+    const LocaleFissato fissato(italiano());
+    dueTratti();
+    d().VScroll1_Change();
+    // 100 m at 1 m, 10 inhabitants: foul flow 0.8 x 250 x 2.25 x 10 / 57600 = 0.078 -> "0,08" l/s
+    EXPECT_EQ(d().portnera[1]->text(), "0,08");
+    EXPECT_TRUE(d().vel[1]->text().contains(',')) << d().vel[1]->text().toStdString();
 }
 
 TEST_F(GrigliaDati, IlTabScorreLaRigaDaSinistraADestra)
