@@ -2,6 +2,7 @@
 // load, the rain recomputed when a duration changes.
 #include "supporto/doppi.h"
 
+#include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "rainfall/pluviometrici.h"
 
@@ -30,6 +31,12 @@ TEST_F(FinestraPioggia, OgniZonaASessantaMinutiAllApertura)
         // Over one hour the mean intensity equals the depth.
         EXPECT_EQ(p.righe[i].intensita->text(), p.righe[i].altezza->text());
         EXPECT_TRUE(p.righe[i].zona->toolTip().contains("http"));
+        // The equation is numbers: it shows whole, and so do the widest duration and rains.
+        EXPECT_EQ(p.righe[i].equazione->text(), p.righe[i].equazione->testo());
+        for (const auto& [casella, valore] : {std::pair<QLabel*, const char*>{p.righe[i].durata, "1440 min"},
+                                              {p.righe[i].altezza, "9999.9"},
+                                              {p.righe[i].intensita, "9999.9"}})
+            EXPECT_TRUE(controlli::contiene(casella, valore)) << valore;
     }
 }
 
@@ -60,19 +67,6 @@ TEST_F(FinestraPioggia, LaFrecciaInAltoAllungaLaPioggia)
     QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
     QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
     EXPECT_EQ(p.righe[0].durata->text(), "55 min");
-}
-
-TEST_F(FinestraPioggia, NessunaEquazioneTagliata)
-{
-    // The equations are numbers: each shows whole, and so do the widest duration and rains.
-    auto& p = finestre::forma<pluviometrici>();
-    for (const auto& r : p.righe) {
-        EXPECT_TRUE(controlli::contiene(r.equazione, r.equazione->testo())) << r.equazione->testo().toStdString();
-        EXPECT_EQ(r.equazione->text(), r.equazione->testo());
-        EXPECT_TRUE(controlli::contiene(r.durata, "1440 min"));
-        EXPECT_TRUE(controlli::contiene(r.altezza, "9999.9"));
-        EXPECT_TRUE(controlli::contiene(r.intensita, "9999.9"));
-    }
 }
 
 } // namespace

@@ -111,32 +111,21 @@ TEST(Record, SalvataggioFallitoLasciaIlFileDiPrima)
     EXPECT_FALSE(record::salvaFile("/non/esiste/cartella/file.txt", "x").isEmpty());
 }
 
-} // namespace
-
-namespace {
-
-TEST(Record, UnaRigaTroppoLungaNonSiLegge)
+TEST(Record, UnaRigaTroppoLungaNonSiLeggeEGliErroriDeiFileSonoInItaliano)
 {
-    // A text field of ten thousand characters and more is no record of ours.
-    const QByteArray lunga = "\"" + QByteArray(record::lunghezzaMassimaRiga, 'x') + "\"\r\n";
-    record::Lettore lettore("1\r\n" + lunga);
-    ASSERT_TRUE(lettore.prossimo(1));
+    // A text of ten thousand characters and more is no record of ours.
+    record::Lettore lettore("\"" + QByteArray(record::lunghezzaMassimaRiga, 'x') + "\"\r\n");
     EXPECT_FALSE(lettore.prossimo(1));
-    EXPECT_EQ(lettore.errore(), "riga 2: la riga è più lunga di 10000 caratteri");
-    record::Lettore giusta(QByteArray("\"") + QByteArray(record::lunghezzaMassimaRiga - 2, 'x') + "\"\r\n");
-    EXPECT_TRUE(giusta.prossimo(1));
-}
+    EXPECT_EQ(lettore.errore(), "riga 1: la riga è più lunga di 10000 caratteri");
+    EXPECT_TRUE(record::Lettore("\"" + QByteArray(record::lunghezzaMassimaRiga - 2, 'x') + "\"").prossimo(1));
 
-TEST(Record, GliErroriDeiFileSonoInItaliano)
-{
     QTemporaryDir cartella;
-    const QString inesistente = cartella.filePath("manca/Velmor-dati-x");
-    EXPECT_EQ(record::salvaFile(inesistente, "1\r\n"),
+    EXPECT_EQ(record::salvaFile(cartella.filePath("manca/x"), "1\r\n"),
               "la cartella " + QDir::toNativeSeparators(cartella.filePath("manca")) + " non esiste");
+    EXPECT_EQ(record::salvaFile(cartella.path(), "1\r\n"), "il nome è quello di una cartella, non di un file");
     QFile file(cartella.filePath("nessuno"));
     EXPECT_FALSE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(record::descrizioneErrore(file, false), "il file non esiste");
-    EXPECT_EQ(record::salvaFile(cartella.path(), "1\r\n"), "il nome è quello di una cartella, non di un file");
 }
 
 } // namespace
