@@ -220,6 +220,7 @@ void controllaDati()
 {
     controllaFinestra(QStringLiteral("dati"));
 }
+
 void controllaSismica()
 {
     controllaFinestra(QStringLiteral("sismica"));
