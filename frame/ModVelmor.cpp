@@ -44,6 +44,48 @@ void inizializza()
     titoloelimina = Valore("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
 }
 
+void svuotaTratti()
+{
+    for (Tratti* tabella : campitratto())
+        tabella->fill(Valore());
+    for (Tratti* tabella : risultatitratto())
+        tabella->fill(Valore());
+    numerotratti = 0;
+}
+
+void svuotaTubi()
+{
+    for (Tubi* tabella : {&riferimento, &pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr,
+                          &press, &bmin, &bmax})
+        tabella->fill(Valore());
+    materiale.fill(QString());
+    for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
+        for (Tubi& lato : *sigma)
+            lato.fill(Valore());
+    numerotubi = Valore();
+}
+
+void azzera()
+{
+    inizializza();
+    svuotaTratti();
+    svuotaTubi();
+    primotratto = 1;
+    sistema.clear();
+    tubocorrente = 1;
+    erroredati = Valore();
+    nomefile.clear();
+    filecompleto.clear();
+    coloresfondo = 0;
+    righestampate = 0;
+    guidatitolo.clear();
+    guidatesto.clear();
+    numerotesto.clear();
+    cifre = 0;
+    tipisuperficie.fill(QString());
+    coefficientisuperficie.fill(0.0);
+}
+
 void impostaTipiSuperficie()
 {
     tipisuperficie = {QString(),

@@ -58,6 +58,7 @@ inline int tubocorrente = 1;
 // Flags and shared state.
 inline Valore erroredati;
 inline QString nomefile;
+inline QString filecompleto; // the complete file last opened, named in the network window's caption
 inline std::uint32_t coloresfondo = 0;
 inline std::int16_t righestampate = 0;
 
@@ -71,6 +72,13 @@ inline std::int16_t cifre = 0;
 
 // Sets the program identity and builds the message titles.
 void inizializza();
+// Empties the segment table and its results; no segment is counted.
+void svuotaTratti();
+// Empties the pipe table and its stresses; the pipe count is never set.
+void svuotaTubi();
+// Puts every shared variable above back as at start (the identity and titles
+// set again): the one list of the shared data, so that none is forgotten.
+void azzera();
 // Fills the surface types and their coefficients.
 void impostaTipiSuperficie();
 // Decimal alignment: the count of characters before the decimal separator of numerotesto.

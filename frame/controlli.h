@@ -2,6 +2,7 @@
 // Controls as the windows' designs describe them: labels with a background
 // colour and a border, text boxes, buttons.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,5 +21,43 @@ void coloreTesto(QWidget* controllo, std::uint32_t colore);
 
 QLineEdit* casella(std::uint32_t sfondo = 0x00FFFFFF);
 QPushButton* pulsante(const QString& caption, const QString& suggerimento = QString());
+
+// The width in pixels a control gives its text (a text box, a label or a
+// combo box), frames, margins and the combo's arrow taken off.
+int spazioTesto(const QWidget* controllo);
+// True when `testo` shows whole in the control with the control's font.
+bool contiene(const QWidget* controllo, const QString& testo);
+
+// A label that shows as much of its text as fits, cut visibly with "…"; when
+// cut, its tooltip shows the whole text (above the tooltip of its own, if any).
+class EtichettaElisa : public QLabel {
+public:
+    explicit EtichettaElisa(Qt::TextElideMode modo = Qt::ElideRight) : m_modo(modo) {}
+    void setTesto(const QString& testo);
+    const QString& testo() const { return m_testo; }
+    void setSuggerimento(const QString& suggerimento);
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void aggiorna();
+    Qt::TextElideMode m_modo;
+    QString m_testo;
+    QString m_suggerimento;
+};
+
+// A combo box whose shown item is cut visibly with "…" where it does not fit,
+// the whole item in its tooltip; the open list shows the items whole.
+class Tendina : public QComboBox {
+public:
+    explicit Tendina(Qt::TextElideMode modo = Qt::ElideRight) : m_modo(modo) {}
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    Qt::TextElideMode m_modo;
+};
 
 } // namespace controlli

@@ -9,13 +9,6 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 
-namespace {
-// Title bar and borders of the window frame, in twips: the outer sizes of the
-// design include them, the client area does not.
-constexpr int cornice = 120;
-constexpr int barraTitolo = 330;
-} // namespace
-
 Finestra::Finestra(const QString& nome)
     : QWidget(nullptr, Qt::Window), nomeFinestra(nome), client(new QWidget(this)),
       coloreSfondo(colori::aVB(palette().color(QPalette::Window)))

@@ -14,6 +14,11 @@ class QMenuBar;
 class Finestra : public QWidget {
     Q_OBJECT
 public:
+    // Title bar and borders of the window frame, in twips: the outer sizes of
+    // the design include them, the client area does not.
+    static constexpr int cornice = 120;
+    static constexpr int barraTitolo = 330;
+
     explicit Finestra(const QString& nome);
     ~Finestra() override;
 

@@ -54,6 +54,9 @@ public:
     void supporto_Click();
     void informazioni_Click();
     void esci_Click();
+    // The window's data check, as its "Controllo dati immessi" command runs it;
+    // the data-file commands reach it by the window's name.
+    void controlloDati() { comandoControllo(); }
 
 protected:
     // The window's own commands, reached from the toolbar and the standard menus.

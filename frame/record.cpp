@@ -3,6 +3,8 @@
 #include "frame/cp1252.h"
 #include "frame/formati.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cmath>
@@ -114,6 +116,10 @@ std::optional<Campi> Lettore::prossimo(int numeroCampi)
         sbaglia(QStringLiteral("il file finisce prima del previsto"));
         return std::nullopt;
     }
+    if (linee[posizione].size() > lunghezzaMassimaRiga) {
+        sbaglia(QStringLiteral("la riga è più lunga di %1 caratteri").arg(lunghezzaMassimaRiga));
+        return std::nullopt;
+    }
     const auto campi = leggi(linee[posizione]);
     if (!campi) {
         sbaglia(QStringLiteral("la riga non è scritta nel formato dei file di Velmor"));
@@ -145,18 +151,48 @@ std::optional<Valore> Lettore::conteggio(int massimo, bool vuotoAmmesso)
     return Valore(int(n));
 }
 
+QString descrizioneErrore(const QFileDevice& file, bool scrittura)
+{
+    const QFileInfo info(file.fileName());
+    const QFileInfo cartella(info.absolutePath());
+    if (file.error() == QFileDevice::NoError)
+        return {};
+    if (info.isDir())
+        return QStringLiteral("il nome è quello di una cartella, non di un file");
+    switch (file.error()) {
+    case QFileDevice::ReadError: return QStringLiteral("errore di lettura del disco");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError: return QStringLiteral("errore di scrittura: il disco potrebbe essere pieno");
+    case QFileDevice::ResourceError:
+        return QStringLiteral("il sistema non ha risorse sufficienti (spazio su disco, memoria o file aperti)");
+    case QFileDevice::RenameError: return QStringLiteral("il file esistente non si può sostituire");
+    case QFileDevice::RemoveError:
+        return info.exists() ? QStringLiteral("il file non si può eliminare: è protetto o in uso")
+                             : QStringLiteral("il file non esiste");
+    default: break;
+    }
+    if (!cartella.isDir())
+        return "la cartella " + QDir::toNativeSeparators(cartella.absoluteFilePath()) + " non esiste";
+    if (!scrittura && !info.exists())
+        return QStringLiteral("il file non esiste");
+    if (file.error() == QFileDevice::PermissionsError || (scrittura ? !cartella.isWritable() : !info.isReadable()))
+        return scrittura ? QStringLiteral("non si ha il permesso di scrivere in quella cartella")
+                         : QStringLiteral("non si ha il permesso di leggere il file");
+    return scrittura ? QStringLiteral("il file non si può scrivere") : QStringLiteral("il file non si può aprire");
+}
+
 QString salvaFile(const QString& percorso, const QByteArray& contenuto)
 {
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return descrizioneErrore(file, true);
     if (file.write(contenuto) != contenuto.size()) {
-        const QString motivo = file.errorString();
+        const QString motivo = descrizioneErrore(file, true);
         file.cancelWriting();
         return motivo;
     }
     if (!file.commit())
-        return file.errorString();
+        return descrizioneErrore(file, true);
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include "frame/valore.h"
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -37,6 +38,11 @@ std::optional<Campi> leggi(const QString& riga);
 // line end not making an empty line of its own.
 QList<QString> righe(const QString& testo);
 
+// The longest line a reader takes: a record of the data files is a few hundred
+// characters long, so a longer line is no such record (and could hold a text
+// of any length that would end up in the tables and the report).
+constexpr int lunghezzaMassimaRiga = 10000;
+
 // Reads the records of a file one after the other and keeps the first error.
 class Lettore {
 public:
@@ -56,6 +62,11 @@ private:
     int posizione = 0;
     QString primoErrore;
 };
+
+// An Italian description of why a file could not be opened, read or written
+// (the toolkit's own texts are in the system's language, often English).
+// `scrittura`: the file was being written.
+QString descrizioneErrore(const QFileDevice& file, bool scrittura);
 
 // Writes a file whole through a temporary file, so that a failed write leaves
 // the previous file as it was. Returns an Italian description of the failure,

@@ -1,6 +1,7 @@
 #include "network/dati.h"
 
 #include "frame/ModVelmor.h"
+#include "frame/aggiornamenti.h"
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
 
 VELMOR_FINESTRA(dati);
 
@@ -27,31 +30,38 @@ using tratti::Campo;
 
 namespace {
 
-// The grid's columns, left to right, in twips.
+// The grid's columns, left to right, in twips, with the widest value each
+// column's boxes are made to show whole with the program's font: lengths to
+// 9999.99 m, height differences to -99.99 m, 99999 inhabitants, flows to
+// 9999.99 l/s (10 m3/s, beyond a town's sewer). A longer value shows its
+// leading digits and whole in the box's tooltip.
 struct Colonna {
     const char* titolo;
     const char* unita;
     int larghezza;
+    const char* piuLargo; // "" for the combo boxes
 };
 enum Col {
     cNumero, cLungh, cDisl, cPortc, cTiposup, cPend, cAbit, cDotaz, cSuperf, cPiog, cRiemp,
     cPortpiog, cPortnera, cPorttot, cDiam, cVel, cColonne
 };
 constexpr Colonna colonne[cColonne] = {
-    {"tratto", "n.", 420},       {"lungh.", "m", 570},        {"disl.", "m", 510},
-    {"port. c", "l/s", 540},     {"superficie", "tipo", 1080}, {"pendenza", "bacino", 1020},
-    {"abitanti", "n.", 600},     {"dotaz.", "l/ab/g", 540},   {"sup.", "ha", 510},
-    {"pioggia", "mm/h", 540},    {"sez.", "%", 420},           {"port. p", "l/s", 600},
-    {"port. n", "l/s", 570},     {"port. t", "l/s", 600},     {"diam.", "cm", 450},
-    {"vel.", "m/s", 420},
+    {"tratto", "n.", 360, "500"},       {"lungh.", "m", 600, "9999.99"},    {"disl.", "m", 495, "-99.99"},
+    {"port. c", "l/s", 525, "999.99"},  {"superficie", "tipo", 1215, ""},   {"pendenza", "bacino", 1200, ""},
+    {"abitanti", "n.", 495, "99999"},   {"dotaz.", "l/ab/g", 420, "9999"},  {"sup.", "ha", 525, "999.99"},
+    {"pioggia", "mm/h", 525, "999.99"}, {"sez.", "%", 345, "100"},          {"port. p", "l/s", 540, "9999.99"},
+    {"port. n", "l/s", 540, "9999.99"}, {"port. t", "l/s", 540, "9999.99"}, {"diam.", "cm", 390, "oltre"},
+    {"vel.", "m/s", 390, "99.99"},
 };
 constexpr int sinistra = 60;
 constexpr int cimaIntestazione = 1000;
 constexpr int cimaRighe = 1440;
 constexpr int passoRighe = 375;
 constexpr int altezzaRiga = 300;
+constexpr int larghezzaBarra = 255;
+constexpr int staccoBarra = 30; // between the last column and the scroll bar, and after the bar
 
-int leftDi(int colonna)
+constexpr int leftDi(int colonna)
 {
     int x = sinistra;
     for (int c = 0; c < colonna; ++c)
@@ -59,20 +69,27 @@ int leftDi(int colonna)
     return x;
 }
 
+constexpr int leftBarra = leftDi(cColonne) + staccoBarra;
+// The scroll bar shows whole on the client area at the designed size; the
+// resizer keeps it so at any other.
+static_assert(leftBarra + larghezzaBarra + staccoBarra <= FinestraPrincipale::larghezza - Finestra::cornice);
+
 const char* const nomiRete[4] = {"", "bianche", "nere", "misto"};
 
+// A result as the report prints it: the locale's decimal separator.
 QString numeroRisultato(const Valore& v, int decimali)
 {
-    if (v.vuoto())
-        return {};
-    return QString::number(v.numero(), 'f', decimali);
+    return Format(v, decimali == 0 ? QStringLiteral("##0") : QStringLiteral("##0.00"));
 }
+
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int scattoRotella = 120;
 
 } // namespace
 
 dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Dati"), QStringLiteral("guidadati"))
 {
-    setCaption(QStringLiteral("Velmor: dati per il progetto di condotte fognarie"));
+    setCaption(titolo);
 
     CommonDialog1.FileName = QStringLiteral("Velmor-dati-");
     QMenu* file = menuFile();
@@ -110,17 +127,31 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
     }
     for (int r = 1; r <= righe; ++r)
         creaRiga(r, cimaRighe + (r - 1) * passoRighe);
+    // Tab runs along a row's columns, left to right, then to the next row.
+    QWidget* precedente = nullptr;
+    for (int r = 1; r <= righe; ++r) {
+        for (QWidget* w : std::initializer_list<QWidget*>{lungh[r], disl[r], portc[r], tiposup[r], pend[r], abit[r],
+                                                          dotaz[r], superf[r], piog[r], riemp[r]}) {
+            if (precedente)
+                setTabOrder(precedente, w);
+            precedente = w;
+        }
+    }
 
     VScroll1 = new QScrollBar(Qt::Vertical);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll1->setMinimum(1);
-    VScroll1->setMaximum(491);
-    VScroll1->setPageStep(10);
+    VScroll1->setMaximum(primoInBasso);
+    VScroll1->setPageStep(righe);
     VScroll1->setSingleStep(1);
     VScroll1->setTracking(false);
     VScroll1->setToolTip(QStringLiteral("scorrere i tratti della rete (da 1 a 500)"));
-    piazza(VScroll1, leftDi(cColonne), cimaRighe, 255, (righe - 1) * passoRighe + altezzaRiga);
+    piazza(VScroll1, leftBarra, cimaRighe, larghezzaBarra, (righe - 1) * passoRighe + altezzaRiga);
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    VScroll1->installEventFilter(this);
+
+    // A data file read replaces the segments: show them again from the first.
+    connect(&Aggiornamenti::istanza(), &Aggiornamenti::reteCambiata, this, [this] { mostraDaCapo(); });
 
     aiuto = pulsanteInBasso(QStringLiteral("&AIUTO"), QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"),
                             120, [this] { aiuto_Click(); });
@@ -160,15 +191,23 @@ void dati::creaRiga(int r, int top)
         piazza(e, leftDi(t.colonna), top, colonne[t.colonna].larghezza - 15, altezzaRiga);
         connect(e, &QLineEdit::textChanged, this, [this, campo = t.campo, r] { campo_Change(campo, r); });
     }
+    connect(riemp[r], &QLineEdit::editingFinished, this, [this, r] {
+        if (dimensionaRiga(r) == tratti::Esito::riempimentoerrato)
+            avvisa(tratti::Esito::riempimentoerrato, ModVelmor::primotratto + r - 1);
+    });
 
-    tiposup[r] = new QComboBox;
+    // The surface types differ in their last words ("lastricato d'asfalto",
+    // "lastricato in pietra sigillata"): they are cut at the start, keeping the words that tell them apart.
+    tiposup[r] = new controlli::Tendina(Qt::ElideLeft);
+    tiposup[r]->installEventFilter(this);
     for (int i = 1; i <= 10; ++i)
         tiposup[r]->addItem(QString());
     tiposup[r]->view()->setMinimumWidth(260);
     piazza(tiposup[r], leftDi(cTiposup), top, colonne[cTiposup].larghezza - 15, altezzaRiga);
     connect(tiposup[r], &QComboBox::currentIndexChanged, this, [this, r] { campo_Change(Campo::tiposuperficie, r); });
 
-    pend[r] = new QComboBox;
+    pend[r] = new controlli::Tendina;
+    pend[r]->installEventFilter(this);
     for (int c = 0; c < rete::numeroclassipendenza; ++c)
         pend[r]->addItem(rete::etichettapendenza(c));
     pend[r]->view()->setMinimumWidth(110);
@@ -176,12 +215,16 @@ void dati::creaRiga(int r, int top)
     connect(pend[r], &QComboBox::currentIndexChanged, this, [this, r] { campo_Change(Campo::pendenza, r); });
 
     struct Risultato {
-        Riga<QLabel>* riga;
+        Riga<controlli::EtichettaElisa>* riga;
         int colonna;
     };
     for (const Risultato& x : {Risultato{&portpiog, cPortpiog}, Risultato{&portnera, cPortnera},
                                Risultato{&porttot, cPorttot}, Risultato{&diam, cDiam}, Risultato{&vel, cVel}}) {
-        QLabel* l = controlli::etichetta(QString(), colori::azzurro, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
+        auto* l = new controlli::EtichettaElisa;
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setIndent(0); // the frame's own line is margin enough for a number
+        l->setFrameShape(QFrame::Box);
+        controlli::coloreSfondo(l, colori::azzurro);
         (*x.riga)[r] = l;
         piazza(l, leftDi(x.colonna), top, colonne[x.colonna].larghezza - 15, altezzaRiga);
     }
@@ -202,10 +245,34 @@ void dati::Form_Load()
     }
     if (ModVelmor::sistema.isEmpty())
         ModVelmor::sistema = QStringLiteral("misto");
-    if (VScroll1->value() != ModVelmor::primotratto)
-        VScroll1->setValue(std::clamp(ModVelmor::primotratto, 1, 491)); // runs VScroll1_Change
-    else
-        VScroll1_Change();
+    mostraDa(ModVelmor::primotratto);
+}
+
+void dati::mostraDa(int primo)
+{
+    {
+        const QSignalBlocker blocco(VScroll1);
+        VScroll1->setValue(std::clamp(primo, 1, primoInBasso));
+    }
+    VScroll1_Change();
+}
+
+void dati::mostraDaCapo()
+{
+    setCaption(ModVelmor::filecompleto.isEmpty() ? titolo : titolo + " - file:" + ModVelmor::filecompleto);
+    mostraDa(1);
+}
+
+QList<QPair<QWidget*, QString>> dati::valoriPiuLarghi(int r) const
+{
+    QWidget* const controlli[cColonne] = {numero[r],   lungh[r],   disl[r],   portc[r], tiposup[r], pend[r],
+                                          abit[r],     dotaz[r],   superf[r], piog[r],  riemp[r],   portpiog[r],
+                                          portnera[r], porttot[r], diam[r],   vel[r]};
+    QList<QPair<QWidget*, QString>> coppie;
+    for (int c = 0; c < cColonne; ++c)
+        if (*colonne[c].piuLargo)
+            coppie.append({controlli[c], QString::fromUtf8(colonne[c].piuLargo)});
+    return coppie;
 }
 
 QLineEdit* dati::casella(Campo campo, int r) const
@@ -231,12 +298,34 @@ void dati::VScroll1_Change()
     mostrando = false;
     abilitaCampi();
     ModVelmor::primotratto = VScroll1->value();
+    // One message for the rows shown, not one for each.
+    int primoErrato = 0;
+    tratti::Esito errore = tratti::Esito::dimensionato;
     for (int r = 1; r <= righe; ++r) {
-        tratti::completatratto(ModVelmor::primotratto + r - 1);
+        const int t = ModVelmor::primotratto + r - 1;
+        tratti::completatratto(t);
         mostraRiga(r);
-        dimensionaRiga(r);
+        const tratti::Esito esito = dimensionaRiga(r);
+        if (primoErrato == 0
+            && (esito == tratti::Esito::noninterpretabile || esito == tratti::Esito::riempimentoerrato)) {
+            primoErrato = t;
+            errore = esito;
+        }
     }
     suggerimento();
+    if (primoErrato > 0)
+        avvisa(errore, primoErrato);
+}
+
+void dati::avvisa(tratti::Esito esito, int t)
+{
+    if (esito == tratti::Esito::noninterpretabile)
+        MsgBox(QStringLiteral("Attenzione: i dati immessi non sono interpretabili, usa valori significativi ed il "
+                              "punto per i decimali."),
+               vbOKOnly, ModVelmor::titoloaiuto);
+    else if (esito == tratti::Esito::riempimentoerrato)
+        MsgBox("Tratto n." + QString::number(t) + ":\r" + tratti::rigariempimento(), vbExclamation,
+               ModVelmor::titoloaiuto);
 }
 
 void dati::mostraRiga(int r)
@@ -247,8 +336,11 @@ void dati::mostraRiga(int r)
     mostrando = true;
     numero[r]->setText(QString::number(t));
     const auto metti = [](QLineEdit* e, const Valore& v) {
-        if (e->text() != v.testo())
+        if (e->text() != v.testo()) {
             e->setText(v.testo());
+            e->setCursorPosition(0); // a value longer than the box shows its leading digits
+        }
+        e->setToolTip(controlli::contiene(e, v.testo()) ? QString() : v.testo());
     };
     metti(lungh[r], lunghezza[t]);
     metti(disl[r], dislivello[t]);
@@ -265,19 +357,17 @@ void dati::mostraRiga(int r)
     mostrando = prima;
 }
 
-void dati::dimensionaRiga(int r)
+tratti::Esito dati::dimensionaRiga(int r)
 {
     using namespace ModVelmor;
     const int t = primotratto + r - 1;
     const tratti::Esito esito = tratti::dimensiona(t);
-    portpiog[r]->setText(numeroRisultato(portatapioggia[t], 2));
-    portnera[r]->setText(numeroRisultato(portatanera[t], 2));
-    porttot[r]->setText(numeroRisultato(portatatotale[t], 2));
-    diam[r]->setText(esito == tratti::Esito::oltrelimite ? QStringLiteral("oltre") : numeroRisultato(diametro[t], 0));
-    vel[r]->setText(numeroRisultato(velocita[t], 2));
-    if (esito == tratti::Esito::noninterpretabile)
-        MsgBox(QStringLiteral("Attenzione: i dati immessi non sono interpretabili, usa valori significativi ed il punto per i decimali."),
-               vbOKOnly, titoloaiuto);
+    portpiog[r]->setTesto(numeroRisultato(portatapioggia[t], 2));
+    portnera[r]->setTesto(numeroRisultato(portatanera[t], 2));
+    porttot[r]->setTesto(numeroRisultato(portatatotale[t], 2));
+    diam[r]->setTesto(esito == tratti::Esito::oltrelimite ? QStringLiteral("oltre") : numeroRisultato(diametro[t], 0));
+    vel[r]->setTesto(numeroRisultato(velocita[t], 2));
+    return esito;
 }
 
 void dati::campo_Change(Campo campo, int r)
@@ -319,9 +409,16 @@ void dati::campo_Change(Campo campo, int r)
     }
     if (tratti::completatratto(t, campo))
         mostraRiga(r);
+    if (campo != Campo::tiposuperficie && campo != Campo::pendenza) {
+        QLineEdit* e = casella(campo, r);
+        e->setToolTip(controlli::contiene(e, e->text()) ? QString() : e->text());
+    }
     tratti::contatratti();
     suggerimento();
-    dimensionaRiga(r);
+    // A fill percentage out of range is told when the box is left, not at its first digit.
+    const tratti::Esito esito = dimensionaRiga(r);
+    if (esito == tratti::Esito::noninterpretabile)
+        avvisa(esito, t);
 }
 
 void dati::tiporete_Click(int indice)
@@ -393,15 +490,8 @@ void dati::cancella_click()
     if (MsgBox(QStringLiteral("Cancellare i dati di tutti i tratti della rete?"), vbYesNo + vbQuestion + vbDefaultButton2)
         != vbYes)
         return;
-    for (Tratti* tabella : campitratto())
-        tabella->fill(Valore());
-    for (Tratti* tabella : risultatitratto())
-        tabella->fill(Valore());
-    numerotratti = 0;
-    if (VScroll1->value() != 1)
-        VScroll1->setValue(1);
-    else
-        VScroll1_Change();
+    svuotaTratti();
+    mostraDa(1);
 }
 
 void dati::aiuto_Click()
@@ -447,8 +537,30 @@ void dati::mostraInfo(int r)
     controlli::coloreSfondo(Labelinfo, colori::rgb(255, 255, 192));
 }
 
+void dati::wheelEvent(QWheelEvent* evento)
+{
+    ruota(evento);
+}
+
+void dati::ruota(QWheelEvent* evento)
+{
+    evento->accept();
+    m_rotella += evento->angleDelta().y();
+    const int scatti = m_rotella / scattoRotella;
+    if (scatti == 0)
+        return;
+    m_rotella -= scatti * scattoRotella;
+    VScroll1->setValue(VScroll1->value() - scatti); // away from the user: up the network
+}
+
 bool dati::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // The wheel over the grid, its combo boxes and its bar alike, moves the bar a segment a notch
+    // (a combo box does not change its choice under a passing wheel).
+    if (evento->type() == QEvent::Wheel && oggetto->isWidgetType()) {
+        ruota(static_cast<QWheelEvent*>(evento));
+        return true;
+    }
     if (evento->type() == QEvent::Enter || evento->type() == QEvent::Leave) {
         for (int r = 1; r <= righe; ++r) {
             if (oggetto != numero[r])

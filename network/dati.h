@@ -2,9 +2,13 @@
 // The network data window: a grid of ten segments over the 500 of the
 // network, sized as they are typed.
 
+#include "frame/ModVelmor.h"
+#include "frame/controlli.h"
 #include "frame/finestraprincipale.h"
 #include "network/tratti.h"
 
+#include <QList>
+#include <QPair>
 #include <array>
 
 class QComboBox;
@@ -19,6 +23,8 @@ class dati : public FinestraPrincipale {
 public:
     static constexpr char NOME[] = "dati";
     static constexpr int righe = 10;
+    // The bar's highest value: the first of the last ten segments.
+    static constexpr int primoInBasso = ModVelmor::massimotratti - righe + 1;
     dati();
 
     // The rows' controls, indexed 1 to 10 (0 unused).
@@ -27,7 +33,7 @@ public:
     Riga<QLabel> numero;
     Riga<QLineEdit> lungh, disl, portc, abit, dotaz, superf, piog, riemp;
     Riga<QComboBox> tiposup, pend;
-    Riga<QLabel> portpiog, portnera, porttot, diam, vel;
+    Riga<controlli::EtichettaElisa> portpiog, portnera, porttot, diam, vel;
 
     std::array<QRadioButton*, 4> tiporete{}; // 1 "bianche", 2 "nere", 3 "misto"
     QScrollBar* VScroll1;
@@ -53,6 +59,10 @@ public:
     void salvatutto_Click();
     void eliminare_click();
 
+    // The value boxes and results of row r, each with the widest value it is
+    // made to show whole.
+    QList<QPair<QWidget*, QString>> valoriPiuLarghi(int r) const;
+
     // A change of a field in row r (1 to 10).
     void campo_Change(tratti::Campo campo, int riga);
 
@@ -64,15 +74,25 @@ protected:
     void comandoControllo() override { controlla_click(); }
     void comandoCancella() override { cancella_click(); }
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
 
 private:
+    // Shows the segments from `primo` (the bar set without running its Change), then refreshes once.
+    void mostraDa(int primo);
+    // After a data file was read: the caption, and the segments from the first.
+    void mostraDaCapo();
+    void ruota(QWheelEvent* evento);
+    // The window's message for a segment that cannot be sized.
+    void avvisa(tratti::Esito esito, int t);
     void creaRiga(int r, int top);
     void mostraRiga(int r);
-    void dimensionaRiga(int r);
+    tratti::Esito dimensionaRiga(int r);
     void suggerimento();
     void mostraInfo(int r);
     void abilitaCampi();
     QLineEdit* casella(tratti::Campo campo, int r) const;
 
     bool mostrando = false; // rows being filled from the table: their change handlers stay quiet
+    int m_rotella = 0;      // the wheel's turn not yet made into whole notches
+    const QString titolo = QStringLiteral("Velmor: dati per il progetto di condotte fognarie");
 };

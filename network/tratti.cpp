@@ -69,6 +69,22 @@ bool numeroincompleto(const QString& testo)
 
 namespace {
 
+bool riempimentofuori(const Valore& v)
+{
+    return !v.vuoto() && (!v.numerico() || v.numero() < riempimentominimo || v.numero() > riempimentomassimo);
+}
+
+// A value the check needs: missing when empty or when it does not read as a number.
+bool manca(const Valore& v)
+{
+    return v.vuoto() || !v.numerico();
+}
+// A value that is there but does not read as a number.
+bool illeggibile(const Valore& v)
+{
+    return !v.vuoto() && !v.numerico();
+}
+
 void svuotarisultati(int t)
 {
     portatapioggia[t] = Valore();
@@ -84,8 +100,9 @@ Esito dimensiona(int t)
 {
     if (t < 1 || t > massimotratti)
         return Esito::nonrichiesto;
-    const Valore* numerici[] = {&lunghezza[t], &dislivello[t], &portatacollettori[t], &abitanti[t],
-                                &dotazione[t], &superficie[t], &pioggia[t],           &riempimento[t]};
+    const Valore* numerici[] = {&lunghezza[t],      &dislivello[t],  &portatacollettori[t], &abitanti[t],
+                                &dotazione[t],      &superficie[t],  &pioggia[t],           &riempimento[t],
+                                &coefsuperficie[t], &coefpendenza[t]};
     Esito lettura = Esito::dimensionato;
     for (const Valore* v : numerici) {
         if (v->vuoto() || v->numerico())
@@ -100,6 +117,10 @@ Esito dimensiona(int t)
     if (lettura == Esito::incompleto) {
         svuotarisultati(t);
         return Esito::incompleto;
+    }
+    if (riempimentofuori(riempimento[t])) {
+        svuotarisultati(t);
+        return Esito::riempimentoerrato;
     }
     if (lunghezza[t].numero() == 0 || dislivello[t].numero() == 0 || dotazione[t].vuoto() || abitanti[t].vuoto()) {
         svuotarisultati(t);
@@ -134,31 +155,39 @@ Esito dimensiona(int t)
 
 QString primodatomancante(int t, const QString& tipo)
 {
-    if (lunghezza[t].vuoto())
+    if (manca(lunghezza[t]))
         return QStringLiteral("- digitare la lunghezza.");
-    if (dislivello[t].vuoto())
+    if (manca(dislivello[t]))
         return QStringLiteral("- manca il dato del dislivello.");
-    if (portatacollettori[t].vuoto())
+    if (manca(portatacollettori[t]))
         return QStringLiteral("- digitare la 'portata c' dovuta ai collettori secondari che vi si immettono.");
     if (tipo != "nere") {
-        if (tiposuperficie[t].vuoto())
+        if (tiposuperficie[t].vuoto() || illeggibile(coefsuperficie[t]))
             return QStringLiteral("- scegliere il tipo di superficie del bacino.");
-        if (pendenza[t].vuoto())
+        if (pendenza[t].vuoto() || illeggibile(coefpendenza[t]))
             return QStringLiteral("- scegliere la pendenza media del bacino confluente.");
     }
     if (tipo != "bianche") {
-        if (abitanti[t].vuoto())
+        if (manca(abitanti[t]))
             return QStringLiteral("- digitare il numero massimo dei residenti nel bacino confluente.");
-        if (dotazione[t].vuoto())
+        if (manca(dotazione[t]))
             return QStringLiteral("- digitare la dotazione idrica giornaliera per abitante.");
     }
     if (tipo != "nere") {
-        if (superficie[t].vuoto())
+        if (manca(superficie[t]))
             return QStringLiteral("- digitare la superficie scolante (il bacino confluente).");
-        if (pioggia[t].vuoto())
+        if (manca(pioggia[t]))
             return QStringLiteral("- digitare i mm.orari di pioggia della massima intensità verificantesi una volta l'anno.");
     }
+    if (riempimentofuori(riempimento[t]))
+        return rigariempimento();
     return {};
+}
+
+QString rigariempimento()
+{
+    return QStringLiteral(
+        "- la percentuale della sezione occupata dalle acque ('sez.') deve essere un numero da 10 a 100.");
 }
 
 } // namespace tratti

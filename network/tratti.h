@@ -24,6 +24,10 @@ enum class Campo {
 
 constexpr double dotazionepredefinita = 250; // litres per inhabitant per day
 constexpr double riempimentopredefinito = 100;
+// The fill percentage a segment may have: a section less than a tenth full is
+// no design, and more than full is no section.
+constexpr double riempimentominimo = 10;
+constexpr double riempimentomassimo = 100;
 
 // The number of segments 1 to 500 whose length is above 0, into ModVelmor::numerotratti.
 int contatratti();
@@ -37,11 +41,12 @@ int contatratti();
 bool completatratto(int t, std::optional<Campo> inModifica = std::nullopt);
 
 enum class Esito {
-    dimensionato,     // results stored
-    oltrelimite,      // flows stored; no pipe up to the largest carries them
-    nonrichiesto,     // length or height difference zero, or allowance or inhabitants missing: no results
-    incompleto,       // a number still being typed ("-", "1.", "2e"): no results, no message
-    noninterpretabile // a value that does not read as a number: no results
+    dimensionato,      // results stored
+    oltrelimite,       // flows stored; no pipe up to the largest carries them
+    nonrichiesto,      // length or height difference zero, or allowance or inhabitants missing: no results
+    incompleto,        // a number still being typed ("-", "1.", "2e"): no results, no message
+    noninterpretabile, // a value that does not read as a number: no results
+    riempimentoerrato  // a fill percentage outside 10 to 100: no results
 };
 
 // Sizes segment t from the table and stores its results (empty when not sized).
@@ -50,8 +55,12 @@ Esito dimensiona(int t);
 // A value typed so far that could still become a number ("-", ".", "1e").
 bool numeroincompleto(const QString& testo);
 
-// The line of the first missing value of segment t, in the order of the check;
-// empty when none is missing.
+// The line of the first missing value of segment t, in the order of the check
+// (a value that does not read as a number counts as missing), then of a fill
+// percentage outside 10 to 100; empty when the segment is complete.
 QString primodatomancante(int t, const QString& sistema);
+
+// The line telling that the fill percentage must be 10 to 100.
+QString rigariempimento();
 
 } // namespace tratti

@@ -554,9 +554,14 @@ QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
         zip_source_free(memoria);
         return fallito(QStringLiteral("archivio illeggibile"));
     }
-    zip_source_seek(memoria, 0, SEEK_END);
-    const zip_int64_t dimensione = zip_source_tell(memoria);
-    zip_source_seek(memoria, 0, SEEK_SET);
+    // The archive's size: a failed seek or tell would make a size of nothing (or of -1).
+    const bool allaFine = zip_source_seek(memoria, 0, SEEK_END) == 0;
+    const zip_int64_t dimensione = allaFine ? zip_source_tell(memoria) : -1;
+    if (dimensione < 0 || zip_source_seek(memoria, 0, SEEK_SET) != 0) {
+        zip_source_close(memoria);
+        zip_source_free(memoria);
+        return fallito(QStringLiteral("archivio illeggibile"));
+    }
     risultato.resize(static_cast<qsizetype>(dimensione));
     const zip_int64_t letti = zip_source_read(memoria, risultato.data(), static_cast<zip_uint64_t>(dimensione));
     zip_source_close(memoria);

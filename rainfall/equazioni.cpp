@@ -1,5 +1,7 @@
 #include "rainfall/equazioni.h"
 
+#include "frame/record.h"
+
 #include <QFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -131,7 +133,7 @@ LetturaZone leggiZone(const QString& percorso)
     if (!file.open(QIODevice::ReadOnly)) {
         LetturaZone esito;
         esito.errori.append(QStringLiteral("impossibile aprire il file dei dati pluviometrici \"%1\": %2")
-                                .arg(percorso, file.errorString()));
+                                .arg(percorso, record::descrizioneErrore(file, false)));
         return esito;
     }
     QStringDecoder decodifica(QStringDecoder::Utf8);

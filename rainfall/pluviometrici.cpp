@@ -4,6 +4,7 @@
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/formati.h"
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
 
@@ -31,6 +32,20 @@ constexpr int xDurata = 5970, wDurata = 780;
 constexpr int xScorri = 6765, wScorri = 240;
 constexpr int xAltezza = 7050, wAltezza = 1110;
 constexpr int xIntensita = 8175, wIntensita = 1185;
+
+constexpr int durataMinima = 5; // minutes
+constexpr int durataMassima = 1440;
+constexpr int passoDurata = 5;
+
+// A framed white or blue box of the table.
+template <class L>
+L* casella(L* etichetta, std::uint32_t sfondo, Qt::Alignment allineamento)
+{
+    etichetta->setAlignment(allineamento);
+    etichetta->setFrameShape(QFrame::Box);
+    controlli::coloreSfondo(etichetta, sfondo);
+    return etichetta;
+}
 
 QString testoEquazione(const Zona& z)
 {
@@ -96,10 +111,13 @@ void pluviometrici::creaRighe()
         const Zona& z = zone[i];
         const int top = cimaRighe + i * passoRighe;
         Riga r;
-        r.zona = controlli::etichetta(z.nome, colori::bianco, controlli::Bordo::Singolo);
-        r.zona->setToolTip("Fonte: " + z.fonte + "\n" + z.indirizzo + (z.nota.isEmpty() ? QString() : "\n" + z.nota));
+        r.zona = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
+        r.zona->setTesto(z.nome);
+        r.zona->setSuggerimento("Fonte: " + z.fonte + "\n" + z.indirizzo
+                                + (z.nota.isEmpty() ? QString() : "\n" + z.nota));
         piazza(r.zona, xZona, top, wZona, altezzaRiga);
-        r.equazione = controlli::etichetta(testoEquazione(z), colori::bianco, controlli::Bordo::Singolo);
+        r.equazione = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
+        r.equazione->setTesto(testoEquazione(z));
         piazza(r.equazione, xEquazione, top, wEquazione, altezzaRiga);
         auto* ritorno = controlli::etichetta(QString::number(z.tempoRitorno) + " anni", colori::bianco,
                                              controlli::Bordo::Singolo, Qt::AlignCenter);
@@ -107,13 +125,13 @@ void pluviometrici::creaRighe()
         piazza(ritorno, xRitorno, top, wRitorno, altezzaRiga);
         r.durata = controlli::etichetta(QString(), colori::bianco, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
         piazza(r.durata, xDurata, top, wDurata, altezzaRiga);
+        // The bar holds the duration with its sign changed: its upper arrow
+        // lowers the bar's value, and so lengthens the rain.
         r.scorri = new QScrollBar(Qt::Vertical);
-        r.scorri->setRange(5, 1440);
-        r.scorri->setSingleStep(5);
+        r.scorri->setRange(-durataMassima, -durataMinima);
+        r.scorri->setSingleStep(passoDurata);
         r.scorri->setPageStep(60);
-        r.scorri->setInvertedAppearance(true); // the upper arrow lengthens the rain
-        r.scorri->setInvertedControls(true);
-        r.scorri->setValue(durataIniziale);
+        r.scorri->setValue(-durataIniziale);
         r.scorri->setToolTip(QStringLiteral("durata della pioggia in minuti"));
         piazza(r.scorri, xScorri, top, wScorri, altezzaRiga);
         r.altezza = controlli::etichetta(QString(), colori::azzurro, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
@@ -130,10 +148,16 @@ void pluviometrici::durata_Change(int indice)
     if (indice < 0 || indice >= int(righe.size()))
         return;
     const Riga& r = righe[indice];
-    const int minuti = r.scorri->value();
+    const int minuti = durata(indice);
     r.durata->setText(QString::number(minuti) + " min");
-    r.altezza->setText(QString::number(altezzaPioggia(zone[indice], minuti), 'f', 1));
-    r.intensita->setText(QString::number(intensitaPioggia(zone[indice], minuti), 'f', 1));
+    // The locale's decimal separator, as in the other windows and the report.
+    r.altezza->setText(Format(Valore(altezzaPioggia(zone[indice], minuti)), QStringLiteral("##0.0")));
+    r.intensita->setText(Format(Valore(intensitaPioggia(zone[indice], minuti)), QStringLiteral("##0.0")));
+}
+
+int pluviometrici::durata(int indice) const
+{
+    return -righe.at(indice).scorri->value();
 }
 
 void pluviometrici::aiuto_Click()

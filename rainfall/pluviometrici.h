@@ -2,6 +2,7 @@
 // The rainfall window: the depth-duration equations of Italian zones, with a
 // duration per zone and the rain it gives.
 
+#include "frame/controlli.h"
 #include "frame/finestraprincipale.h"
 #include "rainfall/equazioni.h"
 
@@ -22,8 +23,8 @@ public:
 
     // One row per zone of the data file.
     struct Riga {
-        QLabel* zona;
-        QLabel* equazione;
+        controlli::EtichettaElisa* zona;
+        controlli::EtichettaElisa* equazione;
         QLabel* durata;
         QScrollBar* scorri;
         QLabel* altezza;
@@ -36,6 +37,8 @@ public:
     QPushButton* cmdesci;
 
     void durata_Change(int indice);
+    // The duration of row `indice` in minutes, as its bar sets it.
+    int durata(int indice) const;
     void aiuto_Click();
 
 protected:

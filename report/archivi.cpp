@@ -2,18 +2,17 @@
 
 #include "frame/CommonDialog.h"
 #include "frame/ModVelmor.h"
+#include "frame/aggiornamenti.h"
 #include "frame/controllosilenzioso.h"
+#include "frame/finestraprincipale.h"
 #include "frame/finestre.h"
 #include "frame/servizi.h"
-#include "network/dati.h"
 #include "report/frontespizio.h"
-#include "seismic/sismica.h"
 #include "seismic/tabellatubi.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QScrollBar>
 
 using namespace ModVelmor;
 using namespace vb;
@@ -175,7 +174,7 @@ std::optional<Contenuto> leggiFile(Tipo tipo, const QString& percorso)
     QString motivo;
     std::optional<Contenuto> c;
     if (!file.open(QIODevice::ReadOnly))
-        motivo = "non si può leggere (" + file.errorString() + ")";
+        motivo = "non si può leggere (" + record::descrizioneErrore(file, false) + ")";
     else if (!(c = analizza(tipo, file.readAll(), &motivo)))
         motivo = "non contiene dati nel formato atteso: " + motivo;
     if (!c)
@@ -208,8 +207,22 @@ bool controllato(const QString& finestra, void (*controllo)())
     return false;
 }
 
-void controllaDati() { finestre::forma<dati>().controlla_click(); }
-void controllaSismica() { finestre::forma<sismica>().controlla_click(); }
+// The checks of the network and seismic windows, reached through the window kit by name.
+void controllaFinestra(const QString& nome)
+{
+    if (auto* finestra = qobject_cast<FinestraPrincipale*>(finestre::usa(nome)))
+        finestra->controlloDati();
+}
+
+void controllaDati()
+{
+    controllaFinestra(QStringLiteral("dati"));
+}
+
+void controllaSismica()
+{
+    controllaFinestra(QStringLiteral("sismica"));
+}
 
 bool progettoPresente()
 {
@@ -220,22 +233,18 @@ bool progettoPresente()
     return false;
 }
 
+// The windows that show the tables start again from their first segment and
+// first pipe, and refresh what they show.
 void mostraRete()
 {
-    auto& rete = finestre::forma<dati>();
     primotratto = 1;
-    if (rete.VScroll1->value() != 1)
-        rete.VScroll1->setValue(1);
-    rete.VScroll1_Change();
+    emit Aggiornamenti::istanza().reteCambiata();
 }
 
 void mostraTubi()
 {
-    auto& tubi = finestre::forma<sismica>();
     tubocorrente = 1;
-    if (tubi.VScroll1->value() != 1)
-        tubi.VScroll1->setValue(1);
-    tubi.VScroll1_Change();
+    emit Aggiornamenti::istanza().tubiCambiati();
 }
 
 bool apriDialogo(CommonDialog& d, const QString& filtro)
@@ -290,7 +299,7 @@ void apriCompleto(CommonDialog& d)
     applicaTubi(*c);
     mostraTubi();
     impostaFrontespizio(c->frontespizio);
-    finestre::forma<dati>().setCaption("Velmor: dati per il progetto di condotte fognarie - file:" + percorso);
+    filecompleto = percorso;
     mostraRete();
 }
 
@@ -325,7 +334,10 @@ void elimina(CommonDialog& d, Tipo tipo)
     d.DialogTitle = titoloelimina.testo();
     if (!d.ShowOpen())
         return;
-    QFile::remove(d.FileName);
+    QFile file(d.FileName);
+    if (!file.remove())
+        MsgBox("Il file " + d.FileName + " non è stato eliminato (" + record::descrizioneErrore(file, true) + ").",
+               vbCritical);
 }
 
 void apriVerifica(CommonDialog& d)

@@ -3,7 +3,9 @@
 // ("Velmor-dati-"), the complete file ("Velmor-completa-") and the seismic
 // data file ("Velmor-verifica-"). Building and reading their contents are
 // plain functions; the commands below add the dialogs, the checks and the
-// messages, and are shared by the windows that offer them.
+// messages, and are shared by the windows that offer them. They work on the
+// shared data alone: after a read they tell the windows through Aggiornamenti
+// (frame/aggiornamenti.h), and each window refreshes what it shows.
 
 #include "frame/record.h"
 

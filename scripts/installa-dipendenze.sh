@@ -5,7 +5,7 @@
 #   installa-dipendenze.sh --bench  also what the timing programs compare with (python-docx)
 set -e
 
-PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev \
+PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libzip-dev libgtest-dev \
 fonts-liberation poppler-utils libreoffice-writer-nogui"
 if [ "$1" = "--run" ]; then
     PACCHETTI="$PACCHETTI fluidsynth timgm6mb-soundfont"

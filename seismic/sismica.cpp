@@ -1,6 +1,7 @@
 #include "seismic/sismica.h"
 
 #include "frame/ModVelmor.h"
+#include "frame/aggiornamenti.h"
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
@@ -149,6 +150,10 @@ sismica::sismica()
     file->addSeparator();
     aggiungiVoce(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
     completaBarraMenu();
+
+    // A data file read replaces the pipes: show them again from the first.
+    connect(&Aggiornamenti::istanza(), &Aggiornamenti::tubiCambiati, this,
+            [this] { mostraTubo(ModVelmor::tubocorrente); });
 }
 
 void sismica::piazzaCampo(int numero, int left, int top, int larghezza)
@@ -233,9 +238,13 @@ void sismica::VScroll1_Change()
     ntubo->setText("n." + QString::number(tubo));
     caricamento = true;
     for (int c = 1; c <= numeroCampi; ++c) {
-        datisismici[c]->setText(valoreCampo(c, tubo).testo());
+        const QString testo = valoreCampo(c, tubo).testo();
+        datisismici[c]->setText(testo);
         datisismici[c]->setCursorPosition(0);
-        segnaLettura(c, Lettura::Vuoto);
+        // A text read from a file that is no number shows pink, as if typed.
+        const bool numerico = c != campo::riferimento && c != campo::materiale;
+        const Lettura lettura = numerico ? leggiTesto(testo) : Lettura::Vuoto;
+        segnaLettura(c, lettura == Lettura::Incompleto ? Lettura::NonNumero : lettura);
     }
     caricamento = false;
     cancellaRisultati();
@@ -343,6 +352,18 @@ void sismica::controlla_click()
     const int n = numeroTubi();
     for (int tubo = 1; tubo <= n; ++tubo) {
         mostraTubo(tubo);
+        // A word where a number goes first: it also leaves the weight per metre empty.
+        for (int c = campo::pesos; c <= campo::bmax; ++c) {
+            const QString testo = datisismici[c]->text();
+            if (c != campo::peso && !testo.trimmed().isEmpty() && leggiTesto(testo) != Lettura::Numero) {
+                datisismici[c]->setFocus();
+                MsgBox("Tubo n." + QString::number(tubo) + ": il dato '"
+                           + QString::fromUtf8(descrizioneCampo(c).didascalia)
+                           + "' non è un numero: digitare un numero con il punto per i decimali (ad esempio 12.5).",
+                       vbCritical, ModVelmor::titolocontrollo.testo());
+                return;
+            }
+        }
         for (int c = 1; c <= numeroCampi; ++c) {
             if (datisismici[c]->text().isEmpty()) {
                 if (c != campo::peso)

@@ -16,6 +16,8 @@ class sismica : public FinestraPrincipale {
     Q_OBJECT
 public:
     static constexpr char NOME[] = "sismica";
+    // The widest number the boxes and the stresses are made to show whole.
+    static constexpr char valorePiuLargo[] = "-99999.99";
     sismica();
 
     QLabel* intestazione;  // the heading; a click shows the decree's formulas

@@ -81,13 +81,7 @@ void impostaValoriIniziali()
 
 void svuotaTubi()
 {
-    for (int numero = 1; numero <= numeroCampi; ++numero)
-        if (numero != campo::materiale)
-            tabella(numero)->fill(vuoto());
-    ModVelmor::materiale.fill(QString());
-    for (auto* sigma : {&ModVelmor::sigmasuperiore, &ModVelmor::sigmamediana, &ModVelmor::sigmainferiore})
-        for (Tubi& lato : *sigma)
-            lato.fill(Valore());
+    ModVelmor::svuotaTubi();
     impostaValoriIniziali();
     ModVelmor::numerotubi = Valore(0);
 }
@@ -120,14 +114,29 @@ CampiVuoti campiVuoti(int i)
             .altez = altez[i].vuoto()};
 }
 
+int campoNonNumerico(int tubo)
+{
+    for (int numero = campo::pesos; numero <= campo::bmax; ++numero) {
+        if (numero == campo::peso)
+            continue;
+        const Valore& v = tabella(numero)->at(tubo);
+        if (v.vuoto() || !v.numerico())
+            return numero;
+    }
+    return 0;
+}
+
 std::optional<RisultatoVerifica> ricalcolaTubo(int i)
 {
     using namespace ModVelmor;
-    if (diam.at(i).vuoto() || spess[i].vuoto() || pesos[i].vuoto())
-        peso[i] = vuoto();
-    else
+    const auto letto = [](const Valore& v) { return !v.vuoto() && v.numerico(); };
+    if (letto(diam.at(i)) && letto(spess[i]) && letto(pesos[i]))
         peso[i] = Valore(pesoTubo(diam[i].numero(), spess[i].numero(), pesos[i].numero()));
+    else
+        peso[i] = vuoto();
 
+    if (campoNonNumerico(i) != 0)
+        return std::nullopt;
     const DatiTubo dati = datiTubo(i);
     if (!verificaEseguibile(dati, campiVuoti(i)))
         return std::nullopt;

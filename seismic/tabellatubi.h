@@ -38,10 +38,19 @@ void svuotaTubi();
 DatiTubo datiTubo(int tubo);
 CampiVuoti campiVuoti(int tubo);
 
-// Recomputes a pipe into the shared table: its weight per metre (empty while
-// its diameter, thickness or specific weight is), and, when the check can
-// run, its six working stresses; then returns the check's result. When the
-// check cannot run the stresses stay as they were and nothing is returned.
+// The first numeric field of a pipe the user types (the weight per metre is
+// worked out, not typed) that is empty or does not read as a number; 0 when
+// every one reads as a number.
+int campoNonNumerico(int tubo);
+
+// Recomputes a pipe into the shared table: its weight per metre (empty unless
+// its diameter, thickness and specific weight read as numbers), and, when the
+// check can run, its six working stresses; then returns the check's result.
+// The check does not run for a pipe with a field that is empty or not a
+// number (campoNonNumerico): such a field taken as 0 would give a verdict on
+// data nobody typed. When the check does not run the stresses stay as they
+// were (the data check stops on such a pipe before anything prints them) and
+// nothing is returned.
 std::optional<RisultatoVerifica> ricalcolaTubo(int tubo);
 
 }  // namespace velmor::sismica

@@ -2,11 +2,13 @@
 // load, the rain recomputed when a duration changes.
 #include "supporto/doppi.h"
 
+#include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "rainfall/pluviometrici.h"
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace doppi;
@@ -23,12 +25,18 @@ TEST_F(FinestraPioggia, OgniZonaASessantaMinutiAllApertura)
     ASSERT_FALSE(p.zone.isEmpty());
     ASSERT_EQ(p.righe.size(), std::size_t(p.zone.size()));
     for (int i = 0; i < p.zone.size(); ++i) {
-        EXPECT_EQ(p.righe[i].scorri->value(), 60);
+        EXPECT_EQ(p.durata(i), 60);
         EXPECT_EQ(p.righe[i].durata->text(), "60 min");
         EXPECT_EQ(p.righe[i].altezza->text(), QString::number(altezzaPioggia(p.zone[i], 60), 'f', 1));
         // Over one hour the mean intensity equals the depth.
         EXPECT_EQ(p.righe[i].intensita->text(), p.righe[i].altezza->text());
         EXPECT_TRUE(p.righe[i].zona->toolTip().contains("http"));
+        // The equation is numbers: it shows whole, and so do the widest duration and rains.
+        EXPECT_EQ(p.righe[i].equazione->text(), p.righe[i].equazione->testo());
+        for (const auto& [casella, valore] : {std::pair<QLabel*, const char*>{p.righe[i].durata, "1440 min"},
+                                              {p.righe[i].altezza, "9999.9"},
+                                              {p.righe[i].intensita, "9999.9"}})
+            EXPECT_TRUE(controlli::contiene(casella, valore)) << valore;
     }
 }
 
@@ -36,7 +44,7 @@ TEST_F(FinestraPioggia, CambiandoLaDurataSiRicalcola)
 {
     auto& p = finestre::forma<pluviometrici>();
     ASSERT_FALSE(p.righe.empty());
-    p.righe[0].scorri->setValue(180);
+    p.righe[0].scorri->setValue(-180);
     EXPECT_EQ(p.righe[0].durata->text(), "180 min");
     const double h = altezzaPioggia(p.zone[0], 180);
     EXPECT_EQ(p.righe[0].altezza->text(), QString::number(h, 'f', 1));
@@ -44,6 +52,21 @@ TEST_F(FinestraPioggia, CambiandoLaDurataSiRicalcola)
     if (p.righe.size() > 1) {
         EXPECT_EQ(p.righe[1].durata->text(), "60 min"); // the other rows keep theirs
     }
+}
+
+TEST_F(FinestraPioggia, LaFrecciaInAltoAllungaLaPioggia)
+{
+    auto& p = finestre::forma<pluviometrici>();
+    p.Show();
+    ASSERT_FALSE(p.righe.empty());
+    QScrollBar* barra = p.righe[0].scorri;
+    const QPoint alto(barra->width() / 2, 2);
+    const QPoint basso(barra->width() / 2, barra->height() - 3);
+    QTest::mouseClick(barra, Qt::LeftButton, {}, alto);
+    EXPECT_EQ(p.righe[0].durata->text(), "65 min");
+    QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
+    QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
+    EXPECT_EQ(p.righe[0].durata->text(), "55 min");
 }
 
 } // namespace

@@ -148,6 +148,11 @@ TEST_F(Archivi, IlNomeDelFileCorrenteDopoOgniComando)
     EXPECT_FALSE(QFile::exists(a));
     EXPECT_EQ(nomefile, b); // delete leaves the current name
     EXPECT_TRUE(messaggi().visti.empty());
+    dialoghi().file_ = {a}; // gone already: the user is told, not left believing it deleted
+    fr().eliminare_click();
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_EQ(messaggi().visti[0].testo, "Il file " + a + " non è stato eliminato (il file non esiste).");
+    messaggi().visti.clear();
 
     fr().apri_Click(); // cancelled: no current file any more
     EXPECT_TRUE(nomefile.isEmpty());

@@ -2,7 +2,10 @@
 #include "frame/cp1252.h"
 #include "frame/record.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -106,6 +109,23 @@ TEST(Record, LettoreConteggiEFineFile)
 TEST(Record, SalvataggioFallitoLasciaIlFileDiPrima)
 {
     EXPECT_FALSE(record::salvaFile("/non/esiste/cartella/file.txt", "x").isEmpty());
+}
+
+TEST(Record, UnaRigaTroppoLungaNonSiLeggeEGliErroriDeiFileSonoInItaliano)
+{
+    // A text of ten thousand characters and more is no record of ours.
+    record::Lettore lettore("\"" + QByteArray(record::lunghezzaMassimaRiga, 'x') + "\"\r\n");
+    EXPECT_FALSE(lettore.prossimo(1));
+    EXPECT_EQ(lettore.errore(), "riga 1: la riga è più lunga di 10000 caratteri");
+    EXPECT_TRUE(record::Lettore("\"" + QByteArray(record::lunghezzaMassimaRiga - 2, 'x') + "\"").prossimo(1));
+
+    QTemporaryDir cartella;
+    EXPECT_EQ(record::salvaFile(cartella.filePath("manca/x"), "1\r\n"),
+              "la cartella " + QDir::toNativeSeparators(cartella.filePath("manca")) + " non esiste");
+    EXPECT_EQ(record::salvaFile(cartella.path(), "1\r\n"), "il nome è quello di una cartella, non di un file");
+    QFile file(cartella.filePath("nessuno"));
+    EXPECT_FALSE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(record::descrizioneErrore(file, false), "il file non esiste");
 }
 
 } // namespace

@@ -289,11 +289,18 @@ TEST_F(Sismica, CasiInCuiLaVerificaLasciaISigma)
     EXPECT_EQ(ModVelmor::sigmainferiore[1][1], sci);
     EXPECT_TRUE(s.sci->text().isEmpty());
     EXPECT_TRUE(s.esito->text().isEmpty());
-    // A diameter or a fill weight left empty does not stop the check.
+    // Nor is there a verdict with any other field empty or not a number: an
+    // empty fill weight, diameter or increment is no 0.
     digita(campo::altez, "150");
-    digita(campo::pesot, "");
     EXPECT_EQ(s.esito->text(), "verificato");
-    EXPECT_NE(ModVelmor::sigmainferiore[1][1], sci);
+    for (int c : {campo::pesot, campo::diam, campo::incr, campo::compr}) {
+        const QString prima = s.datisismici[c]->text();
+        digita(c, "");
+        EXPECT_TRUE(s.esito->text().isEmpty()) << c;
+        EXPECT_TRUE(s.scs->text().isEmpty()) << c;
+        digita(c, prima);
+        EXPECT_EQ(s.esito->text(), "verificato") << c;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "frame/ModVelmor.h"
 #include "frame/barrastrumenti.h"
+#include "frame/controlli.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,6 +85,11 @@ TEST_F(SismicaAspetto, TestiInteri)
             EXPECT_LE(c->fontMetrics().height() + 2 * cornice, c->height()) << nome(c).toStdString();
         }
     }
+    // The numbers too: the widest a box or a stress is made to hold shows whole.
+    for (int c = campo::pesos; c <= campo::bmax; ++c)
+        EXPECT_TRUE(controlli::contiene(s.datisismici[c], sismica::valorePiuLargo)) << c;
+    for (QLabel* l : {s.scs, s.sts, s.scm, s.stm, s.sci, s.sti})
+        EXPECT_TRUE(controlli::contiene(l, sismica::valorePiuLargo)) << nome(l).toStdString();
     // The hint line wraps: its longest hint must fit in its two lines.
     digita(campo::spess, "0");
     EXPECT_TRUE(s.passo->text().contains("spessore"));

@@ -215,3 +215,24 @@ TEST_F(SismicaComandi, LaRigaDeiSuggerimentiChiedeIlDatoSeguente)
 }
 
 }  // namespace
+
+namespace {
+
+// A word in a numeric field (as a file made elsewhere may bring it): no verdict,
+// and the check, silent or not, stops on it naming the field.
+TEST_F(SismicaComandi, UnaParolaInUnCampoNumericoFermaIlControllo)
+{
+    auto& s = finestra();
+    digitaTuboCompleto();
+    ModVelmor::pesos[1] = Valore("pesante");
+    s.VScroll1_Change();
+    EXPECT_TRUE(s.esito->text().isEmpty());
+    messaggi().visti.clear();
+    ModVelmor::erroredati = Valore(1);
+    s.controlla_click();
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_TRUE(messaggi().visti[0].testo.startsWith("Tubo n.1: il dato 'peso specifico del tubo' non è un numero"));
+    EXPECT_EQ(ModVelmor::erroredati, Valore(1));
+}
+
+} // namespace

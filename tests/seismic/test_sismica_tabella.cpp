@@ -105,10 +105,19 @@ TEST_F(TabellaTubi, RicalcoloDiUnTubo)
     EXPECT_TRUE(ModVelmor::sigmasuperiore[1][1].vuoto());
     EXPECT_TRUE(ModVelmor::sigmasuperiore[1][3].vuoto());
 
-    // The weight needs its three fields; the check does not need the diameter.
-    ModVelmor::diam[2] = Valore("");
-    EXPECT_TRUE(ricalcolaTubo(2).has_value());
-    EXPECT_TRUE(ModVelmor::peso[2].vuoto());
+    // The weight needs its three fields, and the check every field it reads as
+    // a number: an empty diameter or a word in the specific weight gives no verdict.
+    for (auto* campo : {&ModVelmor::diam, &ModVelmor::pesos}) {
+        const Valore prima = (*campo)[2];
+        for (const Valore& errato : {Valore(""), Valore("pesante")}) {
+            (*campo)[2] = errato;
+            EXPECT_FALSE(ricalcolaTubo(2).has_value());
+            EXPECT_TRUE(ModVelmor::peso[2].vuoto());
+            EXPECT_EQ(campoNonNumerico(2), campo == &ModVelmor::diam ? campo::diam : campo::pesos);
+        }
+        (*campo)[2] = prima;
+    }
+    EXPECT_EQ(campoNonNumerico(2), 0);
 
     // Thickness 0: a weight of 0, and the stresses left as they were.
     ModVelmor::diam[2] = Valore(100);

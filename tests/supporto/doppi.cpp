@@ -161,28 +161,5 @@ void ripristina()
     doppi::musica() = MusicaFinta();
     doppi::stampa() = StampaFinta();
 
-    using namespace ModVelmor;
-    inizializza();
-    for (Tratti* tabella : campitratto())
-        tabella->fill(Valore());
-    for (Tratti* tabella : risultatitratto())
-        tabella->fill(Valore());
-    for (auto* tabella : {&riferimento, &pesos, &compr, &traz, &diam, &spess, &peso, &altez, &pesot, &attr, &incr,
-                          &press, &bmin, &bmax})
-        tabella->fill(Valore());
-    for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
-        for (auto& lato : *sigma)
-            lato.fill(Valore());
-    materiale.fill(QString());
-    numerotratti = 0;
-    primotratto = 1;
-    sistema.clear();
-    numerotubi = Valore();
-    tubocorrente = 1;
-    erroredati = Valore();
-    nomefile.clear();
-    coloresfondo = 0;
-    righestampate = 0;
-    numerotesto.clear();
-    cifre = 0;
+    ModVelmor::azzera();
 }

@@ -1,0 +1,7 @@
+#include "frame/aggiornamenti.h"
+
+Aggiornamenti& Aggiornamenti::istanza()
+{
+    static Aggiornamenti unico;
+    return unico;
+}

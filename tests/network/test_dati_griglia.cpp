@@ -1,0 +1,175 @@
+// The network grid as a user meets it: the scroll bar in reach and the wheel,
+// values that show whole, tab along the row, values that are no numbers and
+// fill percentages outside 10 to 100.
+#include "supporto/doppi.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/controlli.h"
+#include "frame/finestre.h"
+#include "frame/test_valori_locale.h"
+#include "network/dati.h"
+#include "report/archivi.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+using namespace doppi;
+using namespace ModVelmor;
+
+namespace {
+
+using GrigliaDati = ConRipristino;
+
+dati& d()
+{
+    return finestre::forma<dati>();
+}
+
+// Turns the wheel over a widget by `scatti` notches (positive: away from the user).
+void rotella(QWidget* w, int scatti)
+{
+    QWheelEvent evento(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120 * scatti), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &evento);
+}
+
+// Two complete "misto" segments in the table, as a file would bring them.
+void dueTratti()
+{
+    const std::pair<Tratti*, Valore> campi[] = {
+        {&lunghezza, Valore("100")},       {&dislivello, Valore("1")},
+        {&portatacollettori, Valore("0")}, {&tiposuperficie, Valore("viali inghiaiati")},
+        {&numerosuperficie, Valore(8)},    {&coefsuperficie, Valore(0.22)},
+        {&pendenza, Valore(" 5.0%")},      {&coefpendenza, Valore(0.0)},
+        {&abitanti, Valore("10")},         {&dotazione, Valore("250")},
+        {&superficie, Valore("1")},        {&pioggia, Valore("30")}};
+    for (const auto& [tabella, valore] : campi)
+        (*tabella)[1] = (*tabella)[2] = valore;
+    sistema = QStringLiteral("misto");
+    numerotratti = 2;
+}
+
+TEST_F(GrigliaDati, LaBarraSiVedeTuttaELaRotellaLaMuoveDiUnTrattoAScatto)
+{
+    d().Show();
+    for (const QSize misura : {d().size(), QSize(900, 600), QSize(420, 300), QSize(1250, 500)}) {
+        d().resize(misura);
+        EXPECT_TRUE(d().area()->rect().contains(d().VScroll1->geometry())) << misura.width() << "x" << misura.height();
+    }
+    d().VScroll1->setValue(100);
+    rotella(d().tiposup[3], -1); // towards the user: down the network
+    EXPECT_EQ(primotratto, 101);
+    EXPECT_EQ(d().tiposup[3]->currentIndex(), -1); // the combo box keeps its choice
+    rotella(d().VScroll1, 2);
+    EXPECT_EQ(d().VScroll1->value(), 99);
+    rotella(&d(), 100); // over any other part of the grid
+    EXPECT_EQ(d().VScroll1->value(), 1);
+}
+
+TEST_F(GrigliaDati, IValoriSiLegganoInteriNellaFormaDelLocale)
+{
+    d().Show();
+    for (int r : {1, dati::righe})
+        for (const auto& [controllo, valore] : d().valoriPiuLarghi(r))
+            EXPECT_TRUE(controlli::contiene(controllo, valore)) << valore.toStdString() << " riga " << r;
+    for (int c = 0; c < d().pend[1]->count(); ++c) // the slope classes are numbers too
+        EXPECT_TRUE(controlli::contiene(d().pend[1], d().pend[1]->itemText(c))) << c;
+    // A value beyond the widest shows its leading digits, and whole in the tooltip.
+    lunghezza[1] = Valore("123456789.25");
+    d().VScroll1_Change();
+    EXPECT_EQ(d().lungh[1]->cursorPosition(), 0);
+    EXPECT_EQ(d().lungh[1]->toolTip(), "123456789.25");
+
+    const LocaleFissato fissato(italiano());
+    dueTratti();
+    d().VScroll1_Change();
+    // 10 inhabitants at 250 l: 0.8 x 250 x 2.25 x 10 / 57600 = 0.078 l/s
+    EXPECT_EQ(d().portnera[1]->text(), "0,08");
+}
+
+TEST_F(GrigliaDati, IlTabScorreLaRigaDaSinistraADestra)
+{
+    const auto& x = d();
+    const std::vector<QWidget*> ordine = {x.lungh[1], x.disl[1],   x.portc[1], x.tiposup[1], x.pend[1], x.abit[1],
+                                          x.dotaz[1], x.superf[1], x.piog[1],  x.riemp[1],   x.lungh[2]};
+    for (std::size_t i = 0; i + 1 < ordine.size(); ++i) {
+        QWidget* dopo = ordine[i]->nextInFocusChain();
+        while (!(dopo->focusPolicy() & Qt::TabFocus))
+            dopo = dopo->nextInFocusChain();
+        EXPECT_EQ(dopo, ordine[i + 1]) << i;
+    }
+}
+
+TEST_F(GrigliaDati, DatiCheNonSonoNumeriERiempimentiFuoriMisura)
+{
+    const char* fuori =
+        "- la percentuale della sezione occupata dalle acque ('sez.') deve essere un numero da 10 a 100.";
+    const struct {
+        Tratti* campo;
+        Valore valore;
+        const char* riga; // the check's line for segment 2; "" when the data are correct
+    } casi[] = {
+        {&lunghezza, Valore("100 metri"), "- digitare la lunghezza."},
+        {&dislivello, Valore("uno"), "- manca il dato del dislivello."},
+        {&coefsuperficie, Valore("alto"), "- scegliere il tipo di superficie del bacino."},
+        {&riempimento, Valore(0), fuori},
+        {&riempimento, Valore("9.9"), fuori},
+        {&riempimento, Valore(150), fuori},
+        {&riempimento, Valore("mezzo"), fuori},
+        {&riempimento, Valore(10), ""},
+        {&riempimento, Valore("100"), ""},
+    };
+    for (const auto& c : casi) {
+        ripristina();
+        dueTratti();
+        (*c.campo)[2] = c.valore;
+        d().controlla_click();
+        ASSERT_FALSE(messaggi().visti.empty()) << c.valore.testo().toStdString();
+        const QString atteso = *c.riga ? "Tratto n. 2:\r" + QString::fromUtf8(c.riga)
+                                       : QStringLiteral("I dati sono stati immessi correttamente.");
+        EXPECT_EQ(messaggi().visti.back().testo, atteso);
+        EXPECT_EQ(d().diam[2]->text().isEmpty(), *c.riga != '\0') << c.valore.testo().toStdString(); // sized or not
+    }
+}
+
+TEST_F(GrigliaDati, UnRiempimentoFuoriMisuraSiDiceLasciandoLaCasella)
+{
+    dueTratti();
+    d().Show();
+    messaggi().visti.clear();
+    QLineEdit* sez = d().riemp[1];
+    sez->selectAll();
+    QTest::keyClicks(sez, "150");
+    EXPECT_TRUE(messaggi().visti.empty()); // not while typing: "1" may become "10"
+    EXPECT_TRUE(d().diam[1]->text().isEmpty());
+    QTest::keyClick(sez, Qt::Key_Return);
+    ASSERT_EQ(messaggi().visti.size(), 1u);
+    EXPECT_TRUE(messaggi().visti[0].testo.startsWith("Tratto n.1:\r- la percentuale"));
+}
+
+TEST_F(GrigliaDati, RiaprireUnFileAGrigliaScorsaAvvisaUnaVolta)
+{
+    dueTratti();
+    dislivello[1] = Valore("x");
+    dislivello[2] = Valore("y");
+    QTemporaryDir cartella;
+    QFile file(cartella.filePath("Velmor-dati-prova"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(archivi::componi(archivi::Tipo::dati, QStringList(7, QStringLiteral("t"))));
+    file.close();
+
+    d().VScroll1->setValue(11);
+    messaggi().visti.clear();
+    dialoghi().file_ = {file.fileName()};
+    d().apri_Click();
+    EXPECT_EQ(d().VScroll1->value(), 1);
+    ASSERT_EQ(messaggi().visti.size(), 1u); // one for the two rows, and one refresh
+    EXPECT_TRUE(messaggi().visti[0].testo.contains("non sono interpretabili"));
+}
+
+} // namespace
