@@ -326,12 +326,14 @@ TEST_F(Tabelle, AllineateSulSeparatore)
 
 TEST_F(Tabelle, LettereDoveSiAllineaSullaParteInteraFermanoLaStampaDicendolo)
 {
+    // The network check already stops on a value that is not a number, naming the segment:
+    // nothing is printed.
     rete(3, "misto");
     pioggia[2] = Valore("forte");
-    const Scritte s = stampa(false);
-    EXPECT_EQ(numeri(righe(tratto(s, titoloRete), 9)), daUnoA(1));
+    EXPECT_TRUE(stampa(false).empty());
+    EXPECT_EQ(doppi::stampa().richieste, 0);
     ASSERT_FALSE(doppi::messaggi().visti.empty());
-    EXPECT_TRUE(doppi::messaggi().visti.back().testo.contains("il tratto 2 ha nella colonna \"acq.\" il valore \"forte\""));
+    EXPECT_TRUE(doppi::messaggi().visti.back().testo.startsWith("Tratto n. 2"));
 }
 
 TEST_F(Tabelle, CelleDelTrattoConGliSchemi)
