@@ -6,6 +6,8 @@
 #include <QLocale>
 
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 
 namespace {
 
@@ -145,11 +147,13 @@ double Val(const QString& testo)
     const int lunghezza = lunghezzaNumeroIniziale(testo);
     if (lunghezza == 0)
         return 0.0;
-    QString numero = testo.left(lunghezza).trimmed();
-    numero.replace(u'D', u'e').replace(u'd', u'e');
-    // The C locale reads a point and no group separators; too large a number
-    // comes back as an infinity, too small a one as 0.
-    return QLocale::c().toDouble(numero);
+    QByteArray numero = testo.left(lunghezza).trimmed().toLatin1();
+    numero.replace('D', 'e').replace('d', 'e');
+    // Read in the C locale (a point, no group separators), whatever locale the
+    // program runs in; too large a number comes back as an infinity, too small a
+    // one as 0. The text holds only what lunghezzaNumeroIniziale accepted.
+    static const locale_t localeC = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(numero.constData(), nullptr, localeC);
 }
 
 QString testoNumero(double n)

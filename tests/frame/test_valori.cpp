@@ -147,6 +147,9 @@ TEST(Valore, Numerico)
         SCOPED_TRACE(std::string("'") + c.testo + "'");
         EXPECT_EQ(Valore(c.testo).numerico(), c.numerico);
     }
+    // past the largest number without an exponent: 400 digits are not a number, 300 are
+    EXPECT_FALSE(Valore(QString(400, u'9')).numerico());
+    EXPECT_TRUE(Valore(QString(300, u'9')).numerico());
     EXPECT_TRUE(Valore(0).numerico());
     EXPECT_TRUE(Valore(-1e20).numerico());
     EXPECT_FALSE(Valore().numerico());
