@@ -60,6 +60,8 @@ inline Valore erroredati;
 inline QString nomefile;
 inline std::uint32_t coloresfondo = 0;
 inline std::int16_t righestampate = 0;
+// The heading of the price list, as its window last read it.
+inline Valore intestazionelistino;
 
 // The labels of the help page that stampaguida prints.
 inline QPointer<QLabel> guidatitolo;

@@ -49,18 +49,21 @@ void SecondariaProva::Form_Unload() { eventi() << "unload " + nome(); }
 
 void registraFinestreProva()
 {
+    // The frame's own windows stay real; the other subsystems' windows, built
+    // into the same library, are replaced so that the frame is tested alone.
+    const QStringList delTelaio = {"frmTip", "supportoclienti", "informa", "frmSplash"};
+    for (const char* n : ModVelmor::ordineChiusura) {
+        const QString nome = QString::fromUtf8(n);
+        if (!delTelaio.contains(nome))
+            finestre::registra(nome, [nome] { return new SecondariaProva(nome); });
+    }
     for (int k = 1; k <= 7; ++k) {
         const QString nome = QString::fromUtf8(ModVelmor::finestrePrincipali[k]);
         finestre::registra(nome, [nome, k] { return new PrincipaleProva(nome, k); });
     }
-    for (const char* n : ModVelmor::ordineChiusura) {
-        const QString nome = QString::fromUtf8(n);
-        if (!finestre::esiste(nome))
-            finestre::registra(nome, [nome] { return new SecondariaProva(nome); });
-    }
     for (int k = 1; k <= 7; ++k) {
         const QString guida = "guida" + QString::fromUtf8(ModVelmor::finestrePrincipali[k]);
-        if (!finestre::esiste(guida))
+        if (!delTelaio.contains(guida))
             finestre::registra(guida, [guida] { return new SecondariaProva(guida); });
     }
 }

@@ -183,6 +183,7 @@ void ripristina()
     nomefile.clear();
     coloresfondo = 0;
     righestampate = 0;
+    intestazionelistino = Valore();
     numerotesto.clear();
     cifre = 0;
 }
