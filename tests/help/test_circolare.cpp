@@ -1,0 +1,215 @@
+// The circular's chapters and the terms of use: the chapters' toolbar, their
+// texts as shipped, and the documents both windows type.
+#include "ambientenorme.h"
+
+#include "frame/ModVelmor.h"
+#include "frame/barrastrumenti.h"
+#include "frame/cp1252.h"
+#include "frame/finestre.h"
+#include "frame/percorsi.h"
+#include "help/capitolo.h"
+#include "help/licenza.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QMap>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace vb;
+
+namespace {
+
+class Norme : public AmbienteNorme {
+protected:
+    static Capitolo& capitolo(int numero)
+    {
+        return *static_cast<Capitolo*>(finestre::usa(QString::fromUtf8(ModVelmor::finestrePrincipali[numero])));
+    }
+};
+
+const char* const argomenti[] = {"", "", "", "", "Definizioni", "Progetto di massima", "Progetto esecutivo"};
+
+// Each chapter's toolbar: buttons 1, 2, 3, 20 and 21 disabled and one button
+// shown pressed (chapter III shows 7, as designed); what each index does:
+// print (the window stays), show a window (a main window other than this one
+// unloads this first; its own button asks about its help), or the exit question.
+TEST_F(Norme, BarraDegliStrumenti)
+{
+    enum Esito { Stampa, Mostra, Uscita };
+    const struct {
+        int indice;
+        Esito esito;
+        const char* finestra;
+    } casi[] = {
+        {0, Stampa, ""},           {1, Stampa, ""},          {2, Stampa, ""},           {3, Stampa, ""},
+        {4, Stampa, ""},           {5, Stampa, ""},          {6, Mostra, "dati"},       {7, Mostra, "dati"},
+        {8, Mostra, "pluviometrici"}, {9, Mostra, "sismica"}, {10, Mostra, "circolare"}, {11, Mostra, "circolare2"},
+        {12, Mostra, "circolare3"}, {13, Mostra, "frontespizio"}, {14, Mostra, "sommario"}, {15, Mostra, "sommario"},
+        {16, Mostra, "frmTip"},    {17, Mostra, "supportoclienti"}, {18, Mostra, "informa"}, {19, Uscita, ""},
+        {20, Uscita, ""},          {21, Uscita, ""},         {22, Uscita, ""},          {23, Stampa, ""},
+    };
+    const QStringList principali = {"dati", "pluviometrici", "sismica", "circolare", "circolare2", "circolare3", "frontespizio"};
+    for (int numero : {4, 5, 6}) {
+        const QString proprio = principali[numero - 1];
+        const int premuto[] = {10, 11, 7};
+        for (int i = 1; i <= Barrastrumenti::numeroPulsanti; ++i) {
+            if (Barrastrumenti::separatore(i))
+                continue;
+            EXPECT_EQ(capitolo(numero).Toolbar1->Buttons(i)->isEnabled(), i > 3 && i != 20 && i != 21) << numero << " " << i;
+            EXPECT_EQ(capitolo(numero).Toolbar1->Buttons(i)->isChecked(), i == premuto[numero - 4]) << numero << " " << i;
+        }
+        EXPECT_EQ(capitolo(numero).findChild<QMenuBar*>(), nullptr);
+        for (const auto& c : casi) {
+            SCOPED_TRACE(proprio.toStdString() + " button " + std::to_string(c.indice));
+            ripristina();
+            const qsizetype consegnati = fileConsegnati().size();
+            capitolo(numero).Toolbar1_ButtonClick(c.indice);
+            const QString finestra = QString::fromUtf8(c.finestra);
+            const auto& visti = doppi::messaggi().visti;
+            QString domanda;
+            if (finestra == proprio)
+                domanda = "E' questa la finestra 'Normativa tecnica - " + QString::fromUtf8(argomenti[numero])
+                          + "': si vuole la guida della finestra?";
+            else if (c.esito == Uscita)
+                domanda = "Vuoi uscire da Velmor?"; // answered No by default
+            ASSERT_EQ(visti.size(), domanda.isEmpty() ? 0u : 1u);
+            if (finestra == proprio) {
+                // Answered Yes: the chapters' help page shows (when built) over the chapter.
+                EXPECT_EQ(visti[0].testo, domanda);
+                EXPECT_EQ(visti[0].stile, vbYesNo + vbQuestion);
+                EXPECT_EQ(visti[0].titolo, "Velmor"); // a box without a title of its own
+                EXPECT_EQ(finestre::caricata("guidanorme"), finestre::esiste("guidanorme"));
+            } else if (c.esito == Uscita) {
+                EXPECT_EQ(visti[0].testo, domanda);
+            }
+            EXPECT_EQ(finestre::caricata(proprio), finestra == proprio || !principali.contains(finestra));
+            if (c.esito == Mostra && finestra != proprio && finestre::esiste(finestra)) {
+                ASSERT_TRUE(finestre::caricata(finestra));
+                EXPECT_TRUE(finestre::trova(finestra)->isVisible());
+            }
+            EXPECT_EQ(fileConsegnati().size(), consegnati + (c.esito == Stampa ? 1 : 0));
+        }
+    }
+}
+
+TEST_F(Norme, UnCapitoloRiapertoRiparteDallaPrimaRigaMentreDatiLoLasciaAperto)
+{
+    Capitolo& terzo = capitolo(6);
+    terzo.Show();
+    QScrollBar* barra = terzo.Text1->verticalScrollBar();
+    barra->setValue(barra->maximum());
+    ASSERT_GT(barra->value(), 0);
+    terzo.Toolbar1_ButtonClick(10); // to chapter I: chapter III unloads
+    capitolo(4).Toolbar1_ButtonClick(12);
+    EXPECT_FALSE(finestre::caricata("circolare"));
+    EXPECT_EQ(capitolo(6).Text1->verticalScrollBar()->value(), 0);
+
+    capitolo(6).cmddati->click();
+    EXPECT_TRUE(finestre::caricata("circolare3"));
+    EXPECT_TRUE(finestre::trova("dati")->isVisible());
+}
+
+// The shipped texts: CR LF, sizes within 10% of the chapters' (6,016, 15,347
+// and 26,495 characters), running paragraphs indented by four blanks, each
+// item letter or numeral alone on its line with the item's title after a tab
+// on the next, every section of chapter III titled as its entry in the list of
+// enclosures, the numbered terms and sub-headings and the "* " items.
+TEST(TestiDellaCircolare, StrutturaEDimensioni)
+{
+    const struct {
+        int numero;
+        int caratteri;
+        const char* numerali;
+        int numerate; // lines opening with "1. ", "2. "...
+        int asterischi;
+    } casi[] = {
+        {4, 6016, "", 4, 0},
+        {5, 15347, "A B C D E F G H I II III IV V VI VII VIII IX X XI XII XIII XIV XV XVI XVII XVIII", 0, 9},
+        {6, 26495, "A B C D E F G H I L M N O A - I II III IV V VI VII VIII IX X XI XII XIII XIV B - C - D - E - F - G - H - I - "
+                   "L - M - N - O -", 4, 6},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.numero);
+        QFile file(percorsi::fileDati(Capitolo::fileTesto(c.numero), false));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString testo = cp1252::leggiTesto(file.readAll());
+        EXPECT_NEAR(testo.size(), c.caratteri, c.caratteri / 10);
+        EXPECT_TRUE(testo.endsWith("\r\n"));
+        EXPECT_EQ(testo.count('\n'), testo.count("\r\n"));
+        const QStringList righe = testo.split("\r\n");
+        EXPECT_TRUE(righe[0].startsWith("Capitolo "));
+        EXPECT_GT(righe.filter(QRegularExpression("^    [^ ]")).size(), 5);
+        EXPECT_EQ(righe.filter(QRegularExpression("^ *\\d\\. ")).size(), c.numerate);
+        EXPECT_EQ(righe.filter(QRegularExpression("^ *\\* ")).size(), c.asterischi);
+        QStringList numerali;
+        QMap<QString, QString> titoli; // letter -> title, from the list and from the sections
+        const QRegularExpression numerale(QStringLiteral("^([A-Z]|[IVX]+)( -)?$"));
+        for (int i = 0; i + 1 < righe.size(); ++i) {
+            if (!numerale.match(righe[i]).hasMatch())
+                continue;
+            numerali << righe[i];
+            EXPECT_TRUE(righe[i + 1].startsWith('\t')) << righe[i].toStdString();
+            // Chapter III: the letters of the list (the first "I" is a letter), then the sections' "A -".
+            if (c.numero == 6 && (righe[i].endsWith(" -") || !titoli.contains(righe[i]))) {
+                titoli[righe[i]] = righe[i + 1];
+            }
+        }
+        EXPECT_EQ(numerali.join(' '), c.numerali);
+        for (const QString& lettera : QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "L", "M", "N", "O"}) {
+            if (c.numero == 6)
+                EXPECT_EQ(titoli.value(lettera), titoli.value(lettera + " -")) << lettera.toStdString();
+        }
+    }
+}
+
+// A chapter and the terms of use in their documents: the heading lines with
+// their sizes, then the window's text paragraph by paragraph, all justified.
+TEST_F(Norme, CapitoloELicenzaNeiDocumenti)
+{
+    Capitolo& secondo = capitolo(5);
+    auto& l = finestre::forma<licenza>();
+    const struct {
+        std::function<void()> stampa;
+        QStringList inizio;
+        QList<double> dimensioni; // of the lines of `inizio` and of the text
+        QPlainTextEdit* testo;
+        int pagina; // page width in twentieths of a point: set for A4, or none
+    } casi[] = {
+        {[&] { secondo.stampaword(); },
+         {"Velmor", "programma per il calcolo di reti fognanti", "", "Normativa tecnica", "", secondo.Frame3->title(), ""},
+         {18, 18, 0, 12, 0, 12, 0, 10}, secondo.Text1, 0},
+        {[&] { l.cmdstampa->click(); }, {"Velmor", "programma per il calcolo di reti fognanti", "", ""}, {20, 16, 0, 0, 12},
+         l.Text1, 11906},
+    };
+    for (const auto& c : casi) {
+        const lettura::Documento d = consegnato(c.stampa);
+        const QStringList testo = c.inizio + c.testo->toPlainText().split('\n');
+        ASSERT_GE(d.paragrafi.size(), testo.size());
+        for (int i = 0; i < testo.size(); ++i) {
+            EXPECT_EQ(d.paragrafi[i].testo(), testo[i]) << i;
+            const double dimensione = c.dimensioni.value(i, 0);
+            if (dimensione > 0) {
+                EXPECT_EQ(d.paragrafi[i].frammenti.first().dimensione, dimensione) << i;
+                EXPECT_EQ(d.paragrafi[i].frammenti.first().font, "Century Gothic") << i;
+            }
+        }
+        for (const auto& p : d.paragrafi)
+            EXPECT_EQ(p.allineamento, "both");
+        if (c.pagina) {
+            EXPECT_EQ(d.larghezzaPagina, c.pagina);
+        }
+    }
+    EXPECT_EQ(secondo.passo->text(), "ho visualizzato il testo su Word");
+    l.cmdchiudi->click();
+    EXPECT_TRUE(finestre::caricata("licenza"));
+    EXPECT_FALSE(l.isVisible());
+}
+
+} // namespace
