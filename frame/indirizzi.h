@@ -12,6 +12,6 @@ constexpr const char* software = "https://www.zentoria.example/software";
 constexpr const char* catalogo = "https://www.zentoria.example/software/catalogo";
 constexpr const char* negozio = "https://negozio.zentoria.example/software";
 constexpr const char* sito = "www.zentoria.example";
-constexpr const char* posta = "vendite@zentoria.example";
+constexpr const char* posta = "info@zentoria.example";
 
 } // namespace indirizzi

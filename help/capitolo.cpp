@@ -76,18 +76,19 @@ Capitolo::Capitolo(const char* nome, int numero)
     Frame3->setObjectName(QStringLiteral("Frame3"));
     QFont grassetto = Frame3->font();
     grassetto.setBold(true);
-    const QFont normale = Frame3->font();
     Frame3->setFont(grassetto);
     controlli::coloreTesto(Frame3, colori::bluScuro);
     piazza(Frame3, 120, 600, 9255, 4815);
 
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(normale);
     controlli::coloreTesto(Text1, 0);
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     piazza(Text1, 120, 240, 9015, 4455, Frame3);
+    QFont normale = Text1->font(); // not the frame caption's bold
+    normale.setBold(false);
+    Text1->setFont(normale);
 
     aiuto = pulsanteInBasso(QStringLiteral("&AIUTO"), QStringLiteral("clicca per avere gli aiuti in linea"), 120,
                             [this] { aiuto_Click(); });

@@ -9,9 +9,11 @@
 #include "help/testi.h"
 #include "office/consegna.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 VELMOR_FINESTRA(licenza);
 
@@ -51,6 +53,7 @@ licenza::licenza()
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     controlli::coloreSfondo(Text1, colori::rosso);
     controlli::coloreTesto(Text1, colori::giallo);
+    Text1->verticalScrollBar()->setPalette(QApplication::palette()); // red and yellow for the text only
     piazza(Text1, 120, 1560, 5295, 4695);
 
     connect(cmdSommario, &QPushButton::clicked, this, [this] { cmdSommario_Click(); });
