@@ -1,7 +1,6 @@
 #include "help/licenza.h"
 
 #include "frame/ModVelmor.h"
-#include "frame/clsResize.h"
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
@@ -12,34 +11,18 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 
 VELMOR_FINESTRA(licenza);
 
-namespace {
-// The help windows' size and left edge, in twips.
-constexpr int larghezza = 5640;
-constexpr int altezza = 6825;
-constexpr int sinistra = 5467;
-} // namespace
-
 licenza::licenza()
-    : Finestra(QString::fromUtf8(NOME)),
-      cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"), QStringLiteral("cliccare per visualizzare il sommario della guida"))),
-      cmdstampa(controlli::pulsante(QStringLiteral("S&tampa"), QStringLiteral("cliccare per stampare la LICENZA D'USO"))),
-      cmdchiudi(controlli::pulsante(QStringLiteral("&Chiudi"), QStringLiteral("cliccare per chiudere la finestra LICENZA D'USO"))),
+    : FinestraInformativa(QString::fromUtf8(NOME), QStringLiteral("cliccare per stampare la LICENZA D'USO"),
+                          QStringLiteral("cliccare per chiudere la finestra LICENZA D'USO"), 5640, 6825,
+                          5467), // the size and left edge of the help windows
       Label2(controlli::etichetta(QString(), colori::giallo, controlli::Bordo::Singolo, Qt::AlignCenter)),
       Text1(new QPlainTextEdit)
 {
     setCaption(QStringLiteral("LICENZA D'USO"));
-    setBackColor(colori::gialloChiaro);
-    setWidth(larghezza);
-    setHeight(altezza);
-
-    piazza(cmdSommario, 120, 120, 1215, 375);
-    piazza(cmdstampa, 1320, 120, 1215, 375);
-    piazza(cmdchiudi, 2520, 120, 1215, 375);
 
     QFont titolo(QStringLiteral("Comic Sans MS"), 12);
     titolo.setBold(true);
@@ -55,37 +38,14 @@ licenza::licenza()
     controlli::coloreTesto(Text1, colori::giallo);
     Text1->verticalScrollBar()->setPalette(QApplication::palette()); // red and yellow for the text only
     piazza(Text1, 120, 1560, 5295, 4695);
-
-    connect(cmdSommario, &QPushButton::clicked, this, [this] { cmdSommario_Click(); });
-    connect(cmdstampa, &QPushButton::clicked, this, [this] { cmdstampa_Click(); });
-    connect(cmdchiudi, &QPushButton::clicked, this, [this] { cmdchiudi_Click(); });
 }
-
-licenza::~licenza() = default;
 
 void licenza::Form_Load()
 {
-    ridimensiona = std::make_unique<clsResize>();
-    ridimensiona->SourceForm(this);
-    ridimensiona->SizeFormToScreen(75);
-    setHeight(altezza);
-    setWidth(larghezza);
-    setLeft(sinistra);
+    FinestraInformativa::Form_Load();
     Label2->setText(ModVelmor::nomeprogramma.testo());
     Text1->setPlainText(guida::testoDati(QString::fromUtf8(FILE_TESTO), QStringLiteral("la licenza d'uso")));
 }
-
-void licenza::Form_Resize()
-{
-    if (ridimensiona)
-        ridimensiona->ResizeControls();
-}
-
-void licenza::Form_Unload() { ridimensiona.reset(); }
-
-void licenza::cmdchiudi_Click() { Hide(); }
-
-void licenza::cmdSommario_Click() { finestre::mostra(QStringLiteral("sommario")); }
 
 void licenza::cmdstampa_Click()
 {

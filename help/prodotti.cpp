@@ -1,7 +1,6 @@
 #include "help/prodotti.h"
 
 #include "frame/ModVelmor.h"
-#include "frame/clsResize.h"
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
@@ -24,8 +23,6 @@ using namespace vb;
 
 namespace {
 
-constexpr int larghezza = 9600;
-constexpr int altezza = 6825;
 constexpr int cimaRighe = 1920;
 constexpr int passoRighe = 240;
 constexpr int altezzaRiga = 255;
@@ -49,22 +46,13 @@ QLabel* cella(const QString& testo, Stile stile, Qt::Alignment allineamento, std
 } // namespace
 
 prodotti::prodotti()
-    : Finestra(QString::fromUtf8(NOME)),
-      cmdSommario(controlli::pulsante(QStringLiteral("&Sommario"), QStringLiteral("cliccare per visualizzare il sommario della guida"))),
-      cmdstampa(controlli::pulsante(QStringLiteral("S&tampa"), QStringLiteral("cliccare per stampare il listino"))),
-      cmdchiudi(controlli::pulsante(QStringLiteral("&Chiudi"), QStringLiteral("cliccare per chiudere la finestra sui prodotti"))),
+    : FinestraInformativa(QString::fromUtf8(NOME), QStringLiteral("cliccare per stampare il listino"),
+                          QStringLiteral("cliccare per chiudere la finestra sui prodotti"), 9600, 6825),
       Command1(controlli::pulsante("Sito: " + QString::fromUtf8(indirizzi::sito), QStringLiteral("clicca per accedere al sito"))),
       Command2(controlli::pulsante("Email: " + QString::fromUtf8(indirizzi::posta), QStringLiteral("clicca per inviare un'email"))),
       VScroll1(new QScrollBar(Qt::Vertical))
 {
     setCaption(QStringLiteral("prodotti software ZENTORIA"));
-    setBackColor(colori::gialloChiaro);
-    setWidth(larghezza);
-    setHeight(altezza);
-
-    piazza(cmdSommario, 120, 120, 1215, 375);
-    piazza(cmdstampa, 1320, 120, 1215, 375);
-    piazza(cmdchiudi, 2520, 120, 1215, 375);
     piazza(Command1, 6480, 480, 2415, 375);
     piazza(Command2, 6480, 840, 2415, 375);
 
@@ -141,23 +129,13 @@ prodotti::prodotti()
     Label7->setToolTip(QStringLiteral("condizioni di vendita"));
     piazza(Label7, 600, 4800, 8295, 1455);
 
-    connect(cmdSommario, &QPushButton::clicked, this, [this] { cmdSommario_Click(); });
-    connect(cmdstampa, &QPushButton::clicked, this, [this] { cmdstampa_Click(); });
-    connect(cmdchiudi, &QPushButton::clicked, this, [this] { cmdchiudi_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
-prodotti::~prodotti() = default;
-
 void prodotti::Form_Load()
 {
-    ridimensiona = std::make_unique<clsResize>();
-    ridimensiona->SourceForm(this);
-    ridimensiona->SizeFormToScreen(75);
-    setHeight(altezza);
-    setWidth(larghezza);
-
+    FinestraInformativa::Form_Load();
     leggiFile();
     Label10->setText(ModVelmor::intestazionelistino.testo());
     {
@@ -252,20 +230,8 @@ void prodotti::cmdstampa_Click()
     });
 }
 
-void prodotti::cmdchiudi_Click() { Hide(); }
-
-void prodotti::cmdSommario_Click() { finestre::mostra(QStringLiteral("sommario")); }
-
 std::int32_t prodotti::Link(const QString& URL) { return ModVelmor::apriindirizzo(URL); }
 
 void prodotti::Command1_Click() { Link(QString::fromUtf8(indirizzi::catalogo)); }
 
 void prodotti::Command2_Click() { Link("mailto:" + QString::fromUtf8(indirizzi::posta)); }
-
-void prodotti::Form_Resize()
-{
-    if (ridimensiona)
-        ridimensiona->ResizeControls();
-}
-
-void prodotti::Form_Unload() { ridimensiona.reset(); }

@@ -6,29 +6,23 @@
 // mail to the maker through the shell. Opened from the help index; closing
 // hides it, keeping the list and its position.
 
-#include "frame/finestra.h"
+#include "help/informativa.h"
 #include "help/listino.h"
 
 #include <array>
-#include <memory>
 
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class clsResize;
 
-class prodotti : public Finestra {
+class prodotti : public FinestraInformativa {
     Q_OBJECT
 public:
     static constexpr char NOME[] = "prodotti";
     static constexpr char FILE_LISTINO[] = "listino.txt";
     static constexpr int righe = 10;
     prodotti();
-    ~prodotti() override;
 
-    QPushButton* cmdSommario;
-    QPushButton* cmdstampa;
-    QPushButton* cmdchiudi;
     QPushButton* Command1;
     QPushButton* Command2;
     QLabel* Label1;
@@ -45,9 +39,7 @@ public:
     int primoprodotto = 1;
 
     void VScroll1_Change();
-    void cmdstampa_Click();
-    void cmdchiudi_Click();
-    void cmdSommario_Click();
+    void cmdstampa_Click() override;
     void Command1_Click();
     void Command2_Click();
     // Hands an address to the system shell; returns the shell's result.
@@ -55,11 +47,7 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_Resize() override;
-    void Form_Unload() override;
-    bool chiusuraNasconde() const override { return true; }
 
 private:
     void leggiFile();
-    std::unique_ptr<clsResize> ridimensiona;
 };
