@@ -27,6 +27,8 @@ constexpr int cimaRighe = 1920;
 constexpr int passoRighe = 240;
 constexpr int altezzaRiga = 255;
 constexpr int massimoIniziale = 23; // the scroll bar's maximum until a list is read
+// A hundred entries take a few kilobytes: a far larger file is some other file, not read into memory.
+constexpr qint64 dimensioneMassima = 1024 * 1024;
 
 enum class Stile { Normale, Grassetto };
 
@@ -57,9 +59,8 @@ prodotti::prodotti()
     piazza(Command2, 6480, 840, 2415, 375);
 
     const auto centro = Qt::AlignCenter;
-    Label1 = cella(QStringLiteral("VERSIONI PROFESSIONALI PER WINDOWS - LISTINO"), Stile::Grassetto, centro, colori::blu,
-                   colori::gialloChiaro, controlli::Bordo::Nessuno);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label1 = cella(QStringLiteral("VERSIONI PROFESSIONALI PER WINDOWS - LISTINO"), Stile::Grassetto,
+                   Qt::AlignLeft | Qt::AlignVCenter, colori::blu, colori::gialloChiaro, controlli::Bordo::Nessuno);
     piazza(Label1, 600, 840, 4815, 255);
     Label10 = cella(QString(), Stile::Grassetto, Qt::AlignLeft | Qt::AlignVCenter, colori::blu, colori::gialloChiaro,
                     controlli::Bordo::Nessuno);
@@ -165,6 +166,11 @@ void prodotti::leggiFile()
     if (!file.open(QIODevice::ReadOnly)) {
         avvisa("Il listino dei prodotti non è leggibile: il file " + percorso + " non si apre (" + file.errorString()
                + ").\rL'elenco resta vuoto.");
+        return;
+    }
+    if (file.size() > dimensioneMassima) {
+        avvisa("Il listino dei prodotti " + percorso + " non è un listino: il file è di "
+               + QString::number(file.size() / 1024) + " KB, troppo grande.\rL'elenco resta vuoto.");
         return;
     }
     QString errore;

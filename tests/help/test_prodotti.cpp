@@ -105,6 +105,7 @@ TEST_F(Listino, DieciRigheAllaVoltaEFileSbagliati)
         {listino(32), 23, 23, "23 24 25 26 27 28 29 30 31 32", "P23 P24 P25 P26 P27 P28 P29 P30 P31 P32", ""},
         {listino(2, "3"), 1, 0, "1 2 3 4 5 6 7 8 9 10", "         ",
          "non è scritto correttamente: il file finisce dopo 2 prodotti"},
+        {QByteArray(2 * 1024 * 1024, ' '), 1, 0, "1 2 3 4 5 6 7 8 9 10", "         ", "troppo grande"},
         {listino(120), 91, 91, "91 92 93 94 95 96 97 98 99 100", "P91 P92 P93 P94 P95 P96 P97 P98 P99 P100",
          "annuncia 120 prodotti"},
     };
