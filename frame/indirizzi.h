@@ -1,6 +1,7 @@
 #pragma once
-// The maker's addresses on the web, in one place: the title page's web pages
-// and the price list's catalogue, shop and mail link all take them from here.
+// The maker's addresses on the web, in one place: the title page's web pages,
+// the price list's catalogue, shop and mail link and the support address all
+// take them from here.
 // The maker and its domain are fictitious (".example" never resolves).
 
 namespace indirizzi {
@@ -13,5 +14,6 @@ constexpr const char* catalogo = "https://www.zentoria.example/software/catalogo
 constexpr const char* negozio = "https://negozio.zentoria.example/software";
 constexpr const char* sito = "www.zentoria.example";
 constexpr const char* posta = "info@zentoria.example";
+constexpr const char* assistenza = "assistenza@zentoria.example";
 
 } // namespace indirizzi
