@@ -82,6 +82,7 @@ void azzera()
     guidatesto.clear();
     numerotesto.clear();
     cifre = 0;
+    intestazionelistino = Valore();
     tipisuperficie.fill(QString());
     coefficientisuperficie.fill(0.0);
 }

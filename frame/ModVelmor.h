@@ -61,6 +61,8 @@ inline QString nomefile;
 inline QString filecompleto; // the complete file last opened, named in the network window's caption
 inline std::uint32_t coloresfondo = 0;
 inline std::int16_t righestampate = 0;
+// The heading of the price list, as its window last read it.
+inline Valore intestazionelistino;
 
 // The labels of the help page that stampaguida prints.
 inline QPointer<QLabel> guidatitolo;

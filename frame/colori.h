@@ -11,6 +11,10 @@ constexpr std::uint32_t grigioScuro = 0x00808080; // red green blue 128
 constexpr std::uint32_t giallo = 0x0000FFFF;
 constexpr std::uint32_t bianco = 0x00FFFFFF;
 constexpr std::uint32_t azzurro = 0x00FFFFC0;     // light blue of the result labels
+constexpr std::uint32_t gialloChiaro = 0x00C0FFFF; // the information windows' background
+constexpr std::uint32_t blu = 0x00FF0000;
+constexpr std::uint32_t bluScuro = 0x00C00000;
+constexpr std::uint32_t rosso = 0x000000FF;
 
 constexpr std::uint32_t rgb(int r, int g, int b)
 {

@@ -17,7 +17,8 @@
 
 using namespace servizi;
 
-FinestraPrincipale::FinestraPrincipale(const QString& nome, int numero, const QString& breve, const QString& guidaPropria)
+FinestraPrincipale::FinestraPrincipale(const QString& nome, int numero, const QString& breve, const QString& guidaPropria,
+                                       Menu conMenu)
     : Finestra(nome), passo(controlli::etichetta(QString(), colori::giallo, controlli::Bordo::Singolo, Qt::AlignCenter)),
       Toolbar1(new Barrastrumenti(numero)), numeroFinestra(numero), nomeBreve(breve), guida(guidaPropria)
 {
@@ -28,8 +29,10 @@ FinestraPrincipale::FinestraPrincipale(const QString& nome, int numero, const QS
     piazzaInAlto(Toolbar1, altezzaBarra);
     connect(Toolbar1, &Barrastrumenti::ButtonClick, this, [this](int i) { Toolbar1_ButtonClick(i); });
 
-    file = barraMenu()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("file"));
+    if (conMenu == Menu::Con) {
+        file = barraMenu()->addMenu(QStringLiteral("&File"));
+        file->setObjectName(QStringLiteral("file"));
+    }
     setWidth(larghezza);
     setHeight(altezza);
 }

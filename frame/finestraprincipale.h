@@ -25,8 +25,11 @@ public:
     static constexpr int altezzaBarra = 420; // the toolbar along the top of the client area
 
     // numero: 1 to 7; nomeBreve: how the window names itself in its own question
-    // ("Frontespizio"); guida: its help window ("guidafrontespizio").
-    FinestraPrincipale(const QString& nome, int numero, const QString& nomeBreve, const QString& guida);
+    // ("Frontespizio"); guida: its help window ("guidafrontespizio"). A window
+    // without a menu bar (the circular's chapters) has no File menu either.
+    enum class Menu { Con, Senza };
+    FinestraPrincipale(const QString& nome, int numero, const QString& nomeBreve, const QString& guida,
+                       Menu menu = Menu::Con);
     ~FinestraPrincipale() override;
 
     int numero() const { return numeroFinestra; }
@@ -42,7 +45,7 @@ public:
     QMenu* menuFile() const { return file; }
 
     // The toolbar's dispatch: an index outside 1 to 22 acts as button 1.
-    void Toolbar1_ButtonClick(int indice);
+    virtual void Toolbar1_ButtonClick(int indice);
     // Item k of "Visualizza": shows main window k; the window's own item asks
     // whether the user wants its help.
     virtual void fin_Click(int k);
@@ -87,6 +90,6 @@ private:
     int numeroFinestra;
     QString nomeBreve;
     QString guida;
-    QMenu* file;
+    QMenu* file = nullptr;
     bool coloreDialogoImpostato = false;
 };

@@ -6,6 +6,7 @@
 #include "frame/cp1252.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
+#include "frame/indirizzi.h"
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
 #include "report/archivi.h"
@@ -33,11 +34,7 @@ namespace {
 
 // The maker's four web pages, for the "Web" choice.
 const char* const pagineWeb[5] = {
-    "",
-    "https://www.zentoria.example/velmor/leggi-e-decreti",
-    "https://forum.zentoria.example/velmor",
-    "https://www.zentoria.example/consulenze",
-    "https://www.zentoria.example/software",
+    "", indirizzi::leggiEDecreti, indirizzi::forum, indirizzi::consulenze, indirizzi::software,
 };
 
 constexpr int lunghezzaMassima = 60;

@@ -1,0 +1,7 @@
+#include "help/circolare.h"
+
+#include "frame/finestre.h"
+
+VELMOR_FINESTRA(circolare);
+
+circolare::circolare() : Capitolo(NOME, 4) {}

@@ -1,0 +1,11 @@
+#pragma once
+// Chapter III of the circular on sewer design: the detailed design (main window 6).
+
+#include "help/capitolo.h"
+
+class circolare3 : public Capitolo {
+    Q_OBJECT
+public:
+    static constexpr char NOME[] = "circolare3";
+    circolare3();
+};

@@ -1,0 +1,32 @@
+// The help windows' tests: a clean start, a documents folder of their own, and
+// the document a command delivered last.
+#pragma once
+
+#include "supporto/ambientedocumento.h"
+#include "supporto/doppi.h"
+
+class AmbienteNorme : public AmbienteDocumento {
+protected:
+    void SetUp() override
+    {
+        ripristina();
+        AmbienteDocumento::SetUp();
+    }
+    void TearDown() override
+    {
+        AmbienteDocumento::TearDown();
+        ripristina();
+    }
+    // Runs a command that must deliver one document, and reads that document.
+    template <class Comando>
+    lettura::Documento consegnato(Comando comando)
+    {
+        const QStringList prima = fileConsegnati();
+        comando();
+        QStringList nuovi = fileConsegnati();
+        for (const QString& f : prima)
+            nuovi.removeOne(f);
+        EXPECT_EQ(nuovi.size(), 1);
+        return nuovi.size() == 1 ? lettura::leggiFile(cartellaDocumenti() + "/" + nuovi.first()) : lettura::Documento();
+    }
+};
