@@ -1,6 +1,7 @@
 #include "office/scritturadocx.h"
 
-#include <QXmlStreamWriter>
+#include "office/scrittorexml.h"
+
 #include <zip.h>
 
 #include <cmath>
@@ -34,13 +35,13 @@ QString nomeImmagine(const Immagine& immagine, size_t i)
     return QStringLiteral("immagine%1.%2").arg(i + 1).arg(immagine.estensione);
 }
 
-void vuoto(QXmlStreamWriter& x, const QString& nome, const QString& attributo, const QString& valore)
+void vuoto(ScrittoreXml& x, const QString& nome, const QString& attributo, const QString& valore)
 {
     x.writeEmptyElement(nome);
     x.writeAttribute(attributo, valore);
 }
 
-void proprietaCarattere(QXmlStreamWriter& x, const Carattere& c)
+void proprietaCarattere(ScrittoreXml& x, const Carattere& c)
 {
     x.writeStartElement(QStringLiteral("w:rPr"));
     x.writeEmptyElement(QStringLiteral("w:rFonts"));
@@ -53,7 +54,7 @@ void proprietaCarattere(QXmlStreamWriter& x, const Carattere& c)
     x.writeEndElement();
 }
 
-void proprietaParagrafo(QXmlStreamWriter& x, int allineamento, double interlinea, const Carattere* segno)
+void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, const Carattere* segno)
 {
     static const QString giustificazioni[] = {QString(), QStringLiteral("center"), QStringLiteral("right"),
                                               QStringLiteral("both")};
@@ -74,7 +75,7 @@ void proprietaParagrafo(QXmlStreamWriter& x, int allineamento, double interlinea
     x.writeEndElement();
 }
 
-void testo(QXmlStreamWriter& x, QStringView t)
+void testo(ScrittoreXml& x, QStringView t)
 {
     qsizetype inizio = 0;
     while (inizio <= t.size()) {
@@ -95,7 +96,7 @@ void testo(QXmlStreamWriter& x, QStringView t)
     }
 }
 
-void frammentoTesto(QXmlStreamWriter& x, QStringView t, const Carattere& c)
+void frammentoTesto(ScrittoreXml& x, QStringView t, const Carattere& c)
 {
     x.writeStartElement(QStringLiteral("w:r"));
     proprietaCarattere(x, c);
@@ -103,7 +104,7 @@ void frammentoTesto(QXmlStreamWriter& x, QStringView t, const Carattere& c)
     x.writeEndElement();
 }
 
-void figura(QXmlStreamWriter& x, const Immagine& immagine, size_t indice, const Carattere& c)
+void figura(ScrittoreXml& x, const Immagine& immagine, size_t indice, const Carattere& c)
 {
     const QString cx = numero(std::llround(immagine.larghezzaPunti * emuPerPunto));
     const QString cy = numero(std::llround(immagine.altezzaPunti * emuPerPunto));
@@ -163,7 +164,7 @@ void figura(QXmlStreamWriter& x, const Immagine& immagine, size_t indice, const 
     x.writeEndElement(); // r
 }
 
-void paragrafo(QXmlStreamWriter& x, const Paragrafo& p, const ModelloDocumento& modello)
+void paragrafo(ScrittoreXml& x, const Paragrafo& p, const ModelloDocumento& modello)
 {
     x.writeStartElement(QStringLiteral("w:p"));
     const bool senzaTesto = p.frammenti.empty();
@@ -188,7 +189,7 @@ void paragrafo(QXmlStreamWriter& x, const Paragrafo& p, const ModelloDocumento& 
     x.writeEndElement();
 }
 
-void bordiTabella(QXmlStreamWriter& x)
+void bordiTabella(ScrittoreXml& x)
 {
     x.writeStartElement(QStringLiteral("w:tblBorders"));
     for (const char* lato : {"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"}) {
@@ -201,7 +202,7 @@ void bordiTabella(QXmlStreamWriter& x)
     x.writeEndElement();
 }
 
-void marginiCelle(QXmlStreamWriter& x)
+void marginiCelle(ScrittoreXml& x)
 {
     x.writeStartElement(QStringLiteral("w:tblCellMar"));
     for (const auto& [lato, ampiezza] : {std::pair{"w:top", 0}, std::pair{"w:left", margineCellaTwip},
@@ -213,7 +214,7 @@ void marginiCelle(QXmlStreamWriter& x)
     x.writeEndElement();
 }
 
-void tabella(QXmlStreamWriter& x, const Tabella& t, int larghezzaUtileTwip)
+void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 {
     const int colonna = larghezzaUtileTwip / t.colonne;
     const QString larghezzaColonna = numero(colonna);
@@ -274,7 +275,7 @@ void tabella(QXmlStreamWriter& x, const Tabella& t, int larghezzaUtileTwip)
     x.writeEndElement(); // tbl
 }
 
-void inizioParte(QXmlStreamWriter& x)
+void inizioParte(ScrittoreXml& x)
 {
     x.setAutoFormatting(false);
     x.writeStartDocument(QStringLiteral("1.0"), true);
@@ -282,8 +283,8 @@ void inizioParte(QXmlStreamWriter& x)
 
 QByteArray tipiContenuto(const ModelloDocumento& modello)
 {
-    QByteArray dati;
-    QXmlStreamWriter x(&dati);
+    QString xml;
+    ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Types"));
     x.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
@@ -311,10 +312,10 @@ QByteArray tipiContenuto(const ModelloDocumento& modello)
     Q_UNUSED(modello);
     x.writeEndElement();
     x.writeEndDocument();
-    return dati;
+    return xml.toUtf8();
 }
 
-void relazione(QXmlStreamWriter& x, const QString& id, const QString& tipo, const QString& destinazione)
+void relazione(ScrittoreXml& x, const QString& id, const QString& tipo, const QString& destinazione)
 {
     x.writeEmptyElement(QStringLiteral("Relationship"));
     x.writeAttribute(QStringLiteral("Id"), id);
@@ -324,21 +325,21 @@ void relazione(QXmlStreamWriter& x, const QString& id, const QString& tipo, cons
 
 QByteArray relazioniPacchetto()
 {
-    QByteArray dati;
-    QXmlStreamWriter x(&dati);
+    QString xml;
+    ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Relationships"));
     x.writeDefaultNamespace(nsRelazioni);
     relazione(x, QStringLiteral("rId1"), nsR + QStringLiteral("/officeDocument"), QStringLiteral("word/document.xml"));
     x.writeEndElement();
     x.writeEndDocument();
-    return dati;
+    return xml.toUtf8();
 }
 
 QByteArray relazioniDocumento(const ModelloDocumento& modello)
 {
-    QByteArray dati;
-    QXmlStreamWriter x(&dati);
+    QString xml;
+    ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Relationships"));
     x.writeDefaultNamespace(nsRelazioni);
@@ -349,13 +350,13 @@ QByteArray relazioniDocumento(const ModelloDocumento& modello)
                   QStringLiteral("media/") + nomeImmagine(modello.immagini[i], i));
     x.writeEndElement();
     x.writeEndDocument();
-    return dati;
+    return xml.toUtf8();
 }
 
 QByteArray impostazioniXml()
 {
-    QByteArray dati;
-    QXmlStreamWriter x(&dati);
+    QString xml;
+    ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:settings"));
     x.writeAttribute(QStringLiteral("xmlns:w"), nsW);
@@ -368,10 +369,10 @@ QByteArray impostazioniXml()
     x.writeEndElement();
     x.writeEndElement();
     x.writeEndDocument();
-    return dati;
+    return xml.toUtf8();
 }
 
-void stileTabella(QXmlStreamWriter& x, const char* id, const char* nome, bool intestazione)
+void stileTabella(ScrittoreXml& x, const char* id, const char* nome, bool intestazione)
 {
     x.writeStartElement(QStringLiteral("w:style"));
     x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("table"));
@@ -422,8 +423,8 @@ bool aggiungiParte(zip_t* archivio, const char* nome, const QByteArray& dati, bo
 
 QByteArray stiliXml()
 {
-    QByteArray dati;
-    QXmlStreamWriter x(&dati);
+    QString xml;
+    ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:styles"));
     x.writeAttribute(QStringLiteral("xmlns:w"), nsW);
@@ -455,7 +456,7 @@ QByteArray stiliXml()
 
     x.writeEndElement();
     x.writeEndDocument();
-    return dati;
+    return xml.toUtf8();
 }
 
 QByteArray documentoXml(const ModelloDocumento& modello)
@@ -463,11 +464,9 @@ QByteArray documentoXml(const ModelloDocumento& modello)
     const FormatoCarta carta = formatoCarta(modello.numeroCarta);
     const int larghezzaUtileTwip = carta.larghezza - 2 * margineSinistraDestra;
 
-    // The body is the one large part: written into a string, which the XML writer appends to
-    // directly, and turned into UTF-8 once (through a byte buffer every small write is a call).
-    QString testo;
-    testo.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
-    QXmlStreamWriter x(&testo);
+    QString xml;
+    xml.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
+    ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:document"));
     x.writeAttribute(QStringLiteral("xmlns:w"), nsW);
@@ -499,7 +498,7 @@ QByteArray documentoXml(const ModelloDocumento& modello)
     x.writeEndElement(); // body
     x.writeEndElement(); // document
     x.writeEndDocument();
-    return testo.toUtf8();
+    return xml.toUtf8();
 }
 
 QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
