@@ -344,3 +344,21 @@ TEST_F(DocumentoScritto, LeParteDelPacchettoSonoTutteDichiarate)
     EXPECT_TRUE(tipi.contains("PartName=\"/word/styles.xml\""));
     EXPECT_EQ(letto.paragrafi[0].testo(), "testo con <caratteri> & \"virgolette\"");
 }
+
+TEST_F(DocumentoScritto, CaratteriCheL_XmlDeveProteggereTornanoUguali)
+{
+    // Texts, cells and font names with XML's own characters come back as written; a control
+    // character, which XML cannot hold, is dropped.
+    const QString speciale = QString::fromUtf8("a & b < c > d \"e\" 'f' — è");
+    auto documento = appword->Documents.Add();
+    appword->Selection.Font.Name = "Tipo \"A\" & <B>";
+    appword->Selection.TypeText(speciale + "\r");
+    auto t = documento->Tables.Add(documento->Bookmarks("\\endofdoc").Range, 1, 1);
+    t->Cell(1, 1).Range.Text = speciale + QChar(1) + "\tfine";
+    const lettura::Documento letto = salvaELeggi(*documento);
+    ASSERT_FALSE(letto.paragrafi.isEmpty());
+    EXPECT_EQ(letto.paragrafi[0].testo().toStdString(), speciale.toStdString());
+    EXPECT_EQ(letto.paragrafi[0].frammenti[0].font.toStdString(), "Tipo \"A\" & <B>");
+    ASSERT_EQ(letto.tabelle.size(), 1);
+    EXPECT_EQ(letto.tabelle[0].testo(1, 1).toStdString(), (speciale + "\tfine").toStdString());
+}
