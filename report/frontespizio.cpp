@@ -45,7 +45,7 @@ std::pair<QString, QString> studio()
 {
     QFile f(percorsi::fileDati(QString::fromUtf8(fileStudio), false));
     if (!f.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(studio non indicato: manca il file studio.txt)"), QString()};
+        return {QStringLiteral("(manca il file studio.txt)"), QString()};
     const QList<QString> righe = cp1252::leggiTesto(f.readAll()).split('\n');
     const auto riga = [&](int i) { return righe.value(i).remove('\r').trimmed(); };
     return {riga(0), riga(1)};
