@@ -110,21 +110,30 @@ void apriRelazione(frontespizio& f)
     sel.Font.Size = 24;
 }
 
-void stampaWord(frontespizio& f)
+bool costruisciDocumento(frontespizio& f, const QString& cosa, const std::function<void()>& costruisci)
 {
     const ConsegnaAllaFine consegna;
-    f.passo->setText(QStringLiteral("sto caricando WORD visualizzare la relazione"));
     try {
-        apriRelazione(f);
-        scriviSezioni(f);
-        passataFinale(f);
+        costruisci();
+        return true;
     } catch (const std::exception& e) {
         if (f.documento)
             ritiraConsegna(f.documento->stato());
-        MsgBox(QStringLiteral("Non è stato possibile completare la relazione: %1.").arg(QString::fromStdString(e.what())),
-               vb::vbCritical, ModVelmor::nomeprogramma.testo());
-        return;
+        MsgBox(QStringLiteral("Non è stato possibile %1: %2.").arg(cosa, QString::fromStdString(e.what())), vb::vbCritical,
+               ModVelmor::nomeprogramma.testo());
+        return false;
     }
+}
+
+void stampaWord(frontespizio& f)
+{
+    f.passo->setText(QStringLiteral("sto caricando WORD visualizzare la relazione"));
+    if (!costruisciDocumento(f, QStringLiteral("completare la relazione"), [&f] {
+            apriRelazione(f);
+            scriviSezioni(f);
+            passataFinale(f);
+        }))
+        return;
     f.passo->setText(QStringLiteral("ho visualizzato la relazione su WORD"));
 }
 

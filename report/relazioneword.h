@@ -7,6 +7,7 @@
 // right-aligns the number columns of the tables.
 
 #include <QString>
+#include <functional>
 
 class frontespizio;
 
@@ -18,6 +19,11 @@ namespace relazione {
 
 // The word-processor rendering of the whole report (after the checks).
 void stampaWord(frontespizio& f);
+
+// Runs a command that builds the window's document; the document is delivered when the command
+// ends. When a call fails, the half-built document is withdrawn and the user is told what could
+// not be done (`cosa`, as in "completare la relazione"); false then.
+bool costruisciDocumento(frontespizio& f, const QString& cosa, const std::function<void()>& costruisci);
 
 // A new word processor and report document, set up for the title page: three
 // empty paragraphs, A4, single spacing, the title's font, bold and size.

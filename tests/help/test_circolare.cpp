@@ -1,6 +1,6 @@
 // The circular's chapters and the terms of use: the chapters' toolbar, their
 // texts as shipped, and the documents both windows type.
-#include "ambientenorme.h"
+#include "supporto/ambienteprogramma.h"
 
 #include "frame/ModVelmor.h"
 #include "frame/barrastrumenti.h"
@@ -26,7 +26,7 @@ using namespace vb;
 
 namespace {
 
-class Norme : public AmbienteNorme {
+class Norme : public AmbienteProgramma {
 protected:
     static Capitolo& capitolo(int numero)
     {

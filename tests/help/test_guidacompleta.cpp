@@ -1,7 +1,7 @@
 // The whole guide and the formula picture as documents: the guide's sequence,
 // sizes, page breaks and picture, where it is saved, and that a real word
 // processor opens it under its ".doc" name.
-#include "ambienteaiuto.h"
+#include "supporto/ambienteprogramma.h"
 
 #include "frame/finestre.h"
 #include "help/figuraformule.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-class Guida : public AmbienteAiuto {
+class Guida : public AmbienteProgramma {
 protected:
     QString programma() const { return cartella.filePath("programma"); }
 };

@@ -1,6 +1,6 @@
 // The nine help pages: each text is read from its file, keeps the facts the
 // page must state, fits its label, and prints as a document of its own.
-#include "ambienteaiuto.h"
+#include "supporto/ambienteprogramma.h"
 
 #include "frame/finestre.h"
 #include "help/finestraguida.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-using Pagine = AmbienteAiuto;
+using Pagine = AmbienteProgramma;
 
 // What each page has to state, word for word, among the rest.
 const struct {

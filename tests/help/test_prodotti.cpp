@@ -1,6 +1,6 @@
 // The price list: the file reader on good and bad files, the window's ten-row
 // paging and messages, the printed table's numbers and the maker's links.
-#include "ambientenorme.h"
+#include "supporto/ambienteprogramma.h"
 #include "frame/test_valori_locale.h"
 
 #include "frame/finestre.h"
@@ -58,18 +58,18 @@ TEST(LetturaListino, FileBuoniECattivi)
 }
 
 // The window reads "listino.txt" from the current folder, here the test's own.
-class Listino : public AmbienteNorme {
+class Listino : public AmbienteProgramma {
 protected:
     void SetUp() override
     {
-        AmbienteNorme::SetUp();
+        AmbienteProgramma::SetUp();
         precedente = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(cartella.path()));
     }
     void TearDown() override
     {
         QDir::setCurrent(precedente);
-        AmbienteNorme::TearDown();
+        AmbienteProgramma::TearDown();
     }
     prodotti& apri(const QByteArray& contenuto)
     {

@@ -1,8 +1,7 @@
 // The report's network table and seismic chapter: every row once, in order,
 // under its heading and above the page foot; the counted page breaks; the
 // alignment of printed numbers; the document's tables and their cells.
-#include "supporto/ambientedocumento.h"
-#include "supporto/doppi.h"
+#include "supporto/ambienteprogramma.h"
 
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
@@ -148,18 +147,8 @@ QStringList senzaIntestazione(const Scritte& scritte, const std::vector<Riga>& r
     return difetti;
 }
 
-class Tabelle : public AmbienteDocumento {
+class Tabelle : public AmbienteProgramma {
 protected:
-    void SetUp() override
-    {
-        ripristina();
-        AmbienteDocumento::SetUp();
-    }
-    void TearDown() override
-    {
-        AmbienteDocumento::TearDown();
-        ripristina();
-    }
 
     static frontespizio& f() { return finestre::forma<frontespizio>(); }
 
@@ -179,14 +168,8 @@ protected:
 
     lettura::Documento word()
     {
-        const QStringList prima = fileConsegnati();
         f().comestampo[2]->setChecked(true);
-        f().stampa_Click();
-        QStringList nuovi = fileConsegnati();
-        for (const QString& vecchio : prima)
-            nuovi.removeAll(vecchio);
-        return nuovi.size() == 1 ? lettura::leggiFile(QDir(cartellaDocumenti()).filePath(nuovi.front()))
-                                 : lettura::Documento();
+        return consegnato([] { f().stampa_Click(); });
     }
 
     // Prints a section on a page far taller than A4 with no lower limit, from

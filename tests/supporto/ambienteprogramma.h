@@ -1,11 +1,11 @@
-// The help windows' tests: a clean start, a documents folder of their own, and
-// the document a command delivered last.
+// What the tests of the program's windows share: the program put back as at start before and
+// after each test, a documents folder of the test's own, and the document a command delivered.
 #pragma once
 
 #include "supporto/ambientedocumento.h"
 #include "supporto/doppi.h"
 
-class AmbienteNorme : public AmbienteDocumento {
+class AmbienteProgramma : public AmbienteDocumento {
 protected:
     void SetUp() override
     {
