@@ -63,13 +63,59 @@ QTextBlockFormat formatoBlocco(int allineamento, double interlinea)
     return formato;
 }
 
+// The device texts are measured on.
+QImage dispositivoMisura()
+{
+    QImage dispositivo(1, 1, QImage::Format_Mono);
+    const int puntiPerMetro = qRound(puntiPerPollice / 0.0254);
+    dispositivo.setDotsPerMeterX(puntiPerMetro);
+    dispositivo.setDotsPerMeterY(puntiPerMetro);
+    return dispositivo;
+}
+
+// The format of a table's heading row.
+Carattere carattereIntestazione(const Tabella& t)
+{
+    Carattere intestazione = t.carattere;
+    intestazione.grassetto = t.carattere.grassetto || t.formatoAutomatico == 9;
+    return intestazione;
+}
+
+// The width of a cell's widest paragraph in twips, as the sum of its characters' widths (kerning is
+// off): measuring each text whole would take a good part of the time of a large report.
+class LarghezzeCaratteri {
+public:
+    LarghezzeCaratteri(const QFont& font, const QImage& dispositivo) : metriche_(font, &dispositivo) {}
+    double twip(const QString& testo)
+    {
+        double piu = 0;
+        double riga = 0;
+        for (const QChar c : testo) {
+            if (c == u'\r') {
+                riga = 0;
+                continue;
+            }
+            auto trovata = larghezze_.constFind(c);
+            if (trovata == larghezze_.constEnd())
+                trovata = larghezze_.insert(c, metriche_.horizontalAdvance(c) * 1440.0 / puntiPerPollice);
+            riga += *trovata;
+            piu = std::max(piu, riga);
+        }
+        return piu;
+    }
+
+private:
+    QFontMetricsF metriche_;
+    QHash<QChar, double> larghezze_;
+};
+
+// Room in a fitted column for the small differences between our measures and the word processor's.
+constexpr double giocoColonnaTwip = 30;
+
 class Impaginatore {
 public:
-    explicit Impaginatore(const ModelloDocumento& modello) : modello_(modello), dispositivo_(1, 1, QImage::Format_Mono)
+    explicit Impaginatore(const ModelloDocumento& modello) : modello_(modello), dispositivo_(dispositivoMisura())
     {
-        const int puntiPerMetro = qRound(puntiPerPollice / 0.0254);
-        dispositivo_.setDotsPerMeterX(puntiPerMetro);
-        dispositivo_.setDotsPerMeterY(puntiPerMetro);
         documento_.documentLayout()->setPaintDevice(&dispositivo_);
         documento_.setUndoRedoEnabled(false);
         // a word wider than its cell breaks anywhere, as word processors do
@@ -143,19 +189,18 @@ private:
     // in the text document would take a good part of a second for a large report.
     void tabella(QTextCursor& cursore, const Tabella& t)
     {
-        const double larghezzaColonna = daTwip(larghezzaUtileTwip_ / t.colonne);
-        const double testoCella = (larghezzaColonna - 2 * daTwip(margineCellaTwip)) * scala; // device pixels
+        std::vector<double> testoCella; // the text's width in each column, in device pixels
+        for (int larghezza : larghezzeColonne(t, larghezzaUtileTwip_))
+            testoCella.push_back(daTwip(larghezza - 2 * margineCellaTwip) * scala);
         const double grigliaSotto = daPunti(spessoreGrigliaOttavi / 8.0);
-        Carattere intestazione = t.carattere;
-        intestazione.grassetto = t.carattere.grassetto || t.formatoAutomatico == 9;
         const MisuraCella normale = misura(t.carattere, t.interlinea);
-        const MisuraCella marcato = misura(intestazione, t.interlinea);
+        const MisuraCella marcato = misura(carattereIntestazione(t), t.interlinea);
 
         for (int r = 1; r <= t.righe; ++r) {
             const MisuraCella& m = r == 1 ? marcato : normale;
             int righe = 1;
             for (int c = 1; c <= t.colonne; ++c)
-                righe = std::max(righe, righeCella(m, t.cella(r, c)->testo, testoCella));
+                righe = std::max(righe, righeCella(m, t.cella(r, c)->testo, testoCella[static_cast<size_t>(c - 1)]));
             QTextBlockFormat riga;
             riga.setLineHeight(righe * m.riga / scala + grigliaSotto, QTextBlockFormat::FixedHeight);
             nuovoBlocco(cursore, riga, QTextCharFormat());
@@ -225,6 +270,51 @@ private:
 int contaPagine(const ModelloDocumento& modello)
 {
     return Impaginatore(modello).pagine();
+}
+
+std::vector<int> larghezzeColonne(const Tabella& t, int larghezzaUtileTwip)
+{
+    const size_t colonne = static_cast<size_t>(std::max(t.colonne, 0));
+    std::vector<int> larghezze(colonne, t.colonne > 0 ? larghezzaUtileTwip / t.colonne : 0);
+    if (t.formatoAutomatico == 0 || colonne == 0)
+        return larghezze;
+
+    // What each column needs for its rows, and for its heading as well.
+    const QImage dispositivo = dispositivoMisura();
+    LarghezzeCaratteri corpo(formatoCarattere(t.carattere).font(), dispositivo);
+    LarghezzeCaratteri intestazione(formatoCarattere(carattereIntestazione(t)).font(), dispositivo);
+    const double margini = 2 * margineCellaTwip + giocoColonnaTwip;
+    std::vector<double> righe(colonne, margini);
+    std::vector<double> conTesta(colonne, margini);
+    for (int r = 1; r <= t.righe; ++r) {
+        LarghezzeCaratteri& metriche = r == 1 ? intestazione : corpo;
+        std::vector<double>& misure = r == 1 ? conTesta : righe;
+        for (size_t c = 0; c < colonne; ++c)
+            misure[c] = std::max(misure[c], metriche.twip(t.cella(r, int(c) + 1)->testo) + margini);
+    }
+    double sommaRighe = 0;
+    double sommaTeste = 0;
+    for (size_t c = 0; c < colonne; ++c) {
+        conTesta[c] = std::max(conTesta[c], righe[c]);
+        sommaRighe += righe[c];
+        sommaTeste += conTesta[c];
+    }
+
+    // Everything fits: the rest shared out equally. Else the rows come first, and the headings
+    // share what is left in proportion to what they lack (a heading may wrap); else everything
+    // gives way in proportion.
+    const double larghezza = larghezzaUtileTwip;
+    for (size_t c = 0; c < colonne; ++c) {
+        double l;
+        if (sommaTeste <= larghezza)
+            l = conTesta[c] + (larghezza - sommaTeste) / double(colonne);
+        else if (sommaRighe <= larghezza)
+            l = righe[c] + (larghezza - sommaRighe) * (conTesta[c] - righe[c]) / (sommaTeste - sommaRighe);
+        else
+            l = righe[c] * larghezza / sommaRighe;
+        larghezze[c] = int(l);
+    }
+    return larghezze;
 }
 
 } // namespace office

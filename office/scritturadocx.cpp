@@ -1,5 +1,6 @@
 #include "office/scritturadocx.h"
 
+#include "office/impaginazione.h"
 #include "office/scrittorexml.h"
 
 #include <zip.h>
@@ -216,15 +217,19 @@ void marginiCelle(ScrittoreXml& x)
 
 void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 {
-    const int colonna = larghezzaUtileTwip / t.colonne;
-    const QString larghezzaColonna = numero(colonna);
+    std::vector<QString> larghezzaColonna;
+    long long larghezzaTabella = 0;
+    for (int larghezza : larghezzeColonne(t, larghezzaUtileTwip)) {
+        larghezzaColonna.push_back(numero(larghezza));
+        larghezzaTabella += larghezza;
+    }
 
     x.writeStartElement(QStringLiteral("w:tbl"));
     x.writeStartElement(QStringLiteral("w:tblPr"));
     vuoto(x, QStringLiteral("w:tblStyle"), QStringLiteral("w:val"),
           QLatin1String(t.formatoAutomatico == 9 ? stileFormato9 : stileGriglia));
     x.writeEmptyElement(QStringLiteral("w:tblW"));
-    x.writeAttribute(QStringLiteral("w:w"), numero(static_cast<long long>(colonna) * t.colonne));
+    x.writeAttribute(QStringLiteral("w:w"), numero(larghezzaTabella));
     x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
     bordiTabella(x);
     vuoto(x, QStringLiteral("w:tblLayout"), QStringLiteral("w:type"), QStringLiteral("fixed"));
@@ -241,7 +246,7 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 
     x.writeStartElement(QStringLiteral("w:tblGrid"));
     for (int c = 0; c < t.colonne; ++c)
-        vuoto(x, QStringLiteral("w:gridCol"), QStringLiteral("w:w"), larghezzaColonna);
+        vuoto(x, QStringLiteral("w:gridCol"), QStringLiteral("w:w"), larghezzaColonna[static_cast<size_t>(c)]);
     x.writeEndElement();
 
     for (int r = 1; r <= t.righe; ++r) {
@@ -251,7 +256,7 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
             x.writeStartElement(QStringLiteral("w:tc"));
             x.writeStartElement(QStringLiteral("w:tcPr"));
             x.writeEmptyElement(QStringLiteral("w:tcW"));
-            x.writeAttribute(QStringLiteral("w:w"), larghezzaColonna);
+            x.writeAttribute(QStringLiteral("w:w"), larghezzaColonna[static_cast<size_t>(c - 1)]);
             x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
             x.writeEndElement();
             // every \r of the cell's text starts another paragraph of the cell

@@ -226,7 +226,7 @@ void intestazionerete(frontespizio& f)
 void reteStampa(frontespizio& f)
 {
     Stampante& p = *f.Printer;
-    titoloSezione(f, colonnaTitolo, QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE"));
+    titoloSezione(f, colonnaTitolo, titoloRete);
     p.Print();
     p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Legenda:"))});
     p.Print();
@@ -265,7 +265,7 @@ void reteStampa(frontespizio& f)
 void reteWord(frontespizio& f)
 {
     nuovoParagrafo(f);
-    scrivi(f, 18, QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE\r\r"));
+    scrivi(f, 18, titoloRete + QStringLiteral("\r\r"));
     scrivi(f, 10, QStringLiteral("Legenda:\r\r"));
     Table& legenda = nuovaTabella(f, colonneRete + 1, 2);
     legenda.Cell(1, 1).Range.Text = QStringLiteral("colonna");

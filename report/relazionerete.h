@@ -17,6 +17,9 @@ class frontespizio;
 
 namespace relazione {
 
+// The section's title.
+inline const QString titoloRete = QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE");
+
 void reteStampa(frontespizio& f);
 void reteWord(frontespizio& f);
 

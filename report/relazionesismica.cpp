@@ -267,7 +267,7 @@ void intestazionesismica(frontespizio& f)
 void sismicaStampa(frontespizio& f)
 {
     Stampante& p = *f.Printer;
-    titoloSezione(f, colonnaSismica, QStringLiteral("VERIFICA SISMICA TUBI INTERRATI"));
+    titoloSezione(f, colonnaSismica, titoloSismica);
     for (const QString& riga : testoSismica())
         p.Print({Colonna(colonnaSismica), Testo(riga)});
     p.Print();
@@ -290,7 +290,7 @@ void sismicaWord(frontespizio& f)
 {
     const int n = numeroTubi();
     nuovoParagrafo(f);
-    scrivi(f, 18, QStringLiteral("VERIFICA SISMICA TUBI INTERRATI\r\r"));
+    scrivi(f, 18, titoloSismica + QStringLiteral("\r\r"));
     scrivi(f, 12, testo(paragrafoDecreto) + QStringLiteral("\r") + testo(paragrafoIncremento)
                       + QStringLiteral("\r\rLegenda:\r\r"));
     f.paragrafo->Range.Font.Size = 10;

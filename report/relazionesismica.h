@@ -18,6 +18,9 @@ class frontespizio;
 
 namespace relazione {
 
+// The chapter's title.
+inline const QString titoloSismica = QStringLiteral("VERIFICA SISMICA TUBI INTERRATI");
+
 void sismicaStampa(frontespizio& f);
 void sismicaWord(frontespizio& f);
 

@@ -1,31 +1,16 @@
 // A real word processor opens our documents: a report-like document of about ten pages is
 // converted to PDF by LibreOffice, its text read back in order, its pages counted against ours.
 #include "supporto/ambientedocumento.h"
+#include "supporto/programmi.h"
 
 #include <QImage>
 #include <cstdio>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QUrl>
 
 using namespace office;
 
 namespace {
-
-// Runs a program to its end; its standard output, or a null text when it could not run.
-QString esegui(const QString& programma, const QStringList& argomenti, int secondi = 60)
-{
-    QProcess processo;
-    processo.start(programma, argomenti);
-    if (!processo.waitForFinished(secondi * 1000) || processo.exitStatus() != QProcess::NormalExit
-        || processo.exitCode() != 0) {
-        processo.kill();
-        processo.waitForFinished();
-        return QString();
-    }
-    return QString::fromUtf8(processo.readAllStandardOutput());
-}
 
 QString senzaSpazi(QString testo)
 {
@@ -201,17 +186,12 @@ TEST_F(DocumentoInLibreOffice, IlTestoLeTabelleELePagineCorrispondono)
     ASSERT_TRUE(rel.documento->SaveAs(docx));
     const int nostre = rel.documento->numeroPagine();
 
-    const QString profilo = QUrl::fromLocalFile(cartella.filePath("profilo")).toString();
-    const QString uscita = esegui(soffice, {"-env:UserInstallation=" + profilo, "--headless", "--convert-to", "pdf",
-                                            "--outdir", cartella.path(), docx},
-                                  240);
-    const QString pdf = cartella.filePath("relazione.pdf");
-    ASSERT_TRUE(QFileInfo::exists(pdf)) << "LibreOffice did not convert the document: " << qPrintable(uscita);
+    QString uscita;
+    const QString pdf = convertiInPdf(docx, cartella.path(), &uscita);
+    ASSERT_FALSE(pdf.isEmpty()) << "LibreOffice did not convert the document: " << qPrintable(uscita);
 
-    const QString info = esegui("pdfinfo", {pdf});
-    const QRegularExpressionMatch pagine = QRegularExpression("Pages:\\s+(\\d+)").match(info);
-    ASSERT_TRUE(pagine.hasMatch()) << qPrintable(info);
-    const int loro = pagine.captured(1).toInt();
+    const int loro = paginePdf(pdf);
+    ASSERT_GT(loro, 0);
     EXPECT_LE(std::abs(loro - nostre), 1) << "LibreOffice " << loro << " pages, ours " << nostre;
     std::printf("pagine: LibreOffice %d, modello %d\n", loro, nostre);
     EXPECT_GE(nostre, 8);
