@@ -1,5 +1,5 @@
 // Writes a document model as Office Open XML (.docx): the package through libzip, each part
-// through QXmlStreamWriter.
+// through the small XML writer of scrittorexml.h.
 #pragma once
 
 #include "office/modello.h"
