@@ -1,9 +1,13 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; CI also runs
+# `make test-asan` (the tests under AddressSanitizer and UndefinedBehaviorSanitizer)
+# and `make fuzz` (every fuzz target of the readers, FUZZ_SECONDI seconds each).
 BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build
+FUZZ_SECONDI := 25
+
+.PHONY: run test build test-asan fuzz
 
 run:
 	./scripts/installa-dipendenze.sh --run
@@ -16,3 +20,17 @@ test:
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+test-asan:
+	./scripts/installa-dipendenze.sh
+	cmake -S . -B build-asan $(CMAKE_FLAGS) -DVELMOR_SANITIZZATORI=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure
+
+fuzz:
+	./scripts/installa-dipendenze.sh --fuzz
+	cmake -S . -B build-fuzz $(CMAKE_FLAGS) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELMOR_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_tutti
+	./scripts/fuzz.sh $(FUZZ_SECONDI) build-fuzz

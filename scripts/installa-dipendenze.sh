@@ -2,12 +2,16 @@
 # Installs the Debian packages Velmor needs, only those that are missing.
 #   installa-dipendenze.sh          what building and testing need
 #   installa-dipendenze.sh --run    also what running the program needs (music)
+#   installa-dipendenze.sh --fuzz   also clang and its libFuzzer, for the fuzz targets
 set -e
 
 PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev \
 fonts-liberation poppler-utils libreoffice-writer-nogui"
 if [ "$1" = "--run" ]; then
     PACCHETTI="$PACCHETTI fluidsynth timgm6mb-soundfont"
+fi
+if [ "$1" = "--fuzz" ]; then
+    PACCHETTI="$PACCHETTI clang libclang-rt-dev"
 fi
 
 MANCANTI=""
