@@ -5,6 +5,8 @@ BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
+ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
 FUZZ_SECONDI := 25
 
 .PHONY: run test build test-asan fuzz
@@ -23,14 +25,13 @@ test:
 
 test-asan:
 	./scripts/installa-dipendenze.sh
-	cmake -S . -B build-asan $(CMAKE_FLAGS) -DVELMOR_SANITIZZATORI=ON
-	cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DVELMOR_SANITIZZATORI=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure
 
 fuzz:
 	./scripts/installa-dipendenze.sh --fuzz
-	cmake -S . -B build-fuzz $(CMAKE_FLAGS) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELMOR_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_tutti
-	./scripts/fuzz.sh $(FUZZ_SECONDI) build-fuzz
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELMOR_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_tutti
+	./scripts/fuzz.sh $(FUZZ_SECONDI) $(FUZZ_BUILD)

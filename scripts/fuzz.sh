@@ -21,7 +21,9 @@ for eseguibile in "$BUILD"/fuzz_*; do
     mkdir -p "$lavoro"
     if "$eseguibile" -max_total_time="$SECONDI" -print_final_stats=1 -timeout=10 \
         -artifact_prefix="$BUILD/artefatti/$nome-" "$lavoro" "tests/fuzz/corpus/$nome" >"$registro" 2>&1; then
-        echo "fuzz $nome: $(grep -E '^#[0-9]+ +DONE' "$registro" | tail -1)"
+        esecuzioni=$(sed -n 's/^stat::number_of_executed_units: *//p' "$registro")
+        copertura=$(grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+' "$registro" | tail -1)
+        echo "fuzz $nome: $esecuzioni esecuzioni, nessun errore ($copertura)"
     else
         tail -n 40 "$registro"
         echo "fuzz $nome: FALLITO, l'ingresso è in $BUILD/artefatti/"

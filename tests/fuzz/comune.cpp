@@ -68,7 +68,7 @@ void applicazione()
 namespace {
 
 // A text stays a text and a number a number through a write and a read (an
-// empty field may come back filled: pipes take the window's presets; the
+// empty field, or an empty text, may come back filled: pipes take the presets; the
 // pipe's material is held as a text whatever the file had).
 bool stessiTipi(const QList<record::Campi>& a, const QList<record::Campi>& b, int soloTesto = -1)
 {
@@ -78,7 +78,7 @@ bool stessiTipi(const QList<record::Campi>& a, const QList<record::Campi>& b, in
         if (a[i].size() != b[i].size())
             return false;
         for (qsizetype k = 0; k < a[i].size(); ++k)
-            if (k != soloTesto && b[i][k].tipo() != Valore::Tipo::Vuoto && a[i][k].tipo() != b[i][k].tipo())
+            if (k != soloTesto && !b[i][k].vuoto() && a[i][k].tipo() != b[i][k].tipo())
                 return false;
     }
     return true;
