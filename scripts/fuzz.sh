@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 SECONDI=${1:-25}
 BUILD=${2:-build-fuzz}
 mkdir -p "$BUILD/artefatti" "$BUILD/registri"
+LSAN_OPTIONS="suppressions=$(pwd)/tests/fuzz/lsan.supp"
+export LSAN_OPTIONS
 
 esito=0
 trovati=0

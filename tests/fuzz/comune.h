@@ -24,11 +24,13 @@ QByteArray byte(const std::uint8_t* dati, std::size_t quanti);
 QString inFile(const QByteArray& contenuto);
 
 // One QApplication on the offscreen platform, built on first call, with message
-// boxes that answer OK without showing anything.
+// boxes that answer OK without showing anything and file dialogs that choose
+// the file inFile wrote.
 void applicazione();
 
-// A data file of `tipo` read as the open commands read it, then put into the
-// program's tables; what the program then saves must read back whole.
+// A data file of `tipo` opened by the window's open command: refused with a
+// message and no datum changed, or taken in; what the program then saves must
+// read back with the same shape.
 void provaArchivio(archivi::Tipo tipo, const QByteArray& contenuto);
 
 } // namespace fuzz
