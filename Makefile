@@ -32,6 +32,6 @@ test-asan:
 
 fuzz:
 	./scripts/installa-dipendenze.sh --fuzz
-	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELMOR_FUZZ=ON
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DCMAKE_CXX_COMPILER=clang++ -DVELMOR_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_tutti
 	./scripts/fuzz.sh $(FUZZ_SECONDI) $(FUZZ_BUILD)
