@@ -28,7 +28,7 @@ test-asan:
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DVELMOR_SANITIZZATORI=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --output-on-failure
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp ctest --output-on-failure
 
 fuzz:
 	./scripts/installa-dipendenze.sh --fuzz

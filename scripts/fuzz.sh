@@ -21,7 +21,7 @@ for eseguibile in "$BUILD"/fuzz_*; do
     lavoro="$BUILD/corpus/$nome"
     registro="$BUILD/registri/$nome.log"
     mkdir -p "$lavoro"
-    if "$eseguibile" -max_total_time="$SECONDI" -print_final_stats=1 -timeout=10 \
+    if "$eseguibile" -max_total_time="$SECONDI" -print_final_stats=1 -timeout=10 -max_len=4096 \
         -artifact_prefix="$BUILD/artefatti/$nome-" "$lavoro" "tests/fuzz/corpus/$nome" >"$registro" 2>&1; then
         esecuzioni=$(sed -n 's/^stat::number_of_executed_units: *//p' "$registro")
         copertura=$(grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+' "$registro" | tail -1)
