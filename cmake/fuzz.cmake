@@ -8,8 +8,10 @@
 #                    made a reader fail stay tests of every build.
 set(VELMOR_FUZZ_CARTELLA ${CMAKE_SOURCE_DIR}/tests/fuzz)
 
-add_library(velmor_fuzz_comune STATIC ${VELMOR_FUZZ_CARTELLA}/comune.cpp ${VELMOR_FUZZ_CARTELLA}/comune.h)
-target_link_libraries(velmor_fuzz_comune PUBLIC "$<LINK_LIBRARY:WHOLE_ARCHIVE,velmorlib>")
+add_library(velmor_fuzz_comune STATIC ${VELMOR_FUZZ_CARTELLA}/comune.cpp ${VELMOR_FUZZ_CARTELLA}/comune.h
+            ${CMAKE_SOURCE_DIR}/tests/supporto/doppi.cpp)
+target_include_directories(velmor_fuzz_comune PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(velmor_fuzz_comune PUBLIC "$<LINK_LIBRARY:WHOLE_ARCHIVE,velmorlib>" GTest::gtest)
 add_custom_target(fuzz_tutti)
 
 function(velmor_fuzz nome)

@@ -6,9 +6,9 @@
 #include "frame/servizi.h"
 #include "network/dati.h"
 #include "seismic/sismica.h"
+#include "supporto/doppi.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,43 +43,6 @@ QString inFile(const QByteArray& contenuto)
     return percorso;
 }
 
-namespace {
-
-// Message boxes answer OK and count the critical ones; the file dialogs choose
-// the file that holds the input.
-class MessaggiMuti : public servizi::Messaggi {
-public:
-    int mostra(const QString&, int stile, const QString&) override
-    {
-        if ((stile & 0x70) == vb::vbCritical)
-            ++critici;
-        return vb::vbOK;
-    }
-    int critici = 0;
-};
-
-class DialoghiFinti : public servizi::Dialoghi {
-public:
-    std::optional<QString> file(const servizi::RichiestaFile&) override { return percorso; }
-    std::optional<QColor> colore(const QColor&) override { return std::nullopt; }
-    bool stampante(QPrinter&) override { return false; }
-    QString percorso;
-};
-
-MessaggiMuti& messaggi()
-{
-    static MessaggiMuti m;
-    return m;
-}
-
-DialoghiFinti& dialoghi()
-{
-    static DialoghiFinti d;
-    return d;
-}
-
-} // namespace
-
 void applicazione()
 {
     static QApplication* app = [] {
@@ -89,8 +52,8 @@ void applicazione()
         static char* argv[] = {nome, nullptr};
         auto* a = new QApplication(argc, argv);
         applicazione::prepara();
-        servizi::installa(&messaggi());
-        servizi::installa(&dialoghi());
+        servizi::installa(&doppi::messaggi());
+        servizi::installa(&doppi::dialoghi());
         return a;
     }();
     (void)app;
@@ -105,8 +68,9 @@ void provaArchivio(archivi::Tipo tipo, const QByteArray& contenuto)
     const QByteArray datiPrima = archivi::componi(Tipo::completo, archivi::testiFrontespizio());
 
     // Opened as the user opens it: the window's command, the dialog choosing the file.
-    dialoghi().percorso = inFile(contenuto);
-    messaggi().critici = 0;
+    const QString percorso = inFile(contenuto);
+    doppi::dialoghi().file_ = {percorso};
+    doppi::messaggi().visti.clear();
     switch (tipo) {
     case Tipo::dati: rete.apri_Click(); break;
     case Tipo::completo: rete.apritutto_Click(); break;
@@ -118,12 +82,13 @@ void provaArchivio(archivi::Tipo tipo, const QByteArray& contenuto)
     if (!letto) {
         // A refused file says why, and leaves every datum as it was.
         VERIFICA(!errore.isEmpty());
-        VERIFICA(messaggi().critici == 1);
+        const auto& visti = doppi::messaggi().visti;
+        VERIFICA(visti.size() == 1 && visti.front().stile == vb::vbCritical);
         VERIFICA(archivi::componi(Tipo::completo, archivi::testiFrontespizio()) == datiPrima);
         return;
     }
     const archivi::Contenuto& c = *letto;
-    VERIFICA(ModVelmor::nomefile == dialoghi().percorso);
+    VERIFICA(ModVelmor::nomefile == percorso);
     VERIFICA(c.numerotratti >= 0 && c.numerotratti <= ModVelmor::massimotratti);
     VERIFICA(c.tratti.size() == c.numerotratti);
     for (const auto& t : c.tratti)

@@ -23,9 +23,8 @@ QByteArray byte(const std::uint8_t* dati, std::size_t quanti);
 // Writes the bytes to the same file of a private temporary folder and gives its path.
 QString inFile(const QByteArray& contenuto);
 
-// One QApplication on the offscreen platform, built on first call, with message
-// boxes that answer OK without showing anything and file dialogs that choose
-// the file inFile wrote.
+// One QApplication on the offscreen platform, built on first call, with the
+// tests' doubles of message boxes and dialogs.
 void applicazione();
 
 // A data file of `tipo` opened by the window's open command: refused with a
