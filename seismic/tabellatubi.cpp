@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace velmor::sismica {
 
@@ -123,10 +124,13 @@ CampiVuoti campiVuoti(int i)
 std::optional<RisultatoVerifica> ricalcolaTubo(int i)
 {
     using namespace ModVelmor;
-    if (diam.at(i).vuoto() || spess[i].vuoto() || pesos[i].vuoto())
+    // Data too large for the computation leave the weight empty: an infinite
+    // one would be saved as a number no file can hold.
+    const double calcolato = pesoTubo(diam.at(i).numero(), spess[i].numero(), pesos[i].numero());
+    if (diam[i].vuoto() || spess[i].vuoto() || pesos[i].vuoto() || !std::isfinite(calcolato))
         peso[i] = vuoto();
     else
-        peso[i] = Valore(pesoTubo(diam[i].numero(), spess[i].numero(), pesos[i].numero()));
+        peso[i] = Valore(calcolato);
 
     const DatiTubo dati = datiTubo(i);
     if (!verificaEseguibile(dati, campiVuoti(i)))
