@@ -1,9 +1,15 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; CI also runs
+# `make test-asan` (the tests under AddressSanitizer and UndefinedBehaviorSanitizer)
+# and `make fuzz` (every fuzz target of the readers, FUZZ_SECONDI seconds each).
 BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test build bench
+ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDI := 25
+
+.PHONY: run test build bench test-asan fuzz
 
 run:
 	./scripts/installa-dipendenze.sh --run
@@ -25,3 +31,16 @@ bench:
 	./$(BUILD)/bench_relazione
 	./$(BUILD)/bench_rete
 	./$(BUILD)/bench_documento
+
+test-asan:
+	./scripts/installa-dipendenze.sh
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DVELMOR_SANITIZZATORI=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/fuzz/lsan.supp ctest --output-on-failure
+
+fuzz:
+	./scripts/installa-dipendenze.sh --fuzz
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DCMAKE_CXX_COMPILER=clang++ -DVELMOR_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_tutti
+	./scripts/fuzz.sh $(FUZZ_SECONDI) $(FUZZ_BUILD)

@@ -61,6 +61,15 @@ constexpr int altezzaRiga = 300;
 constexpr int larghezzaBarra = 255;
 constexpr int staccoBarra = 30; // between the last column and the scroll bar, and after the bar
 
+// The surface type of a segment, 1 to 10, or 0 when none: a file may hold any
+// number there, also one too large for an integer.
+int tipoSuperficie(int t)
+{
+    const Valore& v = ModVelmor::numerosuperficie[t];
+    const double n = v.numero();
+    return !v.vuoto() && n >= 1 && n < 11 ? int(n) : 0;
+}
+
 constexpr int leftDi(int colonna)
 {
     int x = sinistra;
@@ -350,7 +359,7 @@ void dati::mostraRiga(int r)
     metti(superf[r], superficie[t]);
     metti(piog[r], pioggia[t]);
     metti(riemp[r], riempimento[t]);
-    const int tipo = numerosuperficie[t].vuoto() ? 0 : int(numerosuperficie[t].numero());
+    const int tipo = tipoSuperficie(t);
     tiposup[r]->setCurrentIndex(tipo >= 1 && tipo <= 10 ? tipo - 1 : -1);
     const int classe = pendenza[t].vuoto() ? -1 : rete::classedacoefficiente(coefpendenza[t].numero());
     pend[r]->setCurrentIndex(classe);
@@ -517,7 +526,7 @@ void dati::mostraInfo(int r)
         return;
     }
     QString testo = "Tratto n." + QString::number(t) + " - superficie: ";
-    const int tipo = numerosuperficie[t].vuoto() ? 0 : int(numerosuperficie[t].numero());
+    const int tipo = tipoSuperficie(t);
     if (tipo >= 1 && tipo <= 10)
         testo += tipisuperficie[tipo] + " (coeff. " + QString::number(coefficientisuperficie[tipo], 'f', 2) + ")";
     else

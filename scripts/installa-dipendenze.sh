@@ -3,6 +3,7 @@
 #   installa-dipendenze.sh          what building and testing need
 #   installa-dipendenze.sh --run    also what running the program needs (music)
 #   installa-dipendenze.sh --bench  also what the timing programs compare with (python-docx)
+#   installa-dipendenze.sh --fuzz   also clang and its libFuzzer, for the fuzz targets
 set -e
 
 PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libzip-dev libgtest-dev \
@@ -12,6 +13,9 @@ if [ "$1" = "--run" ]; then
 fi
 if [ "$1" = "--bench" ]; then
     PACCHETTI="$PACCHETTI python3-docx"
+fi
+if [ "$1" = "--fuzz" ]; then
+    PACCHETTI="$PACCHETTI clang libclang-rt-dev"
 fi
 
 MANCANTI=""

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace velmor::sismica {
 
@@ -129,11 +130,12 @@ int campoNonNumerico(int tubo)
 std::optional<RisultatoVerifica> ricalcolaTubo(int i)
 {
     using namespace ModVelmor;
+    // Data too large for the computation leave the weight empty: an infinite
+    // one would be saved as a number no file can hold.
     const auto letto = [](const Valore& v) { return !v.vuoto() && v.numerico(); };
-    if (letto(diam.at(i)) && letto(spess[i]) && letto(pesos[i]))
-        peso[i] = Valore(pesoTubo(diam[i].numero(), spess[i].numero(), pesos[i].numero()));
-    else
-        peso[i] = vuoto();
+    const bool leggibili = letto(diam.at(i)) && letto(spess[i]) && letto(pesos[i]);
+    const double calcolato = leggibili ? pesoTubo(diam[i].numero(), spess[i].numero(), pesos[i].numero()) : 0;
+    peso[i] = leggibili && std::isfinite(calcolato) ? Valore(calcolato) : vuoto();
 
     if (campoNonNumerico(i) != 0)
         return std::nullopt;
