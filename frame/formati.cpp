@@ -15,7 +15,7 @@ bool cifra(QChar c) { return c >= u'0' && c <= u'9'; }
 bool spazio(QChar c) { return c == u' ' || c == u'\t'; }
 
 // Where the digits of s run out, starting at i.
-qsizetype dopoCifre(const QString& s, qsizetype i)
+qsizetype dopoCifre(QStringView s, qsizetype i)
 {
     while (i < s.size() && cifra(s[i]))
         ++i;
@@ -115,7 +115,7 @@ QString formattaNumero(double n, const Schema& schema)
 
 } // namespace
 
-int lunghezzaNumeroIniziale(const QString& testo)
+int lunghezzaNumeroIniziale(QStringView testo)
 {
     qsizetype i = 0;
     while (i < testo.size() && spazio(testo[i]))
@@ -132,7 +132,7 @@ int lunghezzaNumeroIniziale(const QString& testo)
     }
     if (quanteCifre == 0)
         return 0;
-    if (i < testo.size() && QStringLiteral("EeDd").contains(testo[i])) {
+    if (i < testo.size() && QStringView(u"EeDd").contains(testo[i])) {
         qsizetype j = i + 1;
         if (j < testo.size() && (testo[j] == u'+' || testo[j] == u'-'))
             ++j;

@@ -13,7 +13,7 @@ class Valore;
 // optional sign, digits with an optional "." and digits (at least one digit in
 // all), and an exponent (E, e, D or d, optional sign, digits) only when digits
 // follow the letter.
-int lunghezzaNumeroIniziale(const QString& testo);
+int lunghezzaNumeroIniziale(QStringView testo);
 
 // The leading number of a text, 0 when none begins it; a comma ends the number.
 // A number too large for a double gives an infinity of its sign.

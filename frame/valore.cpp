@@ -59,12 +59,12 @@ bool Valore::numerico() const
         ++inizio;
     while (fine > inizio && (t->at(fine - 1) == u' ' || t->at(fine - 1) == u'\t'))
         --fine;
-    const QString nucleo = t->mid(inizio, fine - inizio);
+    const QStringView nucleo = QStringView(*t).mid(inizio, fine - inizio);
     if (nucleo.isEmpty() || lunghezzaNumeroIniziale(nucleo) != nucleo.size())
         return false;
     // Only an exponent or some 300 digits reach past the largest number: the
     // conversion, the costly part, is left to those.
     constexpr qsizetype cifreSicure = 300;
     const bool esponente = nucleo.contains(u'e', Qt::CaseInsensitive) || nucleo.contains(u'd', Qt::CaseInsensitive);
-    return (!esponente && nucleo.size() <= cifreSicure) || std::isfinite(Val(nucleo));
+    return (!esponente && nucleo.size() <= cifreSicure) || std::isfinite(Val(nucleo.toString()));
 }

@@ -50,7 +50,7 @@ TEST(Val, LunghezzaDelNumeroIniziale)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.testo);
-        EXPECT_EQ(lunghezzaNumeroIniziale(c.testo), c.lunghezza);
+        EXPECT_EQ(lunghezzaNumeroIniziale(QString::fromUtf8(c.testo)), c.lunghezza);
     }
 }
 
