@@ -34,3 +34,4 @@ velmor_fuzz(completo)      # complete file
 velmor_fuzz(verifica)      # seismic data file
 velmor_fuzz(suggerimenti)  # tips file
 velmor_fuzz(pluviometria)  # rainfall data file
+velmor_fuzz(listino)       # price list
