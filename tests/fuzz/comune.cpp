@@ -69,8 +69,9 @@ void provaArchivio(archivi::Tipo tipo, const QByteArray& contenuto)
 
     // Opened as the user opens it: the window's command, the dialog choosing the file.
     const QString percorso = inFile(contenuto);
+    doppi::dialoghi() = DialoghiFinti(); // fresh each run: the doubles keep every request
     doppi::dialoghi().file_ = {percorso};
-    doppi::messaggi().visti.clear();
+    doppi::messaggi() = MessaggiFinti();
     switch (tipo) {
     case Tipo::dati: rete.apri_Click(); break;
     case Tipo::completo: rete.apritutto_Click(); break;
