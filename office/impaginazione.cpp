@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <algorithm>
+#include <memory>
 
 namespace office {
 
@@ -189,9 +190,9 @@ private:
     // in the text document would take a good part of a second for a large report.
     void tabella(QTextCursor& cursore, const Tabella& t)
     {
-        std::vector<double> testoCella; // the text's width in each column, in device pixels
+        std::vector<double> testoCella; // the text's width in each column, in twips
         for (int larghezza : larghezzeColonne(t, larghezzaUtileTwip_))
-            testoCella.push_back(daTwip(larghezza - 2 * margineCellaTwip) * scala);
+            testoCella.push_back(larghezza - 2 * margineCellaTwip);
         const double grigliaSotto = daPunti(spessoreGrigliaOttavi / 8.0);
         const MisuraCella normale = misura(t.carattere, t.interlinea);
         const MisuraCella marcato = misura(carattereIntestazione(t), t.interlinea);
@@ -211,6 +212,7 @@ private:
     struct MisuraCella {
         QFont font;
         double riga = 0; // height of one line of the cell, in device pixels
+        std::shared_ptr<LarghezzeCaratteri> larghezze;
     };
 
     // A cell's font and the height of one of its lines, as the text document lays it out.
@@ -226,23 +228,25 @@ private:
         cursore.setBlockFormat(formatoBlocco(Sinistra, interlinea));
         cursore.setBlockCharFormat(formatoCarattere(c));
         cursore.insertText(QStringLiteral("0"), formatoCarattere(c));
-        MisuraCella m{formatoCarattere(c).font(), prova.documentLayout()->documentSize().height()};
+        const QFont font = formatoCarattere(c).font();
+        MisuraCella m{font, prova.documentLayout()->documentSize().height(),
+                      std::make_shared<LarghezzeCaratteri>(font, dispositivo_)};
         misure_.insert(chiave, m);
         return m;
     }
 
-    // The lines a cell's text takes in the cell's width in device pixels (paragraphs separated by \r).
-    int righeCella(const MisuraCella& m, const QString& testo, double larghezza)
+    // The lines a cell's text takes in the cell's width in twips (paragraphs separated by \r). Most
+    // cells fit on one line, which the sum of their characters' widths tells at once; only the
+    // others are laid out.
+    int righeCella(const MisuraCella& m, const QString& testo, double larghezzaTwip)
     {
         if (testo.isEmpty())
             return 1;
-        const QFontMetricsF metriche(m.font, &dispositivo_);
+        if (m.larghezze->twip(testo) <= larghezzaTwip)
+            return int(testo.count(u'\r')) + 1;
+        const double larghezza = daTwip(larghezzaTwip) * scala; // device pixels
         int righe = 0;
         for (const QString& paragrafo : testo.split(u'\r')) {
-            if (metriche.horizontalAdvance(paragrafo) <= larghezza) {
-                ++righe;
-                continue;
-            }
             QTextLayout disposizione(paragrafo, m.font, &dispositivo_);
             QTextOption opzioni;
             opzioni.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
