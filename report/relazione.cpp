@@ -48,6 +48,13 @@ const QList<Sezione>& sezioni()
     return elenco;
 }
 
+void eseguiSezioni(frontespizio& f, void (*Sezione::*resa)(frontespizio&))
+{
+    for (const Sezione& s : sezioni())
+        if (s.*resa && s.dovuta())
+            (s.*resa)(f);
+}
+
 QList<int> posizioniRete(int numerotratti, int massimo)
 {
     QList<int> posizioni;

@@ -36,7 +36,9 @@ struct Sezione {
     void (*word)(frontespizio& f);
 };
 
-// The sections in report order; the caller skips those not due.
+// The sections in report order.
 const QList<Sezione>& sezioni();
+// Runs one rendering (&Sezione::stampa or &Sezione::word) of every section due, in order.
+void eseguiSezioni(frontespizio& f, void (*Sezione::*resa)(frontespizio&));
 
 } // namespace relazione

@@ -31,13 +31,6 @@ private:
     frontespizio& m_f;
 };
 
-void stampaSezioni(frontespizio& f)
-{
-    for (const Sezione& s : sezioni())
-        if (s.stampa && s.dovuta())
-            s.stampa(f);
-}
-
 } // namespace
 
 void piede(Stampante& p)
@@ -84,7 +77,7 @@ void stampaDiretta(frontespizio& f)
         p.CurrentY = cimaPagina;
         p.FontSize = 24;
         p.FontName = QStringLiteral("Roman");
-        stampaSezioni(f);
+        eseguiSezioni(f, &Sezione::stampa);
         f.fondopagina();
         p.EndDoc();
     } catch (const std::exception& e) {

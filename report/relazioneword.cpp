@@ -25,13 +25,6 @@ void allineaADestra(frontespizio& f, int indice, int prima, int ultima)
     }
 }
 
-void scriviSezioni(frontespizio& f)
-{
-    for (const Sezione& s : sezioni())
-        if (s.word && s.dovuta())
-            s.word(f);
-}
-
 } // namespace
 
 void nuovoParagrafo(frontespizio& f)
@@ -130,7 +123,7 @@ void stampaWord(frontespizio& f)
     f.passo->setText(QStringLiteral("sto caricando WORD visualizzare la relazione"));
     if (!costruisciDocumento(f, QStringLiteral("completare la relazione"), [&f] {
             apriRelazione(f);
-            scriviSezioni(f);
+            eseguiSezioni(f, &Sezione::word);
             passataFinale(f);
         }))
         return;
