@@ -6,6 +6,7 @@
 #include "report/frontespizio.h"
 #include "report/relazione.h"
 #include "report/relazionestampante.h"
+#include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 #include "report/testiidraulica.h"
 
@@ -42,15 +43,15 @@ void stampaTabella(frontespizio& f, const QList<RigaTabella>& righe, bool vuotaD
     riga(p, righe.front().riga);
     if (vuotaDopoTitolo)
         p.Print();
-    // Rows that run over the page end go on under the heading again. (Should
-    // the printer fail meanwhile, the report's end clears the hook.)
-    f.continuaTabella = [&f, &righe] {
-        f.fondopagina();
-        riga(*f.Printer, righe.front().riga);
-    };
-    for (qsizetype i = 1; i < righe.size(); ++i)
-        riga(p, righe[i].riga);
-    f.continuaTabella = nullptr;
+    {
+        // Rows that run over the page end go on under the heading again.
+        const ContinuazioneTabella continuazione(f, [&f, &righe] {
+            f.fondopagina();
+            riga(*f.Printer, righe.front().riga);
+        });
+        for (qsizetype i = 1; i < righe.size(); ++i)
+            riga(p, righe[i].riga);
+    }
     p.Print();
 }
 
