@@ -10,7 +10,8 @@
 #include "office/applicazione.h"
 #include "office/consegna.h"
 #include "office/superficiestampante.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
+#include "frame/aggiornamenti.h"
 #include "report/frontespizio.h"
 #include "report/relazione.h"
 #include "report/relazioneword.h"
@@ -103,6 +104,7 @@ void riempiDati()
     numerotubi = Valore(massimotubi);
     archivi::impostaFrontespizio({"Fognatura del centro storico", "Borgo San Lorenzo", "progetto esecutivo",
                                   "Comune di Borgo San Lorenzo", "Firenze", "7 dicembre 2026", "planimetrie, profili"});
+    emit Aggiornamenti::istanza().reteCambiata();
 }
 
 // The document's paragraphs and tables as JSON, for the same document built by python-docx.

@@ -16,10 +16,6 @@ const std::array<const char*, 23> ordineChiusura = {
     "frmTip",        "licenza",       "prodotti",         "supportoclienti", "informa",
 };
 
-const std::array<const char*, 8> finestrePrincipali = {
-    "", "dati", "pluviometrici", "sismica", "circolare", "circolare2", "circolare3", "frontespizio",
-};
-
 std::array<Tratti*, 13> campitratto()
 {
     return {&lunghezza, &dislivello, &tiposuperficie, &coefsuperficie, &pendenza, &coefpendenza, &portatacollettori,
@@ -76,6 +72,7 @@ void azzera()
     erroredati = Valore();
     nomefile.clear();
     filecompleto.clear();
+    testifrontespizio.clear();
     coloresfondo = 0;
     righestampate = 0;
     guidatitolo.clear();
@@ -156,7 +153,7 @@ void stampaguida()
     sel.Font.Size = 12;
     sel.TypeText(testo + "\r");
     sel.Document.Select();
-    sel.ParagraphFormat.Alignment = 3;
+    sel.ParagraphFormat.Alignment = office::Giustificato;
 }
 
 } // namespace ModVelmor

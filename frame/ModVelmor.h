@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -55,6 +56,10 @@ inline std::array<Tubi, 3> sigmasuperiore, sigmamediana, sigmainferiore;
 inline Valore numerotubi;
 inline int tubocorrente = 1;
 
+// The seven texts of the report's title page, in record order, as its window
+// shows them; empty while that window was never loaded (or since it closed).
+inline QStringList testifrontespizio;
+
 // Flags and shared state.
 inline Valore erroredati;
 inline QString nomefile;
@@ -94,7 +99,31 @@ void stampaguida();
 
 // The windows of the program in the order the exit routine unloads them.
 extern const std::array<const char*, 23> ordineChiusura;
-// The seven main windows by their number 1 to 7 (entry 0 unused).
-extern const std::array<const char*, 8> finestrePrincipali;
+// The seven main windows by their number 1 to 7 (entry 0 unused): the
+// window's name, its entry in the View menu and its toolbar button's tooltip.
+struct FinestraNumerata {
+    const char* nome;
+    const char* voceMenu;
+    const char* suggerimento;
+};
+inline constexpr std::array<FinestraNumerata, 8> finestreNumerate = {{
+    {"", "", ""},
+    {"dati", "Finestra Dati", "visualizza finestra 'Dati'"},
+    {"pluviometrici", "Finestra Dati pluviometrici", "visualizza finestra 'Dati pluviometrici'"},
+    {"sismica", "Finestra Verifica sismica", "visualizza finestra 'Verifica Sismica'"},
+    {"circolare", "Finestra normativa - definizioni", "visualizza finestra 'Normativa tecnica - Definizioni'"},
+    {"circolare2", "Finestra normativa - progetto di massima",
+     "visualizza finestra 'Normativa tecnica - Progetto di massima'"},
+    {"circolare3", "Finestra normativa - progetto esecutivo",
+     "visualizza finestra 'Normativa tecnica - Progetto esecutivo'"},
+    {"frontespizio", "Finestra Frontespizio", "visualizza finestra 'Frontespizio'"},
+}};
+// Their names alone.
+inline constexpr std::array<const char*, 8> finestrePrincipali = [] {
+    std::array<const char*, 8> nomi{};
+    for (std::size_t k = 0; k < nomi.size(); ++k)
+        nomi[k] = finestreNumerate[k].nome;
+    return nomi;
+}();
 
 } // namespace ModVelmor

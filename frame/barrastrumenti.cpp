@@ -1,5 +1,7 @@
 #include "frame/barrastrumenti.h"
 
+#include "frame/ModVelmor.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
@@ -24,13 +26,14 @@ const std::array<Pulsante, 23> tabella = {{
     {"", "", QStyle::SP_CustomBase},
     {"stampa dati finestra", "document-print", QStyle::SP_FileIcon},
     {"", "", QStyle::SP_CustomBase},
-    {"visualizza finestra 'Dati'", "", QStyle::SP_CustomBase},
-    {"visualizza finestra 'Dati pluviometrici'", "", QStyle::SP_CustomBase},
-    {"visualizza finestra 'Verifica Sismica'", "", QStyle::SP_CustomBase},
-    {"visualizza finestra 'Normativa tecnica - Definizioni'", "", QStyle::SP_CustomBase},
-    {"visualizza finestra 'Normativa tecnica - Progetto di massima'", "", QStyle::SP_CustomBase},
-    {"visualizza finestra 'Normativa tecnica - Progetto esecutivo'", "", QStyle::SP_CustomBase},
-    {"visualizza finestra 'Frontespizio'", "", QStyle::SP_CustomBase},
+    // 7 to 13: the main windows 1 to 7 (ModVelmor::finestreNumerate).
+    {"", "", QStyle::SP_CustomBase},
+    {"", "", QStyle::SP_CustomBase},
+    {"", "", QStyle::SP_CustomBase},
+    {"", "", QStyle::SP_CustomBase},
+    {"", "", QStyle::SP_CustomBase},
+    {"", "", QStyle::SP_CustomBase},
+    {"", "", QStyle::SP_CustomBase},
     {"", "", QStyle::SP_CustomBase},
     {"guida in linea", "help-contents", QStyle::SP_DialogHelpButton},
     {"suggerimenti", "dialog-information", QStyle::SP_MessageBoxInformation},
@@ -62,8 +65,8 @@ QIcon iconaFinestra(int numero)
 
 QIcon icona(int i)
 {
-    if (i >= 7 && i <= 13)
-        return iconaFinestra(i - 6);
+    if (i >= Barrastrumenti::primaFinestra && i < Barrastrumenti::primaFinestra + 7)
+        return iconaFinestra(i - Barrastrumenti::primaFinestra + 1);
     const Pulsante& p = tabella[i];
     QIcon tema = QIcon::fromTheme(QString::fromLatin1(p.icona));
     if (!tema.isNull())
@@ -102,6 +105,8 @@ QAction* Barrastrumenti::Buttons(int i) const
 
 QString Barrastrumenti::suggerimento(int i)
 {
+    if (primaFinestra <= i && i < primaFinestra + 7)
+        return QString::fromUtf8(ModVelmor::finestreNumerate[i - primaFinestra + 1].suggerimento);
     return (i >= 1 && i <= numeroPulsanti) ? QString::fromUtf8(tabella[i].suggerimento) : QString();
 }
 

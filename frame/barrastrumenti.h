@@ -11,6 +11,8 @@ class Barrastrumenti : public QToolBar {
     Q_OBJECT
 public:
     static constexpr int numeroPulsanti = 22;
+    // The button of main window 1; windows 2 to 7 follow.
+    static constexpr int primaFinestra = 7;
     // `propria`: the window's number 1 to 7.
     explicit Barrastrumenti(int propria);
 

@@ -94,16 +94,9 @@ void FinestraPrincipale::completaBarraMenu()
 
     QMenu* visu = barra->addMenu(QStringLiteral("&Visualizza"));
     visu->setObjectName(QStringLiteral("visu"));
-    const char* titoli[] = {"",
-                            "Finestra Dati",
-                            "Finestra Dati pluviometrici",
-                            "Finestra Verifica sismica",
-                            "Finestra normativa - definizioni",
-                            "Finestra normativa - progetto di massima",
-                            "Finestra normativa - progetto esecutivo",
-                            "Finestra Frontespizio"};
     for (int k = 1; k <= 7; ++k) {
-        QAction* a = aggiungiVoce(visu, QStringLiteral("fin%1").arg(k), QString::fromUtf8(titoli[k]), [this, k] { fin_Click(k); });
+        QAction* a = aggiungiVoce(visu, QStringLiteral("fin%1").arg(k), QString::fromUtf8(ModVelmor::finestreNumerate[k].voceMenu),
+                                  [this, k] { fin_Click(k); });
         if (k == numeroFinestra) {
             a->setCheckable(true);
             a->setChecked(true);

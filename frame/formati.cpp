@@ -1,6 +1,7 @@
 #include "frame/formati.h"
 
 #include "frame/valore.h"
+#include "office/formastampa.h"
 
 #include <QDate>
 #include <QLocale>
@@ -50,11 +51,9 @@ Schema leggiSchema(const QString& schema)
 // 15-significant-digit decimal form.
 void arrotonda(double assoluto, int decimali, QString& intero, QString& frazione)
 {
-    const QString scientifico = QString::number(assoluto, 'e', 14);   // d.dddddddddddddde+XX
-    const qsizetype posE = scientifico.indexOf(u'e');
-    QString cifre = scientifico.left(posE);
-    cifre.remove(u'.');
-    const int punto = scientifico.mid(posE + 1).toInt() + 1;   // digits before the point
+    const office::Cifre significative = office::cifreSignificative(assoluto);
+    const QString& cifre = significative.cifre;
+    const int punto = significative.esponente + 1; // digits before the point
 
     if (punto > 0) {
         intero = cifre.left(punto).leftJustified(punto, u'0');

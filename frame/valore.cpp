@@ -2,6 +2,7 @@
 
 #include "frame/formati.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 Valore::Valore() = default;
@@ -67,4 +68,10 @@ bool Valore::numerico() const
     constexpr qsizetype cifreSicure = 300;
     const bool esponente = nucleo.contains(u'e', Qt::CaseInsensitive) || nucleo.contains(u'd', Qt::CaseInsensitive);
     return (!esponente && nucleo.size() <= cifreSicure) || std::isfinite(Val(nucleo.toString()));
+}
+
+bool numeroIncompleto(const QString& testo)
+{
+    static const QRegularExpression inizio(QStringLiteral("^\\s*[+-]?(\\.?|(\\d+\\.?\\d*|\\.\\d+)[eEdD][+-]?)$"));
+    return !testo.trimmed().isEmpty() && !Valore(testo).numerico() && inizio.match(testo).hasMatch();
 }

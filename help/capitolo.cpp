@@ -166,7 +166,7 @@ void Capitolo::stampaword()
             sel.Font.Size = 10;
             sel.TypeText(testo + "\r");
             sel.Document.Select();
-            sel.ParagraphFormat.Alignment = 3;
+            sel.ParagraphFormat.Alignment = office::Giustificato;
         });
     if (fatto)
         passo->setText(QStringLiteral("ho visualizzato il testo su Word"));

@@ -3,6 +3,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
 #include "frame/servizi.h"
+#include "help/documento.h"
 #include "help/figuraformule.h"
 #include "help/finestraguida.h"
 #include "help/guidaformule.h"
@@ -66,12 +67,7 @@ QString scriviGuidaCompleta(const QString& cartellaProgramma)
     documento->nomeFile(QStringLiteral("guida"));
     auto& sel = appword->Selection;
 
-    sel.Borders.DistanceFromTop = 2.5;
-    sel.Borders.DistanceFromBottom = 2.5;
-    sel.Borders.DistanceFromLeft = 1.5;
-    sel.Borders.DistanceFromRight = 1.5;
-    documento->Content.Paragraphs.LineSpacing = 12;
-    sel.PageSetup.PaperSize = 7;
+    paginaInformativa(*appword, *documento);
 
     sel.Font.Name = QStringLiteral("Century Gothic");
     sel.Font.Size = 20;
@@ -91,7 +87,7 @@ QString scriviGuidaCompleta(const QString& cartellaProgramma)
     inserisciFigura(sel, figuraDellaFinestra());
 
     sel.Document.Select();
-    sel.ParagraphFormat.Alignment = 3;
+    sel.ParagraphFormat.Alignment = office::Giustificato;
     return salva(appword->Documents(appword->Documents.Count()), cartellaProgramma);
 }
 

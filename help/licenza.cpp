@@ -62,6 +62,6 @@ void licenza::cmdstampa_Click()
         sel.Font.Size = 12;
         sel.TypeText(testo + "\r");
         sel.Document.Select();
-        sel.ParagraphFormat.Alignment = 3;
+        sel.ParagraphFormat.Alignment = office::Giustificato;
     });
 }

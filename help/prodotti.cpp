@@ -231,7 +231,7 @@ void prodotti::cmdstampa_Click()
         tabella->AutoFormat(9);
         for (int c : {4, 5}) {
             documento.Tables(1).Columns(c).Select();
-            appword.Selection.ParagraphFormat.Alignment = 2;
+            appword.Selection.ParagraphFormat.Alignment = office::Destra;
         }
     });
 }

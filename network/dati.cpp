@@ -8,7 +8,7 @@
 #include "frame/formati.h"
 #include "frame/servizi.h"
 #include "network/classipendenza.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -4,7 +4,6 @@
 #include "network/classipendenza.h"
 #include "network/dimensionamento.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 using namespace ModVelmor;
@@ -61,12 +60,6 @@ bool completatratto(int t, std::optional<Campo> inModifica)
     return cambiato;
 }
 
-bool numeroincompleto(const QString& testo)
-{
-    static const QRegularExpression inizio(QStringLiteral("^\\s*[+-]?\\d*\\.?\\d*([eEdD][+-]?)?\\s*$"));
-    return !testo.trimmed().isEmpty() && !Valore(testo).numerico() && inizio.match(testo).hasMatch();
-}
-
 namespace {
 
 bool riempimentofuori(const Valore& v)
@@ -107,7 +100,7 @@ Esito dimensiona(int t)
     for (const Valore* v : numerici) {
         if (v->vuoto() || v->numerico())
             continue;
-        if (numeroincompleto(v->testo())) {
+        if (numeroIncompleto(v->testo())) {
             lettura = Esito::incompleto;
             continue;
         }

@@ -52,9 +52,6 @@ enum class Esito {
 // Sizes segment t from the table and stores its results (empty when not sized).
 Esito dimensiona(int t);
 
-// A value typed so far that could still become a number ("-", ".", "1e").
-bool numeroincompleto(const QString& testo);
-
 // The line of the first missing value of segment t, in the order of the check
 // (a value that does not read as a number counts as missing), then of a fill
 // percentage outside 10 to 100; empty when the segment is complete.

@@ -127,4 +127,13 @@ std::shared_ptr<Application> nuovaApplicazione()
     return std::make_shared<Application>();
 }
 
+void impostaPagina(Selezione& sel)
+{
+    sel.Borders.DistanceFromTop = 2.5;
+    sel.Borders.DistanceFromBottom = 2.5;
+    sel.Borders.DistanceFromLeft = 1.5;
+    sel.Borders.DistanceFromRight = 1.5;
+    sel.PageSetup.PaperSize = 7;
+}
+
 } // namespace office

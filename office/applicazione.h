@@ -95,4 +95,9 @@ public:
 
 std::shared_ptr<Application> nuovaApplicazione();
 
+// The page every document of the program is set on before any text: A4,
+// border distances 2.5 points above and below the text and 1.5 at its sides.
+// The line spacing is the caller's (the whole document or the selection).
+void impostaPagina(Selezione& sel);
+
 } // namespace office

@@ -5,15 +5,6 @@
 
 namespace office {
 
-namespace {
-
-// Significant digits of a positive finite number rounded to 15 of them,
-// without trailing zeros, and the power of ten of the first digit.
-struct Cifre {
-    QString cifre;
-    int esponente = 0;
-};
-
 Cifre cifreSignificative(double positivo)
 {
     const QString scientifica = QString::number(positivo, 'e', 14); // d.dddddddddddddde+XX
@@ -25,6 +16,8 @@ Cifre cifreSignificative(double positivo)
         risultato.cifre.chop(1);
     return risultato;
 }
+
+namespace {
 
 QString conEsponente(const Cifre& c, const QString& separatore)
 {

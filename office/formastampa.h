@@ -13,4 +13,13 @@ namespace office {
 // and above, or below 1E-15, are written with an exponent: " 1E+15 ".
 QString formaStampa(double numero);
 
+// The significant digits of a positive finite number rounded to 15 of them
+// (its shortest decimal form: no trailing zeros, at least one digit) and the
+// power of ten of the first digit: 1234.5 -> "12345", 3; 0.007 -> "7", -3.
+struct Cifre {
+    QString cifre;
+    int esponente = 0;
+};
+Cifre cifreSignificative(double positivo);
+
 } // namespace office

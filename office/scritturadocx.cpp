@@ -405,23 +405,28 @@ void stileTabella(ScrittoreXml& x, const char* id, const char* nome, bool intest
     x.writeEndElement();
 }
 
+// Every part carries the same date, the zip format's first day (1 January
+// 1980, midnight, in the format's DOS form): the same document gives the same
+// bytes whenever it is written.
+constexpr zip_uint16_t oraFissa = 0;
+constexpr zip_uint16_t dataFissa = (0 << 9) | (1 << 5) | 1; // years since 1980, month, day
+
 // Adds one part to the archive; the data must live until zip_close.
 bool aggiungiParte(zip_t* archivio, const char* nome, const QByteArray& dati, bool comprimi)
 {
     zip_source_t* sorgente = zip_source_buffer(archivio, dati.constData(), static_cast<zip_uint64_t>(dati.size()), 0);
     if (!sorgente)
         return false;
-    const zip_int64_t indice = zip_file_add(archivio, nome, sorgente, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
-    if (indice < 0) {
+    const zip_int64_t aggiunto = zip_file_add(archivio, nome, sorgente, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+    if (aggiunto < 0) {
         zip_source_free(sorgente);
         return false;
     }
+    const auto indice = static_cast<zip_uint64_t>(aggiunto);
     // fast compression keeps large documents quick to write; pictures are compressed already
-    if (comprimi)
-        zip_set_file_compression(archivio, static_cast<zip_uint64_t>(indice), ZIP_CM_DEFLATE, 1);
-    else
-        zip_set_file_compression(archivio, static_cast<zip_uint64_t>(indice), ZIP_CM_STORE, 0);
-    return true;
+    const int compressione = comprimi ? zip_set_file_compression(archivio, indice, ZIP_CM_DEFLATE, 1)
+                                      : zip_set_file_compression(archivio, indice, ZIP_CM_STORE, 0);
+    return compressione == 0 && zip_file_set_dostime(archivio, indice, oraFissa, dataFissa, 0) == 0;
 }
 
 } // namespace
@@ -568,9 +573,9 @@ QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
     }
     risultato.resize(static_cast<qsizetype>(dimensione));
     const zip_int64_t letti = zip_source_read(memoria, risultato.data(), static_cast<zip_uint64_t>(dimensione));
-    zip_source_close(memoria);
+    const bool chiuso = zip_source_close(memoria) == 0;
     zip_source_free(memoria);
-    if (letti != dimensione)
+    if (letti != dimensione || !chiuso)
         return fallito(QStringLiteral("archivio incompleto"));
     return risultato;
 }

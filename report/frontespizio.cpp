@@ -1,6 +1,7 @@
 #include "report/frontespizio.h"
 
 #include "frame/ModVelmor.h"
+#include "frame/aggiornamenti.h"
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/cp1252.h"
@@ -9,7 +10,7 @@
 #include "frame/indirizzi.h"
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 #include "report/relazione.h"
 #include "report/relazionerete.h"
 #include "report/relazionesismica.h"
@@ -122,6 +123,12 @@ frontespizio::frontespizio()
         piazza(casella, 2640, c.top, 4695, 285);
         connect(casella, &QLineEdit::textChanged, this, [this, casella] { campo_Change(casella); });
     }
+    // The shared data hold the texts as the boxes show them, for the data files.
+    const auto caselle = campi();
+    for (std::size_t k = 0; k < caselle.size(); ++k)
+        connect(caselle[k], &QLineEdit::textChanged, this,
+                [k](const QString& testo) { ModVelmor::testifrontespizio[qsizetype(k)] = testo; });
+    connect(&Aggiornamenti::istanza(), &Aggiornamenti::reteCambiata, this, [this] { mostraTesti(); });
 
     const QString suggerimentoStudio = QStringLiteral("lo studio che ha effettuato la elaborazione");
     Label8 = controlli::etichetta(QStringLiteral(" studio tecnico...........:"), colori::giallo, Bordo::Singolo);
@@ -179,13 +186,35 @@ frontespizio::frontespizio()
 void frontespizio::Form_Load()
 {
     FinestraPrincipale::Form_Load();
-    data->setText(formatoData(QDate::currentDate()));
+    // The texts a data file brought before the window loaded; otherwise a
+    // fresh title page dated today.
+    if (ModVelmor::testifrontespizio.isEmpty()) {
+        ModVelmor::testifrontespizio = QStringList(int(campi().size()));
+        data->setText(formatoData(QDate::currentDate()));
+    } else {
+        mostraTesti();
+    }
     const auto [nome, indirizzo] = studio();
     Labelstudio->setText(nome);
     labelindirizzo->setText(indirizzo);
     suggerimento();
     dimensionecorpo = 12;
     comestampo[2]->setChecked(true);
+}
+
+void frontespizio::Form_Unload()
+{
+    // The window is the title page's only editor: closing it forgets the texts.
+    ModVelmor::testifrontespizio.clear();
+    FinestraPrincipale::Form_Unload();
+}
+
+void frontespizio::mostraTesti()
+{
+    const QStringList testi = ModVelmor::testifrontespizio;
+    const auto caselle = campi();
+    for (std::size_t k = 0; k < caselle.size(); ++k)
+        caselle[k]->setText(testi.value(int(k)));
 }
 
 void frontespizio::suggerimento()

@@ -1,6 +1,7 @@
 #pragma once
-// The title-page window: the seven fields of the report's title page (they
-// are the only store of that record), the studio's name and address, the
+// The title-page window: the seven fields of the report's title page (kept in
+// step with ModVelmor::testifrontespizio, which the data files read and
+// write), the studio's name and address, the
 // choice of how the report is printed, and the file commands.
 
 #include "frame/finestraprincipale.h"
@@ -103,6 +104,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
     void comandoApri() override { apri_Click(); }
     void comandoSalva() override { salva_Click(); }
     void comandoElimina() override { eliminare_click(); }
@@ -113,6 +115,8 @@ protected:
 
 private:
     void avvisolunghezza();
+    // Shows the title-page texts of the shared data in the boxes.
+    void mostraTesti();
     void suggerimento();
     void campo_Change(QLineEdit* casella);
     void salvadati();

@@ -1,6 +1,7 @@
 #include "report/relazioneword.h"
 
 #include "frame/ModVelmor.h"
+#include "frame/costruzionedocumento.h"
 #include "frame/servizi.h"
 #include "office/applicazione.h"
 #include "office/consegna.h"
@@ -92,12 +93,8 @@ void apriRelazione(frontespizio& f)
     f.documento->nomeFile(QStringLiteral("relazione"));
     Selezione& sel = f.appword->Selection;
     sel.TypeText(QStringLiteral("\r\r\r"));
-    sel.PageSetup.PaperSize = 7;
+    impostaPagina(sel);
     sel.Paragraphs.LineSpacing = 12;
-    sel.Borders.DistanceFromTop = 2.5;
-    sel.Borders.DistanceFromBottom = 2.5;
-    sel.Borders.DistanceFromLeft = 1.5;
-    sel.Borders.DistanceFromRight = 1.5;
     sel.Font.Name = QStringLiteral("Century Gothic");
     sel.Font.Bold = commutaGrassetto;
     sel.Font.Size = 24;
@@ -106,16 +103,7 @@ void apriRelazione(frontespizio& f)
 bool costruisciDocumento(frontespizio& f, const QString& cosa, const std::function<void()>& costruisci)
 {
     const ConsegnaAllaFine consegna;
-    try {
-        costruisci();
-        return true;
-    } catch (const std::exception& e) {
-        if (f.documento)
-            ritiraConsegna(f.documento->stato());
-        MsgBox(QStringLiteral("Non è stato possibile %1: %2.").arg(cosa, QString::fromStdString(e.what())), vb::vbCritical,
-               ModVelmor::nomeprogramma.testo());
-        return false;
-    }
+    return ::costruisciDocumento(cosa, costruisci, [&f] { return f.documento; });
 }
 
 void stampaWord(frontespizio& f)

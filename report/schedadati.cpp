@@ -21,12 +21,8 @@ void scriviScheda(frontespizio& f)
     f.documento = f.appword->Documents.Add();
     f.documento->nomeFile(QStringLiteral("dati-generali"));
     Selezione& sel = f.appword->Selection;
-    sel.Borders.DistanceFromTop = 2.5;
-    sel.Borders.DistanceFromBottom = 2.5;
-    sel.Borders.DistanceFromLeft = 1.5;
-    sel.Borders.DistanceFromRight = 1.5;
+    impostaPagina(sel);
     f.documento->Content.Paragraphs.LineSpacing = 12;
-    sel.PageSetup.PaperSize = 7;
     sel.Font.Name = QStringLiteral("Century Gothic");
     sel.Font.Size = 20;
     sel.TypeText(ModVelmor::nomeprogramma.testo() + QStringLiteral("\r"));

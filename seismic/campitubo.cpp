@@ -2,7 +2,6 @@
 
 #include "frame/valore.h"
 
-#include <QRegularExpression>
 #include <array>
 
 namespace velmor::sismica {
@@ -41,10 +40,7 @@ Lettura leggiTesto(const QString& testo)
         return Lettura::Vuoto;
     if (Valore(testo).numerico())
         return Lettura::Numero;
-    // A sign or a point alone, or a number whose exponent has no digits yet.
-    static const QRegularExpression inizio(
-        QStringLiteral("^\\s*[+-]?(\\.?|(\\d+\\.?\\d*|\\.\\d+)[eEdD][+-]?)$"));
-    return inizio.match(testo).hasMatch() ? Lettura::Incompleto : Lettura::NonNumero;
+    return numeroIncompleto(testo) ? Lettura::Incompleto : Lettura::NonNumero;
 }
 
 }  // namespace velmor::sismica

@@ -2,32 +2,11 @@
 // seismic window labels them, and how a text typed into one of them reads.
 #pragma once
 
+#include "frame/tubi.h"
+
 #include <QString>
 
 namespace velmor::sismica {
-
-// Field numbers 1 to 15: also the indexes of the window's input boxes.
-namespace campo {
-enum : int {
-    riferimento = 1,
-    materiale,
-    pesos,
-    compr,
-    traz,
-    diam,
-    spess,
-    peso,
-    altez,
-    pesot,
-    attr,
-    incr,
-    press,
-    bmin,
-    bmax,
-};
-}  // namespace campo
-
-inline constexpr int numeroCampi = 15;
 
 struct DescrizioneCampo {
     const char* nome;        // the field's code, as the report's legend names it

@@ -7,7 +7,7 @@
 #include "frame/finestre.h"
 #include "frame/formati.h"
 #include "frame/servizi.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 #include "seismic/campitubo.h"
 #include "seismic/tabellatubi.h"
 

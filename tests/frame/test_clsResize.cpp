@@ -71,14 +71,25 @@ TEST(clsResize, UnControlloCheRifiutaLAltezzaLaConserva)
 
 TEST(clsResize, IFontNonSonoScalati)
 {
+    // A control with a font of its own, as the windows' headings have: the
+    // resizer triples its box and leaves the font as the window set it.
     Prova f;
+    QFont grande = f.etichetta->font();
+    grande.setPointSizeF(13.5);
+    grande.setBold(true);
+    f.etichetta->setFont(grande);
     const QFont prima = f.etichetta->font();
+    const QRect progetto = f.etichetta->geometry();
     clsResize r;
     r.SourceForm(&f);
     r.ResizeControls();
+    const int w0 = f.ScaleWidth(), h0 = f.ScaleHeight();
     f.resize(f.width() * 3, f.height() * 3);
     r.ResizeControls();
     EXPECT_EQ(f.etichetta->font(), prima);
+    EXPECT_EQ(f.etichetta->width(), std::lround(progetto.width() * double(f.ScaleWidth()) / w0));
+    EXPECT_EQ(f.etichetta->height(), std::lround(progetto.height() * double(f.ScaleHeight()) / h0));
+    EXPECT_GT(f.etichetta->height(), 2 * progetto.height());
 }
 
 TEST(clsResize, DimensionaAllaPercentualeDelloSchermoCentrata)

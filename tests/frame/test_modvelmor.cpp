@@ -14,6 +14,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 using namespace vb;
 
 using namespace doppi;
@@ -32,6 +36,93 @@ TEST_F(Modulo, IdentitaETitoli)
     EXPECT_EQ(ModVelmor::titolocontrollo.testo(), "Velmor: controllo dati immessi nella finestra attiva");
     EXPECT_EQ(ModVelmor::titoloaiuto, "Velmor: aiuto in linea");
     EXPECT_EQ(ModVelmor::titoloelimina.testo(), "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+}
+
+TEST(Azzeramento, OgniVariabileCondivisaTornaComeAllAvvio)
+{
+    // Every shared variable set away from its start, then the reset: each one
+    // forgotten by it keeps the mark and fails here by name.
+    using namespace ModVelmor;
+    struct Voce {
+        const char* nome;
+        std::function<void()> segna;
+        std::function<bool()> comeAllAvvio;
+    };
+    const auto tratti = [](Tratti& t) {
+        return Voce{"", [&t] { t[1] = t[massimotratti] = Valore("x"); },
+                    [&t] { return std::all_of(t.begin(), t.end(), [](const Valore& v) { return v == Valore(); }); }};
+    };
+    const auto tubi = [](Tubi& t) {
+        return Voce{"", [&t] { t[1] = t[massimotubi] = Valore(7); },
+                    [&t] { return std::all_of(t.begin(), t.end(), [](const Valore& v) { return v == Valore(); }); }};
+    };
+    const auto nominata = [](const char* nome, Voce v) { v.nome = nome; return v; };
+    const auto valore = [](const char* nome, Valore& v, const Valore& inizio) {
+        return Voce{nome, [&v] { v = Valore("segnato"); }, [&v, inizio] { return v == inizio; }};
+    };
+    const auto testo = [](const char* nome, QString& t) {
+        return Voce{nome, [&t] { t = "segnato"; }, [&t] { return t.isEmpty(); }};
+    };
+    QLabel etichetta;
+    std::vector<Voce> voci = {
+        valore("nomeprogramma", nomeprogramma, Valore("Velmor")),
+        valore("descrizioneprogramma", descrizioneprogramma, Valore("programma per il calcolo di reti fognanti")),
+        valore("versione", versione, Valore("4.11.01")),
+        valore("dataprimaversione", dataprimaversione, Valore("25/03/1999")),
+        valore("codicedata", codicedata, Valore("020520")),
+        valore("titolocontrollo", titolocontrollo, Valore("Velmor: controllo dati immessi nella finestra attiva")),
+        {"titoloaiuto", [] { titoloaiuto = "segnato"; }, [] { return titoloaiuto == "Velmor: aiuto in linea"; }},
+        valore("titoloelimina", titoloelimina,
+               Valore("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo")),
+        {"numerotratti", [] { numerotratti = 3; }, [] { return numerotratti == 0; }},
+        {"primotratto", [] { primotratto = 41; }, [] { return primotratto == 1; }},
+        testo("sistema", sistema),
+        {"tipisuperficie", [] { tipisuperficie[1] = "tetti"; },
+         [] { return std::all_of(tipisuperficie.begin(), tipisuperficie.end(), [](const QString& t) { return t.isEmpty(); }); }},
+        {"coefficientisuperficie", [] { coefficientisuperficie[10] = 0.07; },
+         [] { return std::all_of(coefficientisuperficie.begin(), coefficientisuperficie.end(), [](double c) { return c == 0; }); }},
+        {"materiale", [] { materiale[50] = "gres"; },
+         [] { return std::all_of(materiale.begin(), materiale.end(), [](const QString& t) { return t.isEmpty(); }); }},
+        valore("numerotubi", numerotubi, Valore()),
+        {"tubocorrente", [] { tubocorrente = 9; }, [] { return tubocorrente == 1; }},
+        valore("erroredati", erroredati, Valore()),
+        testo("nomefile", nomefile),
+        testo("filecompleto", filecompleto),
+        {"testifrontespizio", [] { testifrontespizio = QStringList(7, "x"); }, [] { return testifrontespizio.isEmpty(); }},
+        {"coloresfondo", [] { coloresfondo = 0xFF00FF; }, [] { return coloresfondo == 0; }},
+        {"righestampate", [] { righestampate = 12; }, [] { return righestampate == 0; }},
+        valore("intestazionelistino", intestazionelistino, Valore()),
+        {"guidatitolo", [&] { guidatitolo = &etichetta; }, [] { return guidatitolo.isNull(); }},
+        {"guidatesto", [&] { guidatesto = &etichetta; }, [] { return guidatesto.isNull(); }},
+        testo("numerotesto", numerotesto),
+        {"cifre", [] { cifre = 4; }, [] { return cifre == 0; }},
+    };
+    const std::pair<const char*, Tratti*> segmenti[] = {
+        {"lunghezza", &lunghezza}, {"dislivello", &dislivello}, {"tiposuperficie", &tiposuperficie},
+        {"coefsuperficie", &coefsuperficie}, {"pendenza", &pendenza}, {"coefpendenza", &coefpendenza},
+        {"portatacollettori", &portatacollettori}, {"abitanti", &abitanti}, {"dotazione", &dotazione},
+        {"superficie", &superficie}, {"pioggia", &pioggia}, {"numerosuperficie", &numerosuperficie},
+        {"riempimento", &riempimento}, {"portatapioggia", &portatapioggia}, {"portatanera", &portatanera},
+        {"portatatotale", &portatatotale}, {"diametro", &diametro}, {"velocita", &velocita}};
+    for (const auto& [nome, t] : segmenti)
+        voci.push_back(nominata(nome, tratti(*t)));
+    const std::pair<const char*, Tubi*> campiTubi[] = {
+        {"riferimento", &riferimento}, {"pesos", &pesos}, {"compr", &compr}, {"traz", &traz}, {"diam", &diam},
+        {"spess", &spess}, {"peso", &peso}, {"altez", &altez}, {"pesot", &pesot}, {"attr", &attr}, {"incr", &incr},
+        {"press", &press}, {"bmin", &bmin}, {"bmax", &bmax}, {"sigmasuperiore 1", &sigmasuperiore[1]},
+        {"sigmasuperiore 2", &sigmasuperiore[2]}, {"sigmamediana 1", &sigmamediana[1]},
+        {"sigmamediana 2", &sigmamediana[2]}, {"sigmainferiore 1", &sigmainferiore[1]},
+        {"sigmainferiore 2", &sigmainferiore[2]}};
+    for (const auto& [nome, t] : campiTubi)
+        voci.push_back(nominata(nome, tubi(*t)));
+
+    for (const Voce& v : voci)
+        v.segna();
+    for (const Voce& v : voci)
+        EXPECT_FALSE(v.comeAllAvvio()) << v.nome << " was not marked";
+    azzera();
+    for (const Voce& v : voci)
+        EXPECT_TRUE(v.comeAllAvvio()) << v.nome;
 }
 
 TEST_F(Modulo, TipiDiSuperficie)

@@ -4,7 +4,7 @@
 // file to hand the bytes to readers that take a path, and the Qt application
 // the windows need.
 
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 
 #include <QByteArray>
 #include <QString>

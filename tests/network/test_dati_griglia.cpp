@@ -8,7 +8,7 @@
 #include "frame/finestre.h"
 #include "frame/test_valori_locale.h"
 #include "network/dati.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -44,14 +44,16 @@ TEST_F(FinestraPioggia, CambiandoLaDurataSiRicalcola)
 {
     auto& p = finestre::forma<pluviometrici>();
     ASSERT_FALSE(p.righe.empty());
+    ASSERT_GT(p.righe.size(), std::size_t(1));
+    // The shipped file's first zone, Arezzo: h = 25.0565 t^0.3130, t in hours.
+    ASSERT_TRUE(p.zone[0].nome.startsWith("Arezzo"));
     p.righe[0].scorri->setValue(-180);
     EXPECT_EQ(p.righe[0].durata->text(), "180 min");
-    const double h = altezzaPioggia(p.zone[0], 180);
-    EXPECT_EQ(p.righe[0].altezza->text(), QString::number(h, 'f', 1));
-    EXPECT_EQ(p.righe[0].intensita->text(), QString::number(h / 3, 'f', 1));
-    if (p.righe.size() > 1) {
-        EXPECT_EQ(p.righe[1].durata->text(), "60 min"); // the other rows keep theirs
-    }
+    // 3 h: 3^0.3130 = exp(0.3130 x 1.098612) = 1.410393; h = 25.0565 x 1.410393 = 35.339 mm;
+    // the mean intensity 35.339 / 3 = 11.780 mm/h.
+    EXPECT_EQ(p.righe[0].altezza->text(), "35.3");
+    EXPECT_EQ(p.righe[0].intensita->text(), "11.8");
+    EXPECT_EQ(p.righe[1].durata->text(), "60 min"); // the other rows keep theirs
 }
 
 TEST_F(FinestraPioggia, LaFrecciaInAltoAllungaLaPioggia)

@@ -1,8 +1,9 @@
 #include "archivi_prova.h"
 
 #include "frame/ModVelmor.h"
+#include "frame/aggiornamenti.h"
 #include "frame/finestre.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,7 @@ void ConArchivi::frontespizioCompleto()
 {
     archivi::impostaFrontespizio({"Fognatura, lotto 2", QString::fromUtf8("Borgo Città"), "progetto esecutivo",
                                   "Comune di Esempio", "Ufficio tecnico", "lunedì, 7 dic 2026", "tavole 1-4"});
+    emit Aggiornamenti::istanza().reteCambiata(); // as after a file read: a loaded title page shows them
 }
 
 QString ConArchivi::percorso(const QString& nome) const

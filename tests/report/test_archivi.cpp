@@ -6,7 +6,7 @@
 #include "frame/cp1252.h"
 #include "frame/finestre.h"
 #include "network/dati.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 #include "report/frontespizio.h"
 #include "seismic/sismica.h"
 

@@ -7,7 +7,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cmath>
+#include <csignal>
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -109,6 +112,29 @@ TEST(Record, LettoreConteggiEFineFile)
 TEST(Record, SalvataggioFallitoLasciaIlFileDiPrima)
 {
     EXPECT_FALSE(record::salvaFile("/non/esiste/cartella/file.txt", "x").isEmpty());
+
+    // A save that fails half-way (the file size limit stands in for a full
+    // disk, and holds for root too) leaves the file that was there.
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath("Velmor-dati-prova");
+    const QByteArray prima("\"vecchio\"\r\n");
+    {
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(prima), prima.size());
+    }
+    rlimit limite{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const rlimit stretto{4096, limite.rlim_max};
+    const auto segnale = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &stretto), 0);
+    const QString errore = record::salvaFile(percorso, QByteArray(1 << 20, 'x'));
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, segnale);
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), prima);
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{"Velmor-dati-prova"}); // no temporary left
 }
 
 TEST(Record, UnaRigaTroppoLungaNonSiLeggeEGliErroriDeiFileSonoInItaliano)

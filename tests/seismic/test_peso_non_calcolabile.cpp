@@ -4,7 +4,7 @@
 #include "supporto/doppi.h"
 
 #include "frame/ModVelmor.h"
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 #include "seismic/tabellatubi.h"
 
 #include <gtest/gtest.h>

@@ -159,9 +159,7 @@ TEST_F(SismicaComandi, AiutoETitolo)
     EXPECT_TRUE(m.testo.contains("ABC"));
     EXPECT_FALSE(m.testo.contains('\n'));
 
-    // The heading shows the decree's formulas (a stand-in window here).
-    if (!finestre::esiste("guidaformule"))
-        finestre::registra("guidaformule", [] { return new Finestra("guidaformule"); });
+    // The heading shows the decree's formulas.
     QTest::mouseClick(s.intestazione, Qt::LeftButton);
     ASSERT_TRUE(finestre::caricata("guidaformule"));
     EXPECT_TRUE(finestre::trova("guidaformule")->isVisible());

@@ -1,4 +1,4 @@
-#include "report/archivi.h"
+#include "archivi/archivi.h"
 
 #include "frame/CommonDialog.h"
 #include "frame/ModVelmor.h"
@@ -7,12 +7,10 @@
 #include "frame/finestraprincipale.h"
 #include "frame/finestre.h"
 #include "frame/servizi.h"
-#include "report/frontespizio.h"
-#include "seismic/tabellatubi.h"
+#include "frame/tubi.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 
 using namespace ModVelmor;
 using namespace vb;
@@ -147,17 +145,19 @@ void applicaTubi(const Contenuto& c)
 
 QStringList testiFrontespizio()
 {
-    QStringList testi;
-    for (const QLineEdit* casella : finestre::forma<frontespizio>().campi())
-        testi << casella->text();
+    // A title page never filled is the title-page window's fresh one: loading
+    // the window puts its texts (the date of today) into the shared data.
+    if (testifrontespizio.isEmpty())
+        finestre::usa(QStringLiteral("frontespizio"));
+    QStringList testi = testifrontespizio;
+    testi.resize(campiFrontespizio);
     return testi;
 }
 
 void impostaFrontespizio(const QStringList& testi)
 {
-    const auto caselle = finestre::forma<frontespizio>().campi();
-    for (std::size_t k = 0; k < caselle.size(); ++k)
-        caselle[k]->setText(testi.value(int(k)));
+    testifrontespizio = testi;
+    testifrontespizio.resize(campiFrontespizio);
 }
 
 namespace {
@@ -226,7 +226,7 @@ void controllaSismica()
 
 bool progettoPresente()
 {
-    if (!finestre::forma<frontespizio>().progetto->text().isEmpty())
+    if (!testiFrontespizio().constFirst().isEmpty())
         return true;
     MsgBox(QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."), vbCritical, titolocontrollo.testo());
     finestre::mostra(QStringLiteral("frontespizio"));

@@ -49,7 +49,10 @@ std::optional<Contenuto> analizza(Tipo tipo, const QByteArray& byte, QString* er
 void applicaTratti(const Contenuto& c);
 void applicaTubi(const Contenuto& c);
 
-// The title-page texts as the window holds them, and putting them back.
+// The seven title-page texts, in record order, as the shared data hold them
+// (ModVelmor::testifrontespizio), and putting them back. The title-page
+// window keeps them in step with its boxes and shows them again when it hears
+// that a file was read (Aggiornamenti::reteCambiata).
 QStringList testiFrontespizio();
 void impostaFrontespizio(const QStringList& testi);
 
