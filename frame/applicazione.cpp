@@ -32,6 +32,10 @@ void prepara()
     QApplication::setApplicationName(QStringLiteral("Velmor"));
     QApplication::setOrganizationName(QStringLiteral("Software Zentoria"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The program's icon, built into it, on every window; the desktop entry
+    // installed with the program names the same icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icone/velmor.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmor"));
     caricaTraduzioneQt();
     // The designs were drawn for the system's 8-point sans-serif font, narrower
     // than Liberation Sans at 8 points: its narrow cut (the metric twin of Arial

@@ -2,12 +2,10 @@
 
 #include "frame/ModVelmor.h"
 #include "frame/colori.h"
-#include "frame/cp1252.h"
 #include "frame/finestre.h"
 #include "frame/percorsi.h"
 #include "frame/twips.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -55,10 +53,10 @@ frmTip::frmTip()
 
 void frmTip::Form_Load()
 {
-    const QString file = percorsi::fileDati(QString::fromUtf8(FILE_SUGGERIMENTI), false);
-    if (!LoadTips(file)) {
-        lblTipText->setText("Il file " + QString::fromUtf8(FILE_SUGGERIMENTI)
-                            + " non è stato trovato nella cartella del programma: nessun suggerimento disponibile.");
+    const percorsi::Lettura lettura = percorsi::leggiDati(QString::fromUtf8(FILE_SUGGERIMENTI), false);
+    if (!lettura.riuscita() || !suggerimentiDelTesto(lettura.testo())) {
+        const QString motivo = lettura.riuscita() ? QStringLiteral("il file non contiene suggerimenti") : lettura.errore;
+        lblTipText->setText("Nessun suggerimento disponibile: " + motivo + ".");
         cmdNextTip->setEnabled(false);
         return;
     }
@@ -68,14 +66,15 @@ void frmTip::Form_Load()
 
 bool frmTip::LoadTips(const QString& file)
 {
+    const percorsi::Lettura lettura = percorsi::leggi(file);
+    return suggerimentiDelTesto(lettura.riuscita() ? lettura.testo() : QString());
+}
+
+bool frmTip::suggerimentiDelTesto(const QString& testo)
+{
     Tips.clear();
     CurrentTip = 0;
-    QFile f(file);
-    if (file.isEmpty() || !f.open(QIODevice::ReadOnly))
-        return false;
-    const QString testo = cp1252::leggiTesto(f.readAll());
-    for (QString riga : testo.split('\n')) {
-        riga.remove('\r');
+    for (const QString& riga : testo.split('\n')) {
         if (!riga.trimmed().isEmpty())
             Tips << riga.trimmed();
     }

@@ -31,5 +31,9 @@ public:
 
 protected:
     void Form_Load() override;
+
+private:
+    // Takes the tips of a text, one a line; false when it holds none.
+    bool suggerimentiDelTesto(const QString& testo);
     bool chiusuraNasconde() const override { return true; }
 };

@@ -5,9 +5,9 @@
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/percorsi.h"
 #include "frame/servizi.h"
 #include "help/documento.h"
-#include "help/testi.h"
 #include "office/consegna.h"
 
 #include <QAction>
@@ -108,8 +108,7 @@ void Capitolo::Form_Load()
     esco->setToolTip("cliccare per uscire da " + ModVelmor::nomeprogramma.testo());
     passo->setText(QStringLiteral("consulta la normativa tecnica o passa alle altre disposizioni usando i tasti della "
                                   "barra degli strumenti, in alto nella finestra"));
-    Text1->setPlainText(guida::testoDati(fileTesto(numero()),
-                                         "il capitolo " + QString::fromUtf8(dati(numero()).numerale) + " della circolare"));
+    Text1->setPlainText(percorsi::testoIncorporato(fileTesto(numero())));
 }
 
 void Capitolo::Toolbar1_ButtonClick(int indice)

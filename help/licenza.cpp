@@ -4,8 +4,8 @@
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/percorsi.h"
 #include "help/documento.h"
-#include "help/testi.h"
 #include "office/consegna.h"
 
 #include <QApplication>
@@ -44,7 +44,7 @@ void licenza::Form_Load()
 {
     FinestraInformativa::Form_Load();
     Label2->setText(ModVelmor::nomeprogramma.testo());
-    Text1->setPlainText(guida::testoDati(QString::fromUtf8(FILE_TESTO), QStringLiteral("la licenza d'uso")));
+    Text1->setPlainText(percorsi::testoIncorporato(QString::fromUtf8(FILE_TESTO)));
 }
 
 void licenza::cmdstampa_Click()

@@ -1,9 +1,7 @@
 #include "help/pagine.h"
 
-#include "frame/cp1252.h"
 #include "frame/percorsi.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace guida {
@@ -39,11 +37,8 @@ QString fileDellaPagina(const QString& nome)
 
 std::optional<QString> testoPagina(const QString& nome)
 {
-    QFile file(percorsi::fileDati(fileDellaPagina(nome), false));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
     QStringList righe;
-    for (QString riga : cp1252::leggiTesto(file.readAll()).split(QChar('\n'))) {
+    for (QString riga : percorsi::testoIncorporato(fileDellaPagina(nome)).split(QChar('\n'))) {
         riga = riga.trimmed();
         if (!riga.isEmpty())
             righe << riga;
@@ -57,9 +52,7 @@ QString testoOAvviso(const QString& nome)
 {
     if (auto testo = testoPagina(nome))
         return *testo;
-    return QStringLiteral("Il testo di questa pagina non è disponibile: manca il file %1 nella cartella dei dati del "
-                          "programma. Reinstallare il programma per riaverlo.")
-        .arg(fileDellaPagina(nome));
+    return QStringLiteral("Il testo di questa pagina non è disponibile: %1 non è una pagina della guida.").arg(nome);
 }
 
 } // namespace guida

@@ -1,8 +1,8 @@
 #pragma once
 // The nine help pages: which window shows each, its title, the designed sizes of
-// its two labels (twips), and where its text lives. The texts are data files,
-// data/guida/<window>.txt, one paragraph each; a file may wrap its paragraph
-// over several lines, which are joined by single blanks.
+// its two labels (twips), and its text. The texts are built into the program
+// from data/guida/<window>.txt, one paragraph each; a file may wrap its
+// paragraph over several lines, which are joined by single blanks.
 
 #include <QString>
 #include <array>
@@ -23,10 +23,10 @@ extern const std::array<Pagina, 9> pagine;
 // The page shown by a window, or nullptr for a name that is not a help page.
 const Pagina* pagina(const QString& nome);
 
-// The text of a page, read from its data file; nothing when the file is missing or empty.
+// The text of a page; nothing for a name that is not a built-in page.
 std::optional<QString> testoPagina(const QString& nome);
 
-// The text of a page, or a notice naming the missing file.
+// The text of a page, or a notice for a name that is not a page.
 QString testoOAvviso(const QString& nome);
 
 } // namespace guida

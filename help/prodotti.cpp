@@ -11,7 +11,6 @@
 #include "help/documento.h"
 #include "office/consegna.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -27,8 +26,6 @@ constexpr int cimaRighe = 1920;
 constexpr int passoRighe = 240;
 constexpr int altezzaRiga = 255;
 constexpr int massimoIniziale = 23; // the scroll bar's maximum until a list is read
-// A hundred entries take a few kilobytes: a far larger file is some other file, not read into memory.
-constexpr qint64 dimensioneMassima = 1024 * 1024;
 
 enum class Stile { Normale, Grassetto };
 
@@ -155,26 +152,16 @@ void prodotti::leggiFile()
     elenco.clear();
     ModVelmor::intestazionelistino = Valore();
     const QString nome = QString::fromUtf8(FILE_LISTINO);
-    const QString percorso = percorsi::fileDati(nome, true);
+    const percorsi::Lettura lettura = percorsi::leggiDati(nome, true);
+    const QString& percorso = lettura.percorso;
     const auto avvisa = [](const QString& testo) { MsgBox(testo, vbExclamation, ModVelmor::nomeprogramma.testo()); };
-    if (percorso.isEmpty()) {
-        avvisa("Il listino dei prodotti non è disponibile: il file " + nome
-               + " non si trova né nella cartella corrente né fra i dati del programma.\rL'elenco resta vuoto.");
-        return;
-    }
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) {
-        avvisa("Il listino dei prodotti non è leggibile: il file " + percorso + " non si apre (" + file.errorString()
-               + ").\rL'elenco resta vuoto.");
-        return;
-    }
-    if (file.size() > dimensioneMassima) {
-        avvisa("Il listino dei prodotti " + percorso + " non è un listino: il file è di "
-               + QString::number(file.size() / 1024) + " KB, troppo grande.\rL'elenco resta vuoto.");
+    if (!lettura.riuscita()) {
+        avvisa("Il listino dei prodotti non è disponibile: " + (percorso.isEmpty() ? QString() : percorso + ": ")
+               + lettura.errore + ".\rL'elenco resta vuoto.");
         return;
     }
     QString errore;
-    const auto listino = guida::leggiListino(file.readAll(), &errore);
+    const auto listino = guida::leggiListino(lettura.byte, &errore);
     if (!listino) {
         avvisa("Il listino dei prodotti " + percorso + " non è scritto correttamente: " + errore
                + ".\rL'elenco resta vuoto.");

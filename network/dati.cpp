@@ -133,6 +133,9 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
         auto* titolo = controlli::etichetta(QString::fromUtf8(colonne[c].titolo) + "\n" + QString::fromUtf8(colonne[c].unita),
                                             std::nullopt, controlli::Bordo::Nessuno, Qt::AlignCenter);
         piazza(titolo, leftDi(c), cimaIntestazione, colonne[c].larghezza, 420);
+        if (c == cPiog)
+            titolo->setToolTip(QStringLiteral("intensità di pioggia in mm/h (non l'altezza in mm): si legge nella colonna "
+                                              "'intensità' della finestra Dati pluviometrici, per la durata voluta"));
     }
     for (int r = 1; r <= righe; ++r)
         creaRiga(r, cimaRighe + (r - 1) * passoRighe);

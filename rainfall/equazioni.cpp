@@ -1,8 +1,7 @@
 #include "rainfall/equazioni.h"
 
-#include "frame/record.h"
+#include "frame/percorsi.h"
 
-#include <QFile>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -12,7 +11,7 @@
 namespace {
 
 constexpr int campiMinimi = 7;
-constexpr int campiMassimi = 8;
+constexpr int campiMassimi = 9;
 
 // A number as the file writes it: decimal point, no thousands separator.
 std::optional<double> numero(const QString& campo)
@@ -31,6 +30,20 @@ std::optional<UnitaDurata> unita(const QString& campo)
         return UnitaDurata::Ore;
     if (u == QLatin1String("minuti") || u == QLatin1String("min"))
         return UnitaDurata::Minuti;
+    return std::nullopt;
+}
+
+std::optional<Ambito> ambito(const QString& campo)
+{
+    const QString a = campo.toLower();
+    if (a.isEmpty())
+        return Ambito::NonDetto;
+    if (a == QLatin1String("stazione"))
+        return Ambito::Stazione;
+    if (a == QLatin1String("comune"))
+        return Ambito::Comune;
+    if (a == QLatin1String("bacino"))
+        return Ambito::Bacino;
     return std::nullopt;
 }
 
@@ -85,14 +98,19 @@ std::optional<Zona> zonaDaRiga(const QString& riga, QString& errore)
         errore = QStringLiteral("l'indirizzo della fonte \"%1\" non comincia con http:// o https://").arg(campi[6]);
         return std::nullopt;
     }
+    const auto am = ambito(campi.value(8));
+    if (!am) {
+        errore = QStringLiteral("l'ambito della curva \"%1\" non è \"stazione\", \"comune\" né \"bacino\"").arg(campi[8]);
+        return std::nullopt;
+    }
     zona.a = *a;
     zona.n = *n;
     zona.unita = *u;
     zona.tempoRitorno = *tr;
     zona.fonte = campi[5];
     zona.indirizzo = campi[6];
-    if (campi.size() == campiMassimi)
-        zona.nota = campi[7];
+    zona.nota = campi.value(7);
+    zona.ambito = *am;
     return zona;
 }
 
@@ -129,15 +147,15 @@ LetturaZone analizzaZone(const QString& testo)
 
 LetturaZone leggiZone(const QString& percorso)
 {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const percorsi::Lettura lettura = percorsi::leggi(percorso);
+    if (!lettura.riuscita()) {
         LetturaZone esito;
-        esito.errori.append(QStringLiteral("impossibile aprire il file dei dati pluviometrici \"%1\": %2")
-                                .arg(percorso, record::descrizioneErrore(file, false)));
+        esito.errori.append(QStringLiteral("impossibile leggere il file dei dati pluviometrici \"%1\": %2")
+                                .arg(percorso, lettura.errore));
         return esito;
     }
     QStringDecoder decodifica(QStringDecoder::Utf8);
-    const QString testo = decodifica(file.readAll());
+    const QString testo = decodifica(lettura.byte);
     if (decodifica.hasError()) {
         LetturaZone esito;
         esito.errori.append(QStringLiteral("il file dei dati pluviometrici \"%1\" non è in UTF-8").arg(percorso));

@@ -9,6 +9,11 @@
 // Unit of the duration t that an equation h = a * t^n was fitted with.
 enum class UnitaDurata { Ore, Minuti };
 
+// What a curve stands for: the rain at one station, the mean over a town's
+// territory, or the mean over a river basin. A basin's mean curve gives less
+// rain than falls on a small area such as a town's sewer catchment.
+enum class Ambito { NonDetto, Stazione, Comune, Bacino };
+
 // One zone of the table: its equation, where it comes from and for which
 // return period it holds.
 struct Zona {
@@ -20,6 +25,7 @@ struct Zona {
     QString fonte;             // title of the source
     QString indirizzo;         // address of the source
     QString nota;              // how the figures were taken from it (may be empty)
+    Ambito ambito = Ambito::NonDetto;
 };
 
 // Outcome of reading the data file: either the zones, or the reasons why

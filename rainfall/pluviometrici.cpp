@@ -47,6 +47,20 @@ L* casella(L* etichetta, std::uint32_t sfondo, Qt::Alignment allineamento)
     return etichetta;
 }
 
+// What the curve stands for, opening the zone's tooltip.
+QString ambito(Ambito a)
+{
+    switch (a) {
+    case Ambito::Stazione: return QStringLiteral("Curva di una stazione pluviometrica.\n");
+    case Ambito::Comune: return QStringLiteral("Curva media sul territorio del comune.\n");
+    case Ambito::Bacino:
+        return QStringLiteral("Curva media su un grande bacino fluviale, non di una stazione né di un comune: dà piogge "
+                              "più basse di quelle che cadono su un'area piccola come il bacino di una fognatura.\n");
+    case Ambito::NonDetto: break;
+    }
+    return {};
+}
+
 QString testoEquazione(const Zona& z)
 {
     return QStringLiteral("h = %1 · t^%2 (t in %3)")
@@ -113,7 +127,7 @@ void pluviometrici::creaRighe()
         Riga r;
         r.zona = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
         r.zona->setTesto(z.nome);
-        r.zona->setSuggerimento("Fonte: " + z.fonte + "\n" + z.indirizzo
+        r.zona->setSuggerimento(ambito(z.ambito) + "Fonte: " + z.fonte + "\n" + z.indirizzo
                                 + (z.nota.isEmpty() ? QString() : "\n" + z.nota));
         piazza(r.zona, xZona, top, wZona, altezzaRiga);
         r.equazione = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
@@ -135,8 +149,12 @@ void pluviometrici::creaRighe()
         r.scorri->setToolTip(QStringLiteral("durata della pioggia in minuti"));
         piazza(r.scorri, xScorri, top, wScorri, altezzaRiga);
         r.altezza = controlli::etichetta(QString(), colori::azzurro, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
+        r.altezza->setToolTip(QStringLiteral("altezza di pioggia in mm caduta nella durata: non è il dato della finestra "
+                                             "Dati, che vuole l'intensità in mm/h"));
         piazza(r.altezza, xAltezza, top, wAltezza, altezzaRiga);
         r.intensita = controlli::etichetta(QString(), colori::azzurro, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
+        r.intensita->setToolTip(QStringLiteral("intensità media in mm/h per la durata: è il valore da digitare nel campo "
+                                               "'pioggia' della finestra Dati"));
         piazza(r.intensita, xIntensita, top, wIntensita, altezzaRiga);
         connect(r.scorri, &QScrollBar::valueChanged, this, [this, i] { durata_Change(i); });
         righe.push_back(r);
@@ -165,8 +183,10 @@ void pluviometrici::aiuto_Click()
     MsgBox(QStringLiteral("- Ogni riga riporta l'equazione di possibilità pluviometrica di una zona, h = a · t^n;\r"
                           "- all'apertura la durata è di 60 minuti: si legge la pioggia oraria;\r"
                           "- con la barra di ogni riga si allunga o si accorcia la durata;\r"
+                          "- le curve sono ricavate da piogge di 1-24 ore: sotto l'ora i valori sono un'estrapolazione;\r"
                           "- passando con il mouse sul nome della zona si vede la fonte dei coefficienti;\r"
                           "- sotto 10,8 mm/h (30 l/s per ettaro) i valori hanno poco significato;\r"
-                          "- scegliere la zona più vicina a quella del progetto e digitare la pioggia nella finestra Dati."),
+                          "- scegliere la zona più vicina a quella del progetto e la durata voluta, poi digitare nel campo "
+                          "'pioggia' della finestra Dati l'intensità in mm/h (colonna 'intensità'), non l'altezza in mm."),
            vbInformation, ModVelmor::titoloaiuto);
 }

@@ -4,7 +4,6 @@
 #include "frame/aggiornamenti.h"
 #include "frame/colori.h"
 #include "frame/controlli.h"
-#include "frame/cp1252.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
 #include "frame/indirizzi.h"
@@ -19,7 +18,6 @@
 
 #include <QDate>
 #include <QEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,11 +42,11 @@ const char* const fileStudio = "studio.txt";
 // The studio's name and address, from the installation's data file.
 std::pair<QString, QString> studio()
 {
-    QFile f(percorsi::fileDati(QString::fromUtf8(fileStudio), false));
-    if (!f.open(QIODevice::ReadOnly))
+    const percorsi::Lettura lettura = percorsi::leggiDati(QString::fromUtf8(fileStudio), false);
+    if (!lettura.riuscita())
         return {QStringLiteral("(manca il file studio.txt)"), QString()};
-    const QList<QString> righe = cp1252::leggiTesto(f.readAll()).split('\n');
-    const auto riga = [&](int i) { return righe.value(i).remove('\r').trimmed(); };
+    const QList<QString> righe = lettura.testo().split('\n');
+    const auto riga = [&](int i) { return righe.value(i).trimmed(); };
     return {riga(0), riga(1)};
 }
 

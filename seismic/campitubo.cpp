@@ -13,8 +13,8 @@ const std::array<DescrizioneCampo, numeroCampi + 1> campi = {{
     {"riferimento", "riferimento della verifica", "", "il riferimento della verifica (ad esempio il tratto o la strada)"},
     {"materiale", "materiale della tubazione", "", "il materiale della tubazione"},
     {"pesos", "peso specifico del tubo", "kg/mc", "il peso specifico del materiale del tubo, in kg/mc"},
-    {"compr", "resistenza a compressione", "kg/cmq", "la resistenza a compressione del materiale, in kg/cmq"},
-    {"traz", "resistenza a trazione", "kg/cmq", "la resistenza a trazione del materiale, in kg/cmq"},
+    {"compr", "resistenza a compressione", "kg/cmq", "la tensione ammissibile a compressione del materiale (non la resistenza a rottura), in kg/cmq"},
+    {"traz", "resistenza a trazione", "kg/cmq", "la tensione ammissibile a trazione del materiale (non la resistenza a rottura), in kg/cmq"},
     {"diam", "diametro interno", "cm", "il diametro interno del tubo, in cm"},
     {"spess", "spessore della parete", "mm", "lo spessore della parete del tubo, in mm"},
     {"peso", "peso a metro lineare", "kg/ml", ""},  // computed, never asked for

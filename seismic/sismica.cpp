@@ -164,6 +164,7 @@ void sismica::piazzaCampo(int numero, int left, int top, int larghezza)
 
     QLineEdit* casella = controlli::casella();
     casella->setObjectName(QString::fromUtf8(d.nome));
+    casella->setToolTip("digitare " + QString::fromUtf8(d.richiesta));
     const int x = left + larghezzaDidascalia + 45;
     piazza(casella, x, top, larghezza, altezzaRiga);
     datisismici[numero] = casella;
@@ -199,7 +200,7 @@ void sismica::piazzaRisultati()
     piazza(didascalia(QStringLiteral("esito della verifica"), Qt::AlignCenter), xEsito, alto, margineDestro - xEsito,
            altezzaRiga);
     carattere(esito, 14, true);
-    esito->setToolTip(QStringLiteral("sigma di lavoro confrontati con le resistenze del materiale"));
+    esito->setToolTip(QStringLiteral("sigma di lavoro confrontati con le tensioni ammissibili del materiale digitate fra i dati"));
     piazza(esito, xEsito, alto + salto, margineDestro - xEsito, 2 * salto + altezzaRiga);
 }
 
@@ -399,6 +400,8 @@ void sismica::aiuto_Click()
                        "tasto TAB o con il mouse;"),
         QStringLiteral("- scrivere i numeri con il punto per i decimali (ad esempio 12.5);"),
         QStringLiteral("- riferimento e materiale servono solo per l'archivio e la stampa;"),
+        QStringLiteral("- per la compressione e la trazione digitare le tensioni ammissibili del materiale, cioè la "
+                       "resistenza già divisa per il coefficiente di sicurezza;"),
         QStringLiteral("- incremento sismico, carico della ruota e impronta sono già impostati: correggerli se "
                        "occorre (incremento 1 nelle zone non sismiche);"),
         QStringLiteral("- il peso a metro lineare e i sigma di lavoro (campi azzurri) sono calcolati dal programma; "

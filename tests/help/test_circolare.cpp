@@ -117,22 +117,25 @@ TEST(TestiDellaCircolare, StrutturaEDimensioni)
         const char* numerali;
         int numerate; // lines opening with "1. ", "2. "...
         int asterischi;
+        int righe;
     } casi[] = {
-        {4, 6016, "", 4, 0},
-        {5, 15347, "A B C D E F G H I II III IV V VI VII VIII IX X XI XII XIII XIV XV XVI XVII XVIII", 0, 9},
+        {4, 6016, "", 4, 0, 33},
+        {5, 15347, "A B C D E F G H I II III IV V VI VII VIII IX X XI XII XIII XIV XV XVI XVII XVIII", 0, 9, 138},
         {6, 26495, "A B C D E F G H I L M N O A - I II III IV V VI VII VIII IX X XI XII XIII XIV B - C - D - E - F - G - H - I - "
-                   "L - M - N - O -", 4, 6},
+                   "L - M - N - O -", 4, 6, 225},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.numero);
-        QFile file(percorsi::fileDati(Capitolo::fileTesto(c.numero), false));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString testo = cp1252::leggiTesto(file.readAll());
+        const percorsi::Lettura lettura = percorsi::leggi(percorsi::risorsa(Capitolo::fileTesto(c.numero)));
+        ASSERT_TRUE(lettura.riuscita());
+        const QString testo = cp1252::leggiTesto(lettura.byte);
         EXPECT_NEAR(testo.size(), c.caratteri, c.caratteri / 10);
         EXPECT_TRUE(testo.endsWith("\r\n"));
         EXPECT_EQ(testo.count('\n'), testo.count("\r\n"));
         const QStringList righe = testo.split("\r\n");
+        EXPECT_NEAR(righe.size() - 1, c.righe, 3);
         EXPECT_TRUE(righe[0].startsWith("Capitolo "));
+        EXPECT_TRUE(righe[2].contains(QString::fromUtf8("ne riassume i contenuti"))); // a summary, not the circular's text
         EXPECT_GT(righe.filter(QRegularExpression("^    [^ ]")).size(), 5);
         EXPECT_EQ(righe.filter(QRegularExpression("^ *\\d\\. ")).size(), c.numerate);
         EXPECT_EQ(righe.filter(QRegularExpression("^ *\\* ")).size(), c.asterischi);

@@ -21,15 +21,17 @@ const struct {
 } pagine[] = {
     {"manuale", {"VELMOR", "TAB", "\"portata c\"", "250 litri per abitante al giorno", "ABC", "'verificato'",
                  "'non verificato'"}},
-    {"guidafunzionamento", {"Velmor", "500 tratti", "50 tubi", "Da Deppo", "«Fognature»", "D.M. 23/02/1971 n.2445",
+    {"guidafunzionamento", {"Velmor", "500 tratti", "50 tubi", "Kutter (m = 0,35)", "D.M. 23/02/1971 n.2445",
                             "D.M. 16/01/1996 \"Norme tecniche per le costruzioni in zone sismiche\"", "B.4 (m=2)",
                             "uguale a 1"}},
     {"guidaarchivio", {"freccia a destra", "\"Velmor-dati-...\"", "\"Velmor-verifica-...\"", "\"Velmor-completa-...\""}},
     {"guidastampa", {"FILE... STAMPA...", "Frontespizio"}},
     {"guidadati", {"TAB", "250 litri per abitante al giorno", "ABC"}},
-    {"guidapluviometrici", {"10,8 mm/h", "30 litri al secondo per ettaro", "15 minuti", "Da Deppo"}},
-    {"guidasismica", {"15 campi bianchi", "50 calcoli", "10%", "'verificato'"}},
-    {"guidanorme", {"Definizioni", "Progetto di massima", "Progetto esecutivo", "Word"}},
+    {"guidapluviometrici", {"10,8 mm/h", "30 litri al secondo per ettaro", "15 minuti", "intensità in mm/h",
+                            "estrapolazione"}},
+    {"guidasismica", {"14 campi bianchi", "tensione ammissibile", "50 calcoli", "10%", "'verificato'"}},
+    {"guidanorme", {"Definizioni", "Progetto di massima", "Progetto esecutivo", "ne riassume i contenuti",
+                    "Word"}},
     {"guidafrontespizio", {"'progetto'"}},
 };
 

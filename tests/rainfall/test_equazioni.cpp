@@ -1,7 +1,10 @@
 // The rainfall equations: reading the data file and the depths they give.
 #include "rainfall/equazioni.h"
 
+#include "frame/percorsi.h"
+
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -149,6 +152,27 @@ TEST(LetturaZone, FileUtf8Letto)
     EXPECT_EQ(esito.zone[0].nome, QStringLiteral("Forlì"));
 }
 
+// The ninth field says what the curve stands for; it may be left out.
+TEST(LetturaZone, AmbitoDellaCurva)
+{
+    const struct {
+        const char* coda;
+        bool letta;
+        Ambito ambito;
+    } casi[] = {
+        {"", true, Ambito::NonDetto},        {"; nota", true, Ambito::NonDetto},
+        {"; nota; bacino", true, Ambito::Bacino}, {"; ; Comune", true, Ambito::Comune},
+        {"; ; stazione", true, Ambito::Stazione}, {"; ; lago", false, Ambito::NonDetto},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.coda);
+        const LetturaZone esito = analizzaZone(QStringLiteral("A; 40; 0.3; ore; 10; T; https://x.it") + c.coda);
+        ASSERT_EQ(esito.riuscita(), c.letta) << esito.errori.join(' ').toStdString();
+        if (c.letta)
+            EXPECT_EQ(esito.zone[0].ambito, c.ambito);
+    }
+}
+
 // Depths worked out by hand: h = a t^n with t in the equation's unit.
 TEST(AltezzaPioggia, EquazioneInOre)
 {
@@ -192,6 +216,7 @@ TEST(FilePluviometria, OgniZonaHaLaSuaFonteEUnaPioggiaOrariaPlausibile)
     for (const Zona& z : esito.zone) {
         SCOPED_TRACE(z.nome.toStdString());
         EXPECT_FALSE(z.fonte.isEmpty());
+        EXPECT_NE(z.ambito, Ambito::NonDetto);
         EXPECT_TRUE(z.indirizzo.startsWith(QStringLiteral("http")));
         // Annual maxima give return periods of one year and more; each zone states its own.
         EXPECT_GE(z.tempoRitorno, 1.0);
@@ -201,4 +226,15 @@ TEST(FilePluviometria, OgniZonaHaLaSuaFonteEUnaPioggiaOrariaPlausibile)
         EXPECT_GT(unOra, 10.0);
         EXPECT_LT(unOra, 200.0);
     }
+}
+
+// The tip that names the rainfall window's zones gives as many as the file holds.
+TEST(FilePluviometria, IlSuggerimentoContaLeZoneDelFile)
+{
+    const LetturaZone esito = leggiZone(QStringLiteral(VELMOR_DATI_SORGENTE "/pluviometria.txt"));
+    const percorsi::Lettura suggerimenti = percorsi::leggi(QStringLiteral(VELMOR_DATI_SORGENTE "/SuggerimentiVelmor.TXT"));
+    ASSERT_TRUE(suggerimenti.riuscita());
+    const auto trovato = QRegularExpression(QStringLiteral("equazioni di (\\d+) zone")).match(suggerimenti.testo());
+    ASSERT_TRUE(trovato.hasMatch());
+    EXPECT_EQ(trovato.captured(1).toInt(), esito.zone.size());
 }
