@@ -68,7 +68,7 @@ const std::array<ColonnaRete, colonneRete>& colonne()
          Allinea::unita, 66, Cella::numeroIniziale, "###0.0"},
         {"port.s.", "l/s", "portata dovuta agli scarichi dei residenti", &portatanera, Allinea::unita, 73,
          Cella::comeTenuto, "###0.0"},
-        {"port.p.", "l/s", "portata totale dovuta alla pioggia ed alle acque nere", &portatapioggia,
+        {"port.p.", "l/s", "portata dovuta alla sola pioggia (acque bianche)", &portatapioggia,
          Allinea::unita, 82, Cella::comeTenuto, "###0.0"},
         {"port.t.", "l/s", "portata totale, somma delle precedenti", &portatatotale, Allinea::unita, 91,
          Cella::comeTenuto, "###0.0"},
