@@ -28,7 +28,10 @@ public:
 
 // What a document handle and its delivery share; the objects below keep it alive.
 struct StatoDocumento {
+    // What delivery did with the document.
+    enum class Consegna { inAttesa, aperto, soloSalvato, nonScritto };
     ModelloDocumento modello;
+    Consegna consegna = Consegna::inAttesa;
     QString nome = QStringLiteral("documento"); // says what the delivered file holds
     QString salvatoIn;                          // path of the last successful SaveAs
     quint64 revisioneSalvata = 0;

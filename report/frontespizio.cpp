@@ -18,7 +18,9 @@
 
 #include <QDate>
 #include <QEvent>
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,18 +42,28 @@ const char* const pagineWeb[5] = {
 constexpr int lunghezzaMassima = 60;
 const char* const fileStudio = "studio.txt";
 
-// The studio's name and address, from the installation's data file.
+// The studio's name and address: first line and second line of the user's
+// own file, or else of the installation's data file (whose lines tell the
+// user where to write them).
 std::pair<QString, QString> studio()
 {
-    QFile f(percorsi::fileDati(QString::fromUtf8(fileStudio), false));
+    QFile f(frontespizio::fileStudioUtente());
+    if (!f.exists())
+        f.setFileName(percorsi::fileDati(QString::fromUtf8(fileStudio), false));
     if (!f.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(manca il file studio.txt)"), QString()};
+        return {QStringLiteral("nome dello studio: vedi %1").arg(frontespizio::fileStudioUtente()), QString()};
     const QList<QString> righe = cp1252::leggiTesto(f.readAll()).split('\n');
     const auto riga = [&](int i) { return righe.value(i).remove('\r').trimmed(); };
     return {riga(0), riga(1)};
 }
 
 } // namespace
+
+QString frontespizio::fileStudioUtente()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("Velmor/") + QString::fromUtf8(fileStudio));
+}
 
 QString frontespizio::indirizzoWeb(int indice)
 {
@@ -258,8 +270,11 @@ void frontespizio::aiuto_Click()
 
 void frontespizio::Labelstudio_Click()
 {
-    MsgBox(QStringLiteral("Attenzione: dato non modificabile, rivolgersi a Software Zentoria, produttrice del programma."),
-           vbCritical, ModVelmor::titolocontrollo.testo());
+    MsgBox(QStringLiteral("Il nome e l'indirizzo dello studio si leggono dal file:\r%1\r"
+                          "Scrivere il nome dello studio nella prima riga del file e il suo indirizzo nella seconda; "
+                          "compaiono qui e nella relazione alla prossima apertura del programma.")
+               .arg(QDir::toNativeSeparators(fileStudioUtente())),
+           vbInformation, ModVelmor::titolocontrollo.testo());
 }
 
 void frontespizio::labelindirizzo_Click() { Labelstudio_Click(); }
