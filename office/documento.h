@@ -122,6 +122,8 @@ public:
 
     CellaTabella Cell(int riga, int colonna) const { return CellaTabella(stato_, tabella_, riga, colonna); }
     bool AutoFormat(int formato); // 9 gives the table a marked header row; unknown formats are refused
+    // The first `righe` rows are the table's heading, repeated on every page it reaches.
+    void intestazioneRipetuta(int righe);
     int righe() const;
 
     IntervalloTabella Range;

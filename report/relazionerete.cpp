@@ -276,6 +276,7 @@ void reteWord(frontespizio& f)
     for (int t = 1; t <= tabelle; ++t) {
         const int capienza = t == 1 ? trattiPrimaTabella : trattiTabella;
         Table& tabella = nuovaTabella(f, capienza + 2, colonneRete, dimensioneTabelle);
+        tabella.intestazioneRipetuta(2); // codes and units
         for (int c = 1; c <= colonneRete; ++c) {
             tabella.Cell(1, c).Range.Text = testo(colonne()[c - 1].codice);
             tabella.Cell(2, c).Range.Text = testo(colonne()[c - 1].unita);

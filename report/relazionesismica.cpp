@@ -399,6 +399,7 @@ void sismicaWord(frontespizio& f)
 
     scrivi(f, 10, QStringLiteral("\r\rTabella dei sigma di lavoro\r"));
     Table& sollecitazioni = nuovaTabella(f, n + 2, 3 + int(sigma().size()), dimensioneTabelle);
+    sollecitazioni.intestazioneRipetuta(2); // codes and units
     sollecitazioni.Cell(1, 1).Range.Text = QStringLiteral("n.");
     sollecitazioni.Cell(1, 2).Range.Text = testo(descrizioneCampo(campo::riferimento).didascalia);
     sollecitazioni.Cell(1, 3).Range.Text = testo(descrizioneCampo(campo::materiale).didascalia);
@@ -420,6 +421,7 @@ void sismicaWord(frontespizio& f)
         nonVerificati += QStringLiteral("\r") + fraseNonVerificato(t);
     scrivi(f, 10, nonVerificati + QStringLiteral("\r\rTabella dei dati del calcolo\r"));
     Table& dati = nuovaTabella(f, n + 2, 1 + int(datiTubo().size()), dimensioneTabelle);
+    dati.intestazioneRipetuta(2);
     dati.Cell(1, 1).Range.Text = QStringLiteral("n.");
     for (int c = 0; c < int(datiTubo().size()); ++c) {
         dati.Cell(1, c + 2).Range.Text = codice(datiTubo()[c].campo);

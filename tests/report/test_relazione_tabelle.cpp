@@ -530,3 +530,17 @@ TEST_F(Tabelle, UnTuboNonVerificatoNonECertificatoNelleDueRese)
         EXPECT_EQ(paragrafi.join(u' ').contains(nonSuperano), !c.nominati.isEmpty());
     }
 }
+
+TEST_F(Tabelle, NelDocumentoLeIntestazioniSiRipetonoELeRigheNonSiSpezzano)
+{
+    rete(30, "nere"); // the legend, two network tables
+    tubi(2);
+    const lettura::Documento d = word();
+    const QByteArray xml = d.parti.value(QStringLiteral("word/document.xml"));
+    int righe = 0;
+    for (const lettura::Tabella& t : d.tabelle)
+        righe += int(t.righe.size());
+    // Heading rows: 1 for the two legends, 2 (codes and units) for the data tables.
+    EXPECT_EQ(xml.count("<w:tblHeader/>"), 1 + 2 * 2 + 1 + 2 * 2);
+    EXPECT_EQ(xml.count("<w:cantSplit/>"), righe);
+}
