@@ -96,19 +96,24 @@ QString scriviNuovoFile(const StatoDocumento& stato)
     return {};
 }
 
-void consegna(const StatoDocumento& stato)
+void consegna(StatoDocumento& stato)
 {
     QString percorso;
     if (!stato.salvatoIn.isEmpty() && stato.revisioneSalvata == stato.modello.revisione)
         percorso = stato.salvatoIn;
     else
         percorso = scriviNuovoFile(stato);
-    if (percorso.isEmpty())
+    if (percorso.isEmpty()) {
+        stato.consegna = StatoDocumento::Consegna::nonScritto;
         return;
-    if (!apriFile(percorso))
+    }
+    stato.consegna = StatoDocumento::Consegna::aperto;
+    if (!apriFile(percorso)) {
+        stato.consegna = StatoDocumento::Consegna::soloSalvato;
         avvisaUtente(QStringLiteral("Non è stato possibile aprire l'elaboratore di testi. "
                                     "Il documento è stato salvato in:\n%1")
                          .arg(QDir::toNativeSeparators(percorso)));
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "office/impaginazione.h"
 #include "office/scritturadocx.h"
 
+#include <algorithm>
 #include <QDebug>
 #include <QSaveFile>
 
@@ -114,6 +115,12 @@ Table::Table(RiferimentoStato stato, int tabella)
 bool Table::AutoFormat(int formato)
 {
     return stato_->modello.formatoAutomatico(tabella_, formato);
+}
+
+void Table::intestazioneRipetuta(int righe)
+{
+    if (Tabella* t = tabellaDi(stato_, tabella_))
+        t->righeIntestazione = std::clamp(righe, 0, t->righe);
 }
 
 int Table::righe() const

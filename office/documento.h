@@ -28,7 +28,10 @@ public:
 
 // What a document handle and its delivery share; the objects below keep it alive.
 struct StatoDocumento {
+    // What delivery did with the document.
+    enum class Consegna { inAttesa, aperto, soloSalvato, nonScritto };
     ModelloDocumento modello;
+    Consegna consegna = Consegna::inAttesa;
     QString nome = QStringLiteral("documento"); // says what the delivered file holds
     QString salvatoIn;                          // path of the last successful SaveAs
     quint64 revisioneSalvata = 0;
@@ -119,6 +122,8 @@ public:
 
     CellaTabella Cell(int riga, int colonna) const { return CellaTabella(stato_, tabella_, riga, colonna); }
     bool AutoFormat(int formato); // 9 gives the table a marked header row; unknown formats are refused
+    // The first `righe` rows are the table's heading, repeated on every page it reaches.
+    void intestazioneRipetuta(int righe);
     int righe() const;
 
     IntervalloTabella Range;

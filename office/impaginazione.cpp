@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QTextLayout>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -290,18 +291,26 @@ std::vector<int> larghezzeColonne(const Tabella& t, int larghezzaUtileTwip)
     const double margini = 2 * margineCellaTwip + giocoColonnaTwip;
     std::vector<double> righe(colonne, margini);
     std::vector<double> conTesta(colonne, margini);
+    std::vector<double> parole(colonne, margini); // the longest word, which never breaks
     for (int r = 1; r <= t.righe; ++r) {
         LarghezzeCaratteri& metriche = r == 1 ? intestazione : corpo;
         std::vector<double>& misure = r == 1 ? conTesta : righe;
-        for (size_t c = 0; c < colonne; ++c)
-            misure[c] = std::max(misure[c], metriche.twip(t.cella(r, int(c) + 1)->testo) + margini);
+        for (size_t c = 0; c < colonne; ++c) {
+            const QString& testo = t.cella(r, int(c) + 1)->testo;
+            misure[c] = std::max(misure[c], metriche.twip(testo) + margini);
+            for (const QString& parola : testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+                parole[c] = std::max(parole[c], metriche.twip(parola) + margini);
+        }
     }
     double sommaRighe = 0;
     double sommaTeste = 0;
+    double sommaParole = 0;
     for (size_t c = 0; c < colonne; ++c) {
+        righe[c] = std::max(righe[c], parole[c]); // a heading word wider than the rows
         conTesta[c] = std::max(conTesta[c], righe[c]);
         sommaRighe += righe[c];
         sommaTeste += conTesta[c];
+        sommaParole += parole[c];
     }
 
     // Everything fits: the rest shared out equally. Else the rows come first, and the headings
@@ -314,9 +323,11 @@ std::vector<int> larghezzeColonne(const Tabella& t, int larghezzaUtileTwip)
             l = conTesta[c] + (larghezza - sommaTeste) / double(colonne);
         else if (sommaRighe <= larghezza)
             l = righe[c] + (larghezza - sommaRighe) * (conTesta[c] - righe[c]) / (sommaTeste - sommaRighe);
-        else
-            l = righe[c] * larghezza / sommaRighe;
-        larghezze[c] = int(l);
+        else if (sommaParole < larghezza)
+            l = parole[c] + (larghezza - sommaParole) * (righe[c] - parole[c]) / (sommaRighe - sommaParole);
+        else // wider than the page rather than a word cut in two
+            l = parole[c];
+        larghezze[c] = int(std::ceil(l));
     }
     return larghezze;
 }

@@ -66,6 +66,7 @@ struct Tabella {
     Carattere carattere;       // the whole table's format
     double interlinea = 12;
     int formatoAutomatico = 0; // 0 plain grid, 9 marked header row and grid
+    int righeIntestazione = 0; // heading rows repeated on every page the table reaches (at least 1 with format 9)
     std::vector<Cella> celle;  // row by row
 
     Cella* cella(int riga, int colonna); // from 1; nullptr outside the table

@@ -3,6 +3,7 @@
 #include "office/impaginazione.h"
 #include "office/scrittorexml.h"
 
+#include <algorithm>
 #include <zip.h>
 
 #include <cmath>
@@ -249,8 +250,15 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
         vuoto(x, QStringLiteral("w:gridCol"), QStringLiteral("w:w"), larghezzaColonna[static_cast<size_t>(c)]);
     x.writeEndElement();
 
+    // The heading rows come again on each page; no row is split between two pages.
+    const int intestazione = std::max(t.righeIntestazione, t.formatoAutomatico == 9 ? 1 : 0);
     for (int r = 1; r <= t.righe; ++r) {
         x.writeStartElement(QStringLiteral("w:tr"));
+        x.writeStartElement(QStringLiteral("w:trPr"));
+        x.writeEmptyElement(QStringLiteral("w:cantSplit"));
+        if (r <= intestazione)
+            x.writeEmptyElement(QStringLiteral("w:tblHeader"));
+        x.writeEndElement();
         for (int c = 1; c <= t.colonne; ++c) {
             const Cella& cella = *t.cella(r, c);
             x.writeStartElement(QStringLiteral("w:tc"));

@@ -18,6 +18,8 @@
 
 #include <QDate>
 #include <QEvent>
+#include <QDir>
+#include <QStandardPaths>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,18 +41,28 @@ const char* const pagineWeb[5] = {
 constexpr int lunghezzaMassima = 60;
 const char* const fileStudio = "studio.txt";
 
-// The studio's name and address, from the installation's data file.
+// The studio's name and address: first line and second line of the user's
+// own file, or else of the installation's data file (whose lines tell the
+// user where to write them).
 std::pair<QString, QString> studio()
 {
-    const percorsi::Lettura lettura = percorsi::leggiDati(QString::fromUtf8(fileStudio), false);
+    percorsi::Lettura lettura = percorsi::leggi(frontespizio::fileStudioUtente());
     if (!lettura.riuscita())
-        return {QStringLiteral("(manca il file studio.txt)"), QString()};
+        lettura = percorsi::leggiDati(QString::fromUtf8(fileStudio), false);
+    if (!lettura.riuscita())
+        return {QStringLiteral("nome dello studio: vedi %1").arg(frontespizio::fileStudioUtente()), QString()};
     const QList<QString> righe = lettura.testo().split('\n');
     const auto riga = [&](int i) { return righe.value(i).trimmed(); };
     return {riga(0), riga(1)};
 }
 
 } // namespace
+
+QString frontespizio::fileStudioUtente()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("Velmor/") + QString::fromUtf8(fileStudio));
+}
 
 QString frontespizio::indirizzoWeb(int indice)
 {
@@ -285,8 +297,11 @@ void frontespizio::aiuto_Click()
 
 void frontespizio::Labelstudio_Click()
 {
-    MsgBox(QStringLiteral("Attenzione: dato non modificabile, rivolgersi a Software Zentoria, produttrice del programma."),
-           vbCritical, ModVelmor::titolocontrollo.testo());
+    MsgBox(QStringLiteral("Il nome e l'indirizzo dello studio si leggono dal file:\r%1\r"
+                          "Scrivere il nome dello studio nella prima riga del file e il suo indirizzo nella seconda; "
+                          "compaiono qui e nella relazione alla prossima apertura del programma.")
+               .arg(QDir::toNativeSeparators(fileStudioUtente())),
+           vbInformation, ModVelmor::titolocontrollo.testo());
 }
 
 void frontespizio::labelindirizzo_Click() { Labelstudio_Click(); }

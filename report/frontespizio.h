@@ -84,6 +84,9 @@ public:
 
     // The web pages of Option1, by index 1 to 4.
     static QString indirizzoWeb(int indice);
+    // The user's own file with the studio's name (first line) and address
+    // (second line), read before the program's data.
+    static QString fileStudioUtente();
 
     void apri_Click();
     void salva_Click();

@@ -2,6 +2,8 @@
 
 #include "frame/ModVelmor.h"
 #include "frame/formati.h"
+#include "network/classipendenza.h"
+#include "office/formastampa.h"
 #include "office/applicazione.h"
 #include "office/stampante.h"
 #include "report/frontespizio.h"
@@ -9,9 +11,8 @@
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 
+#include <QLocale>
 #include <array>
-#include <cmath>
-#include <stdexcept>
 
 namespace relazione {
 
@@ -21,18 +22,17 @@ namespace {
 
 // Where a printed value stands in its column.
 enum class Allinea {
-    numeroTratto,  // the segment number, its units digit on the anchor
-    separatore,    // on the decimal separator (cifreintere)
-    parteIntera,   // by the length of the whole part, the value read as a number
-    primiQuattro,  // the first four characters, from the anchor (the slope class)
-    lunghezza,     // by the length of its text
+    numeroTratto, // the segment number, its units digit on the anchor
+    unita,        // a number's units digit on the anchor, its separator right of it
+    pendenza,     // the slope class, from the anchor
 };
 
-// What a document cell shows.
+// What a document cell (and the printed value) shows.
 enum class Cella {
     testo,          // the value as text
     numeroIniziale, // the leading number of the value, through the pattern
     comeTenuto,     // the value as held, through the pattern (a text not a number passes)
+    pendenza,       // the slope class, the last one told from the one below it
 };
 
 struct ColonnaRete {
@@ -51,31 +51,31 @@ const std::array<ColonnaRete, colonneRete>& colonne()
     using namespace ModVelmor;
     static const std::array<ColonnaRete, colonneRete> elenco = {{
         {"tratto", "n.", "numero del tratto della rete dimensionato", nullptr, Allinea::numeroTratto, 9, Cella::testo, ""},
-        {"lungh.", "m.", "lunghezza del tratto", &lunghezza, Allinea::separatore, 16, Cella::numeroIniziale, "###0.00"},
-        {"disl.", "m.", "dislivello tra l'inizio e la fine del tratto", &dislivello, Allinea::separatore, 23,
+        {"lungh.", "m.", "lunghezza del tratto", &lunghezza, Allinea::unita, 16, Cella::numeroIniziale, "###0.00"},
+        {"disl.", "m.", "dislivello tra l'inizio e la fine del tratto", &dislivello, Allinea::unita, 23,
          Cella::numeroIniziale, "##0.00"},
-        {"bac.", "n.", "tipo di superficie prevalente nel bacino confluente", &numerosuperficie, Allinea::parteIntera,
+        {"bac.", "n.", "tipo di superficie prevalente nel bacino confluente", &numerosuperficie, Allinea::unita,
          29, Cella::testo, ""},
-        {"pend.", "%", "pendenza media del bacino", &pendenza, Allinea::primiQuattro, 32, Cella::comeTenuto, "##0.00"},
-        {"acq.", "mm/h", "pioggia di progetto della massima intensità", &pioggia, Allinea::parteIntera, 42, Cella::testo,
+        {"pend.", "%", "pendenza media del bacino", &pendenza, Allinea::pendenza, 32, Cella::pendenza, ""},
+        {"acq.", "mm/h", "pioggia di progetto della massima intensità", &pioggia, Allinea::unita, 42, Cella::testo,
          ""},
-        {"sup.", "ha", "superficie del bacino scolante nel tratto", &superficie, Allinea::separatore, 45,
+        {"sup.", "ha", "superficie del bacino scolante nel tratto", &superficie, Allinea::unita, 45,
          Cella::numeroIniziale, "##0.00"},
-        {"dotaz.", "l/ab", "dotazione idrica giornaliera per abitante", &dotazione, Allinea::parteIntera, 55,
+        {"dotaz.", "l/ab", "dotazione idrica giornaliera per abitante", &dotazione, Allinea::unita, 55,
          Cella::testo, ""},
-        {"abit.", "n.", "numero massimo di residenti nel bacino", &abitanti, Allinea::parteIntera, 61, Cella::testo, ""},
+        {"abit.", "n.", "numero massimo di residenti nel bacino", &abitanti, Allinea::unita, 61, Cella::testo, ""},
         {"port.c.", "l/s", "portata dovuta ai collettori secondari sfocianti nel tratto", &portatacollettori,
-         Allinea::separatore, 66, Cella::numeroIniziale, "###0.0"},
-        {"port.s.", "l/s", "portata dovuta agli scarichi dei residenti", &portatanera, Allinea::separatore, 73,
+         Allinea::unita, 66, Cella::numeroIniziale, "###0.0"},
+        {"port.s.", "l/s", "portata dovuta agli scarichi dei residenti", &portatanera, Allinea::unita, 73,
          Cella::comeTenuto, "###0.0"},
-        {"port.p.", "l/s", "portata totale dovuta alla pioggia ed alle acque nere", &portatapioggia,
-         Allinea::separatore, 82, Cella::comeTenuto, "###0.0"},
-        {"port.t.", "l/s", "portata totale, somma delle precedenti", &portatatotale, Allinea::separatore, 91,
+        {"port.p.", "l/s", "portata dovuta alla sola pioggia (acque bianche)", &portatapioggia,
+         Allinea::unita, 82, Cella::comeTenuto, "###0.0"},
+        {"port.t.", "l/s", "portata totale, somma delle precedenti", &portatatotale, Allinea::unita, 91,
          Cella::comeTenuto, "###0.0"},
-        {"diam.", "cm.", "diametro teorico delle tubazioni", &diametro, Allinea::parteIntera, 100, Cella::testo, ""},
-        {"vel.", "m/s", "velocità delle acque nelle tubazioni piene", &velocita, Allinea::separatore, 103,
+        {"diam.", "cm.", "diametro teorico delle tubazioni", &diametro, Allinea::unita, 100, Cella::testo, ""},
+        {"vel.", "m/s", "velocità delle acque nelle tubazioni piene", &velocita, Allinea::unita, 103,
          Cella::comeTenuto, "###0.00"},
-        {"sez.", "%", "percentuale della sezione del tubo con le acque di scarico", &riempimento, Allinea::lunghezza,
+        {"sez.", "%", "percentuale della sezione del tubo con le acque di scarico", &riempimento, Allinea::unita,
          113, Cella::testo, ""},
     }};
     return elenco;
@@ -94,47 +94,27 @@ constexpr int paragrafiPrimaSismica = 9; // after the last one, when the seismic
 
 QString testo(const char* s) { return QString::fromUtf8(s); }
 
-// The length of the value's whole part (rounded down) written out; the value
-// must read as a number.
-int lunghezzaParteIntera(const Valore& valore, int tratto, const ColonnaRete& c)
-{
-    if (!valore.eNumero() && !valore.numerico())
-        throw std::runtime_error(QStringLiteral("il tratto %1 ha nella colonna \"%2\" il valore \"%3\", che non è un numero")
-                                     .arg(tratto)
-                                     .arg(testo(c.codice), valore.testo())
-                                     .toStdString());
-    return int(testoNumero(std::floor(valore.numero())).size());
-}
-
 std::vector<Voce> rigaStampa(int i)
 {
-    std::vector<Voce> riga;
-    for (const ColonnaRete& c : colonne()) {
-        if (!c.valori) {
-            riga.push_back(Colonna(c.ancora - int(QString::number(i).size())));
-            riga.push_back(Numero(i));
-            continue;
-        }
-        const Valore& v = (*c.valori)[i];
-        if (v.vuoto())
-            continue;
+    const QStringList celle = celleTratto(i);
+    std::vector<Posto> posti;
+    for (std::size_t k = 0; k < colonne().size(); ++k) {
+        const ColonnaRete& c = colonne()[k];
+        const QString& testo = celle[qsizetype(k)];
         switch (c.allinea) {
         case Allinea::numeroTratto:
-        case Allinea::separatore:
-            aggiungiAllineato(riga, c.ancora, v);
+            posti.push_back({c.ancora - int(testo.size()), formaStampa(i)});
             break;
-        case Allinea::parteIntera:
-            aggiungiValore(riga, c.ancora - lunghezzaParteIntera(v, i, c), v);
+        case Allinea::unita:
+            posti.push_back({inizioAllineato(c.ancora, testo), testo});
             break;
-        case Allinea::primiQuattro:
-            aggiungiValore(riga, c.ancora, Valore(v.testo().left(4)));
-            break;
-        case Allinea::lunghezza:
-            aggiungiValore(riga, c.ancora - int(v.testo().size()), v);
+        case Allinea::pendenza:
+            // The class limit without its "%": " 5,0" ... "18,5", ">18,5" for the last class.
+            posti.push_back({c.ancora, testo.chopped(testo.endsWith(u'%') ? 1 : 0)});
             break;
         }
     }
-    return riga;
+    return rigaSenzaContatti(posti);
 }
 
 void stampaIntestazione(Stampante& p)
@@ -152,6 +132,17 @@ void continuaRete(frontespizio& f)
     ModVelmor::righestampate = 0;
 }
 
+// The slope limit held for the segment, with the locale's separator; the
+// last class, held with the same limit as the one below it, gets a ">".
+QString testoPendenza(const Valore& limite, const Valore& coefficiente)
+{
+    QString t = limite.testo();
+    t.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    if (!limite.vuoto() && rete::classedacoefficiente(coefficiente.numero()) == rete::numeroclassipendenza - 1)
+        t = QLatin1Char('>') + t.trimmed();
+    return t;
+}
+
 QString cellaTratto(const ColonnaRete& c, int i)
 {
     if (!c.valori)
@@ -163,9 +154,11 @@ QString cellaTratto(const ColonnaRete& c, int i)
     case Cella::numeroIniziale:
         return Format(Valore(v.numero()), testo(c.schema));
     case Cella::comeTenuto:
-        return Format(v, testo(c.schema));
+        return testoTabella(v, testo(c.schema));
+    case Cella::pendenza:
+        return testoPendenza(v, ModVelmor::coefpendenza[i]);
     }
-    return testoCella(v);
+    return testoTabella(v);
 }
 
 } // namespace
@@ -234,7 +227,7 @@ void reteStampa(frontespizio& f)
     for (int k = 1; k <= 10; ++k)
         p.Print({Colonna(colonnaNumeroSuperficie), Numero(k), Colonna(colonnaTipoSuperficie),
                  Testo(QStringLiteral("= ") + ModVelmor::tipisuperficie[k]), Colonna(colonnaCoefficiente),
-                 Numero(ModVelmor::coefficientisuperficie[k])});
+                 Testo(testoTabella(Valore(ModVelmor::coefficientisuperficie[k]), QStringLiteral("0.00")))});
     p.Print();
     for (const QString& riga : legendaRete())
         p.Print({Colonna(colonnaTabella), Testo(riga)});
@@ -283,6 +276,7 @@ void reteWord(frontespizio& f)
     for (int t = 1; t <= tabelle; ++t) {
         const int capienza = t == 1 ? trattiPrimaTabella : trattiTabella;
         Table& tabella = nuovaTabella(f, capienza + 2, colonneRete, dimensioneTabelle);
+        tabella.intestazioneRipetuta(2); // codes and units
         for (int c = 1; c <= colonneRete; ++c) {
             tabella.Cell(1, c).Range.Text = testo(colonne()[c - 1].codice);
             tabella.Cell(2, c).Range.Text = testo(colonne()[c - 1].unita);

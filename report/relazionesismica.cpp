@@ -2,7 +2,9 @@
 
 #include "frame/ModVelmor.h"
 #include "office/applicazione.h"
+#include "office/formastampa.h"
 #include "office/stampante.h"
+#include "report/capoverso.h"
 #include "report/frontespizio.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
@@ -92,6 +94,9 @@ const std::array<Dato, 13>& datiTubo()
 }
 
 QString testo(const char* s) { return QString::fromUtf8(s); }
+
+// A working stress as both tables write it: two decimals, the locale's separator.
+QString testoSigma(const Valore& v) { return testoTabella(v, QStringLiteral("0.00")); }
 QString codice(int numeroCampo) { return testo(descrizioneCampo(numeroCampo).nome); }
 
 const char* const righeTesto[] = {
@@ -103,10 +108,26 @@ const char* const righeTesto[] = {
     "zone sismiche). Poichè il calcolo viene eseguito secondo l'analisi",
     "statica si è valutato m = 2, salvo quanto riportato nella seguente",
     "tabella dei dati.  Per ogni tubo verificato sono esposti  tutti  i",
+};
+// The text's end when every pipe passes, and when some do not (plain words,
+// filled to the width when printed).
+const char* const fineTuttiVerificati[] = {
     "sigma di lavoro ottenuti secondo le formule sopraindicate e  tutti",
     "minori di quelli massimi ammissibili  per  il  tipo  di  materiale ",
     "utilizzato.",
 };
+const char* const fineNonVerificati[] = {
+    "sigma di lavoro ottenuti secondo le formule sopraindicate; i tubi",
+    "elencati sotto la tabella dei sigma di lavoro non superano la",
+    "verifica, perché in ciascuno di essi almeno un sigma di lavoro",
+    "supera quello massimo ammissibile per il tipo di materiale",
+    "utilizzato.",
+};
+// Where the document's paragraph starts to differ.
+const char* const codaTuttiVerificati =
+    " e tutti minori di quelli massimi ammissibili per il tipo di materiale utilizzato.";
+// How wide a printed line naming a failing pipe may run, at the tables' size.
+constexpr int larghezzaNonVerificato = 104;
 
 const char* const paragrafoDecreto =
     "La verifica sismica dei tubi viene eseguita utilizzando le formule contenute nel D.M. 23/02/1971 n.2445 "
@@ -119,6 +140,38 @@ const char* const paragrafoIncremento =
     "ottenuti secondo le formule sopraindicate e tutti minori di quelli massimi ammissibili per il tipo di "
     "materiale utilizzato.";
 
+QString paragrafoSigma(bool tuttiVerificati)
+{
+    QString t = QString::fromUtf8(paragrafoIncremento);
+    if (tuttiVerificati)
+        return t;
+    t.chop(qsizetype(QString::fromUtf8(codaTuttiVerificati).size()));
+    Capoverso fine;
+    for (const char* r : fineNonVerificati)
+        fine.righe << QString::fromUtf8(r);
+    return t + QStringLiteral("; ") + testoUnito(fine).section(QStringLiteral("; "), 1);
+}
+
+// The failing pipes after the stress table, one or more lines each.
+void stampaNonVerificati(Stampante& p)
+{
+    const auto falliti = tubiNonVerificati();
+    if (falliti.empty())
+        return;
+    p.Print();
+    for (const TuboNonVerificato& t : falliti) {
+        QString riga;
+        for (const QString& parola : fraseNonVerificato(t).split(u' ')) {
+            if (!riga.isEmpty() && riga.size() + 1 + parola.size() > larghezzaNonVerificato) {
+                p.Print({Colonna(colonnaSismica), Testo(riga)});
+                riga = QStringLiteral("   ");
+            }
+            riga += (riga.trimmed().isEmpty() ? QString() : QStringLiteral(" ")) + parola;
+        }
+        p.Print({Colonna(colonnaSismica), Testo(riga)});
+    }
+}
+
 const char* const unitaSigma = "kg/cmq  kg/cmq  kg/cmq  kg/cmq  kg/cmq  kg/cmq";
 const char* const intestazioneDati =
     "pesos   compr    traz    diam   spess    peso   altez   pesot   attr    incr    press    bmin    bmax";
@@ -126,10 +179,9 @@ const char* const unitaDati =
     "kg/mc   kg/cmq  kg/cmq    cm     mm      kg/ml   cm     kg/mc   gradi           tonn.     cm      cm";
 
 // The pipe number, its last digit in the column of the "n" of "n.".
-void aggiungiNumeroTubo(std::vector<Voce>& riga, int j)
+Posto numeroTubo(int j)
 {
-    riga.push_back(Colonna(ancoraNumero - 1 - int(QString::number(j).size())));
-    riga.push_back(Numero(j));
+    return {ancoraNumero - 1 - int(QString::number(j).size()), formaStampa(j)};
 }
 
 void intestazioneSigma(Stampante& p)
@@ -156,22 +208,24 @@ void intestazioneDatiTubi(Stampante& p)
 
 void rigaSigma(Stampante& p, int j)
 {
-    std::vector<Voce> riga;
-    aggiungiNumeroTubo(riga, j);
-    aggiungiValore(riga, colonnaRiferimento, valoreCampo(campo::riferimento, j));
-    aggiungiValore(riga, colonnaMateriale, valoreCampo(campo::materiale, j));
-    for (const Sigma& s : sigma())
-        aggiungiAllineato(riga, s.ancora, (*s.valori)[s.lato][j]);
-    p.Print(riga);
+    std::vector<Posto> riga = {numeroTubo(j),
+                               {colonnaRiferimento, valoreCampo(campo::riferimento, j).testo()},
+                               {colonnaMateriale, valoreCampo(campo::materiale, j).testo()}};
+    for (const Sigma& s : sigma()) {
+        const QString t = testoSigma((*s.valori)[s.lato][j]);
+        riga.push_back({inizioAllineato(s.ancora, t), t});
+    }
+    p.Print(rigaSenzaContatti(riga));
 }
 
 void rigaDati(Stampante& p, int j)
 {
-    std::vector<Voce> riga;
-    aggiungiNumeroTubo(riga, j);
-    for (const Dato& d : datiTubo())
-        aggiungiAllineato(riga, d.ancora, valoreCampo(d.campo, j));
-    p.Print(riga);
+    std::vector<Posto> riga = {numeroTubo(j)};
+    for (const Dato& d : datiTubo()) {
+        const QString t = testoTabella(valoreCampo(d.campo, j));
+        riga.push_back({inizioAllineato(d.ancora, t), t});
+    }
+    p.Print(rigaSenzaContatti(riga));
 }
 
 // The stress table's own page end: the foot, a new page, the heading again.
@@ -235,12 +289,45 @@ void cella(Table& t, int riga, int colonna, const QString& testo)
 
 } // namespace
 
-QStringList testoSismica()
+QStringList testoSismica(bool tuttiVerificati)
 {
     QStringList righe;
     for (const char* r : righeTesto)
         righe << testo(r);
-    return righe;
+    if (tuttiVerificati) {
+        for (const char* r : fineTuttiVerificati)
+            righe << testo(r);
+        return righe;
+    }
+    Capoverso fine;
+    for (const char* r : fineNonVerificati)
+        fine.righe << testo(r);
+    return righe + righeStampate(fine);
+}
+
+std::vector<TuboNonVerificato> tubiNonVerificati()
+{
+    std::vector<TuboNonVerificato> falliti;
+    for (int j = 1; j <= numeroTubi(); ++j) {
+        TuboNonVerificato t{j, valoreCampo(campo::riferimento, j).testo(), {}};
+        for (const Sigma& s : sigma()) {
+            const Valore& v = (*s.valori)[s.lato][j];
+            const Valore ammissibile = valoreCampo(s.lato == 1 ? campo::compr : campo::traz, j);
+            // As the seismic window judges: a stress not at or below its limit fails.
+            if (!v.vuoto() && !(v.numero() <= ammissibile.numero()))
+                t.oltre << QStringLiteral("%1 = %2 kg/cmq oltre il massimo ammissibile di %3")
+                               .arg(testo(s.codice), testoSigma(v), testoSigma(Valore(ammissibile.numero())));
+        }
+        if (!t.oltre.isEmpty())
+            falliti.push_back(t);
+    }
+    return falliti;
+}
+
+QString fraseNonVerificato(const TuboNonVerificato& t)
+{
+    const QString rif = t.riferimento.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(t.riferimento);
+    return QStringLiteral("tubo n. %1%2 non verificato: %3.").arg(t.tubo).arg(rif, t.oltre.join(QStringLiteral("; ")));
 }
 
 QStringList legendaSismica()
@@ -268,7 +355,7 @@ void sismicaStampa(frontespizio& f)
 {
     Stampante& p = *f.Printer;
     titoloSezione(f, colonnaSismica, titoloSismica);
-    for (const QString& riga : testoSismica())
+    for (const QString& riga : testoSismica(tubiNonVerificati().empty()))
         p.Print({Colonna(colonnaSismica), Testo(riga)});
     p.Print();
     p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("Legenda:"))});
@@ -279,6 +366,7 @@ void sismicaStampa(frontespizio& f)
     p.Print();
 
     tabellaSigmaStampa(f);
+    stampaNonVerificati(p);
     // The foot in the body size, as on every other page.
     p.FontSize = f.dimensionecorpo;
     if (numeroTubi() > tubiStessaPagina)
@@ -291,7 +379,7 @@ void sismicaWord(frontespizio& f)
     const int n = numeroTubi();
     nuovoParagrafo(f);
     scrivi(f, 18, titoloSismica + QStringLiteral("\r\r"));
-    scrivi(f, 12, testo(paragrafoDecreto) + QStringLiteral("\r") + testo(paragrafoIncremento)
+    scrivi(f, 12, testo(paragrafoDecreto) + QStringLiteral("\r") + paragrafoSigma(tubiNonVerificati().empty())
                       + QStringLiteral("\r\rLegenda:\r\r"));
     f.paragrafo->Range.Font.Size = 10;
 
@@ -311,6 +399,7 @@ void sismicaWord(frontespizio& f)
 
     scrivi(f, 10, QStringLiteral("\r\rTabella dei sigma di lavoro\r"));
     Table& sollecitazioni = nuovaTabella(f, n + 2, 3 + int(sigma().size()), dimensioneTabelle);
+    sollecitazioni.intestazioneRipetuta(2); // codes and units
     sollecitazioni.Cell(1, 1).Range.Text = QStringLiteral("n.");
     sollecitazioni.Cell(1, 2).Range.Text = testo(descrizioneCampo(campo::riferimento).didascalia);
     sollecitazioni.Cell(1, 3).Range.Text = testo(descrizioneCampo(campo::materiale).didascalia);
@@ -323,12 +412,16 @@ void sismicaWord(frontespizio& f)
         cella(sollecitazioni, j + 2, 2, testoCella(valoreCampo(campo::riferimento, j)));
         cella(sollecitazioni, j + 2, 3, testoCella(valoreCampo(campo::materiale, j)));
         for (int c = 0; c < int(sigma().size()); ++c)
-            cella(sollecitazioni, j + 2, c + 4, testoCella((*sigma()[c].valori)[sigma()[c].lato][j]));
+            cella(sollecitazioni, j + 2, c + 4, testoSigma((*sigma()[c].valori)[sigma()[c].lato][j]));
     }
     sollecitazioni.AutoFormat(9);
 
-    scrivi(f, 10, QStringLiteral("\r\rTabella dei dati del calcolo\r"));
+    QString nonVerificati;
+    for (const TuboNonVerificato& t : tubiNonVerificati())
+        nonVerificati += QStringLiteral("\r") + fraseNonVerificato(t);
+    scrivi(f, 10, nonVerificati + QStringLiteral("\r\rTabella dei dati del calcolo\r"));
     Table& dati = nuovaTabella(f, n + 2, 1 + int(datiTubo().size()), dimensioneTabelle);
+    dati.intestazioneRipetuta(2);
     dati.Cell(1, 1).Range.Text = QStringLiteral("n.");
     for (int c = 0; c < int(datiTubo().size()); ++c) {
         dati.Cell(1, c + 2).Range.Text = codice(datiTubo()[c].campo);
@@ -337,7 +430,7 @@ void sismicaWord(frontespizio& f)
     for (int j = 1; j <= n; ++j) {
         cella(dati, j + 2, 1, QString::number(j));
         for (int c = 0; c < int(datiTubo().size()); ++c)
-            cella(dati, j + 2, c + 2, testoCella(valoreCampo(datiTubo()[c].campo, j)));
+            cella(dati, j + 2, c + 2, testoTabella(valoreCampo(datiTubo()[c].campo, j)));
     }
     dati.AutoFormat(9);
 }

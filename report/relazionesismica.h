@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class frontespizio;
 
@@ -33,8 +34,24 @@ constexpr int righePaginaSismica = 37;
 // Above this many pipes the data table starts on a new page.
 constexpr int tubiStessaPagina = 14;
 
-// The printer's eleven text lines and nineteen legend lines.
-QStringList testoSismica();
+// The printer's text lines and nineteen legend lines. When some pipe fails
+// its check, the text's last clause says so instead of claiming every stress
+// below the material's limit.
+QStringList testoSismica(bool tuttiVerificati);
+
+// A pipe that does not pass its check: its number, its reference and, for
+// each working stress above the material's strength, "sts = 501,25 kg/cmq
+// oltre il massimo ammissibile di 450,00".
+struct TuboNonVerificato {
+    int tubo = 0;
+    QString riferimento;
+    QStringList oltre;
+};
+// The failing pipes, in order, from the stresses and strengths of the pipe table:
+// a compression above the compressive strength, a tension above the tensile one.
+std::vector<TuboNonVerificato> tubiNonVerificati();
+// The sentence that names a failing pipe after the stress table.
+QString fraseNonVerificato(const TuboNonVerificato& t);
 QStringList legendaSismica();
 
 } // namespace relazione

@@ -6,6 +6,7 @@
 #include "report/relazionestampante.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace relazione {
 
@@ -22,6 +23,38 @@ QString testoCella(const Valore& valore)
     if (!valore.eNumero())
         return valore.testo();
     return testoNumero(valore.numero()).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+QString testoTabella(const Valore& valore, const QString& schema)
+{
+    if (!valore.eNumero() && !valore.numerico())
+        return valore.testo();
+    if (!schema.isEmpty())
+        return Format(valore, schema);
+    return valore.eNumero() ? testoCella(valore)
+                            : valore.testo().trimmed().replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+int inizioAllineato(int ancora, const QString& testo)
+{
+    const QString separatore = QLocale().decimalPoint();
+    const qsizetype davanti = testo.contains(separatore) ? testo.indexOf(separatore) : testo.size();
+    return ancora - int(davanti) + 1;
+}
+
+std::vector<Voce> rigaSenzaContatti(const std::vector<Posto>& posti)
+{
+    std::vector<Voce> riga;
+    int libera = 1; // the first column a value may start in
+    for (const Posto& p : posti) {
+        if (p.testo.isEmpty())
+            continue;
+        const int colonna = std::max(p.colonna, libera);
+        riga.push_back(Colonna(colonna));
+        riga.push_back(Testo(p.testo));
+        libera = colonna + int(p.testo.size()) + 1;
+    }
+    return riga;
 }
 
 int cifreIntere(const Valore& valore)

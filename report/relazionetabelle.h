@@ -35,6 +35,28 @@ QString testoCella(const Valore& valore);
 // absolute value), through ModVelmor::cifreintere.
 int cifreIntere(const Valore& valore);
 
+// A value as the report's tables write it, in both renderings: a number, or a
+// text that reads as one, with the locale's decimal separator and through
+// `schema` when one is given ("0.00": always two decimals, a zero in front of
+// the separator); any other text as it stands; "" for an empty value.
+QString testoTabella(const Valore& valore, const QString& schema = {});
+
+// One value of a printed row: the column its first character should stand in, and its text.
+struct Posto {
+    int colonna;
+    QString testo;
+};
+
+// The column where a number's text starts so that its units digit stands in
+// `ancora` (its separator, if any, one column right of it).
+int inizioAllineato(int ancora, const QString& testo);
+
+// The print items of a table row: each value at its column, or further right
+// when it would touch the value before it, so that at least one blank stands
+// between two values and no column ever sends the row onto a new line.
+// Values with no text are left out.
+std::vector<office::Voce> rigaSenzaContatti(const std::vector<Posto>& posti);
+
 // Adds the value to a print line at column `colonna`. An empty value adds
 // nothing, not even the move to its column: it would print nothing there, and
 // a column left of the position would push the rest of the row onto a new line.

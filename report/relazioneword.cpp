@@ -115,7 +115,22 @@ void stampaWord(frontespizio& f)
             passataFinale(f);
         }))
         return;
-    f.passo->setText(QStringLiteral("ho visualizzato la relazione su WORD"));
+    f.passo->setText(esitoConsegna(f, QStringLiteral("ho visualizzato la relazione su WORD")));
+}
+
+QString esitoConsegna(const frontespizio& f, const QString& visualizzato)
+{
+    using Consegna = StatoDocumento::Consegna;
+    switch (f.documento ? f.documento->stato()->consegna : Consegna::inAttesa) {
+    case Consegna::nonScritto:
+        return QStringLiteral("il documento non è stato scritto su disco, quindi non è stato aperto: vedi il messaggio");
+    case Consegna::soloSalvato:
+        return QStringLiteral("il documento è stato salvato ma l'elaboratore di testi non si è aperto: vedi il messaggio");
+    case Consegna::aperto:
+    case Consegna::inAttesa:
+        break;
+    }
+    return visualizzato;
 }
 
 } // namespace relazione

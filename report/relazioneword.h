@@ -25,6 +25,10 @@ void stampaWord(frontespizio& f);
 // not be done (`cosa`, as in "completare la relazione"); false then.
 bool costruisciDocumento(frontespizio& f, const QString& cosa, const std::function<void()>& costruisci);
 
+// The hint after a command that built the window's document: `visualizzato`
+// when the document was delivered (or is still to be), otherwise what went wrong.
+QString esitoConsegna(const frontespizio& f, const QString& visualizzato);
+
 // A new word processor and report document, set up for the title page: three
 // empty paragraphs, A4, single spacing, the title's font, bold and size.
 void apriRelazione(frontespizio& f);

@@ -59,7 +59,7 @@ void schedaDati(frontespizio& f)
     f.passo->setText(QStringLiteral("sto caricando WORD"));
     if (!costruisciDocumento(f, QStringLiteral("preparare il documento"), [&f] { scriviScheda(f); }))
         return;
-    f.passo->setText(QStringLiteral("ho visualizzato i dati su WORD"));
+    f.passo->setText(esitoConsegna(f, QStringLiteral("ho visualizzato i dati su WORD")));
 }
 
 } // namespace relazione

@@ -29,6 +29,7 @@ const QList<Variante>& varianti()
         {QStringLiteral("vengono valutati"), QStringLiteral("vengono  valutati")},
         {QStringLiteral("portata massima,"), QStringLiteral("portata  massima,")},
         {QStringLiteral("2.25"), QStringLiteral("2,25")},
+        {QStringLiteral("2.78"), QStringLiteral("2,78")},
         {QStringLiteral("tubo, (quella"), QStringLiteral("tubo,(quella")},
         {QStringLiteral("finchè"), QStringLiteral("finché")},
     };
@@ -64,10 +65,40 @@ QString dueDecimali(double n) { return QString::number(n, 'f', 2); }
 
 } // namespace
 
+// The sections' texts for a "misto" network.
+const TestiAcqueBianche& testiMisto();
+const TestiFormula& testiNereMisto();
+
 // The paragraphs' lines. A line written with doubled blanks is one the report
 // prints letter for letter, already at its width; the others are plain words.
 
-const TestiAcqueBianche& testiAcqueBianche()
+// The network's own kind of system where the texts name it ("misto" wording for any other).
+TestiAcqueBianche testiAcqueBianche(const QString& sistema)
+{
+    TestiAcqueBianche t = testiMisto();
+    if (sistema == QLatin1String("bianche"))
+        t.b.righe[0] = QStringLiteral("Infatti, per il caso specifico di acque bianche, si è ricavata la");
+    return t;
+}
+
+TestiAcqueBianche testiAcqueBianche() { return testiAcqueBianche(ModVelmor::sistema); }
+
+TestiFormula testiAcqueNere(const QString& sistema)
+{
+    TestiFormula t = testiNereMisto();
+    if (sistema == QLatin1String("nere"))
+        t.dopo[1].righe = {
+            QStringLiteral("In questo caso di sole acque nere la portata totale delle"),
+            QStringLiteral("tubazioni è stata quindi ottenuta sommando la portata delle acque"),
+            QStringLiteral("nere e l'apporto dei collettori secondari che confluiscono nel"),
+            QStringLiteral("tratto considerato."),
+        };
+    return t;
+}
+
+TestiFormula testiAcqueNere() { return testiAcqueNere(ModVelmor::sistema); }
+
+const TestiAcqueBianche& testiMisto()
 {
     static const TestiAcqueBianche t{
         QStringLiteral("PORTATA ACQUE BIANCHE"),
@@ -86,7 +117,8 @@ const TestiAcqueBianche& testiAcqueBianche()
             QStringLiteral("durata di quindici minuti: in pratica il tempo che impiega l'acqua"),
             QStringLiteral("per infiltrarsi nel terreno, colmare le cavità superficiali e"),
             QStringLiteral("scorrere dal punto più lontano del bacino al collettore (metodo"),
-            QStringLiteral("razionale)."),
+            QStringLiteral("razionale). Con Ar in ettari e L in mm/h la portata in litri al"),
+            QStringLiteral("secondo risulta Q = 2.78 * Ar * L."),
         }},
         Capoverso{{
             QStringLiteral("Quanto alla superficie del bacino, se ne è considerata la"),
@@ -113,15 +145,15 @@ const TestiAcqueBianche& testiAcqueBianche()
             QStringLiteral("superficie scolante, che conta sempre di meno."),
         }},
         QStringLiteral("Q = Ar * L."),
-        QStringLiteral("Ai fini del calcolo si è adottato un unico coefficiente di deflusso della prima tabella, "
-                       "ossia una media ragguagliata rappresentativa dell'intero bacino, a favore del "
-                       "dimensionamento, anche per tenere conto delle possibili trasformazioni future della zona "
-                       "nel corso della vita utile della fognatura."),
+        QStringLiteral("Ai fini del calcolo ogni tratto ha il proprio coefficiente di deflusso: quello del tipo di "
+                       "superficie prevalente nel suo bacino, dato dalla prima tabella, corretto secondo la classe "
+                       "di pendenza media del bacino con i valori della seconda tabella. Il tipo di superficie e "
+                       "la pendenza di ciascun tratto sono riportati nella tabella dei dati della rete."),
     };
     return t;
 }
 
-const TestiFormula& testiAcqueNere()
+const TestiFormula& testiNereMisto()
 {
     static const TestiFormula t{
         QStringLiteral("PORTATA ACQUE NERE"),
@@ -195,7 +227,7 @@ const TestiFormula& testiCollettore()
             QStringLiteral("in cui v = velocità dell'acqua in metri al secondo;"),
             QStringLiteral("       m = coefficiente di scabrezza (che si assume pari a 0.35);"),
             QStringLiteral("       (Sqr è il simbolo della radice quadrata);"),
-            QStringLiteral("       r = raggio della tubazione in metri;"),
+            QStringLiteral("       r = raggio idraulico della sezione piena (D/4) in metri;"),
             QStringLiteral("       j = pendenza del tratto di fogna."),
         },
         {
@@ -203,19 +235,19 @@ const TestiFormula& testiCollettore()
                 QStringLiteral("Si calcola la portata massima, cioè l'area della sezione del tubo"),
                 QStringLiteral("moltiplicata per la velocità, con un diametro inizialmente"),
                 QStringLiteral("impostato a cm.10. Se tale portata è inferiore a quella di cui si"),
-                QStringLiteral("ha bisogno il tratto in esame, il diametro della tubazione viene"),
+                QStringLiteral("ha bisogno nel tratto in esame, il diametro della tubazione viene"),
                 QStringLiteral("automaticamente aumentato di un centimetro.  Ciò  viene  ripetuto"),
                 QStringLiteral("finchè il tubo non raggiunge una sezione sufficiente per la"),
                 QStringLiteral("portata ricavata con le formule precedenti. Si ottiene così il"),
                 QStringLiteral("diametro di calcolo di ciascun tratto della rete."),
             }, larghezzaCollettore},
             Capoverso{{
-                QStringLiteral("Per le canalizzazioni si adotta il diametro commerciale (quello"),
-                QStringLiteral("reperibile sul mercato) uguale o immediatamente superiore al"),
-                QStringLiteral("valore fornito dal calcolo idraulico. I diametri delle tubazioni"),
-                QStringLiteral("vengono inoltre aumentati secondo la percentuale di riempimento"),
-                QStringLiteral("della sezione che i dati indicano per ciascun tratto della"),
-                QStringLiteral("fognatura. Tutti questi valori, tratto per tratto, sono riportati"),
+                QStringLiteral("I diametri di calcolo, che tengono già conto della percentuale di"),
+                QStringLiteral("riempimento della sezione indicata nei dati per ciascun tratto,"),
+                QStringLiteral("sono riportati nella colonna 'diam.'; il diametro da porre in"),
+                QStringLiteral("opera è quello commerciale (reperibile sul mercato) uguale o"),
+                QStringLiteral("immediatamente superiore al diametro di calcolo del tratto."),
+                QStringLiteral("Tutti i valori del dimensionamento, tratto per tratto, si trovano"),
                 QStringLiteral("nella tabella del paragrafo 'DATI E DIMENSIONAMENTO DELLA RETE'."),
             }, larghezzaCollettore},
         },

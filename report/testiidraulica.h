@@ -39,8 +39,12 @@ struct TestiFormula {
 
 inline const QString legendaApertura = QStringLiteral("in cui");
 
-const TestiAcqueBianche& testiAcqueBianche();
-const TestiFormula& testiAcqueNere();
+// The storm and foul sections' texts name the network's kind of system
+// (`sistema`, "bianche", "nere" or "misto"; without it, the network's own).
+TestiAcqueBianche testiAcqueBianche(const QString& sistema);
+TestiAcqueBianche testiAcqueBianche();
+TestiFormula testiAcqueNere(const QString& sistema);
+TestiFormula testiAcqueNere();
 const TestiFormula& testiCollettore();
 
 // A paragraph as the document writes it: testoUnito with the document's own wordings.

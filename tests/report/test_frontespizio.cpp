@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,10 +147,34 @@ TEST_F(Frontespizio, MessaggiFissi)
               "- effettuare il controllo dei dati immessi cliccando sul tasto ABC.");
     EXPECT_EQ(messaggi().visti[0].stile, vbInformation);
     EXPECT_EQ(messaggi().visti[0].titolo, "Velmor: aiuto in linea");
-    EXPECT_EQ(messaggi().visti[1].testo,
-              "Attenzione: dato non modificabile, rivolgersi a Software Zentoria, produttrice del programma.");
-    EXPECT_EQ(messaggi().visti[1].stile, vbCritical);
+    // The studio labels tell where their texts come from.
+    EXPECT_TRUE(messaggi().visti[1].testo.contains(QDir::toNativeSeparators(frontespizio::fileStudioUtente())));
     EXPECT_EQ(messaggi().visti[2].testo, messaggi().visti[1].testo);
+}
+
+TEST_F(Frontespizio, StudioDalFileDellUtentePrimaDeiDatiDelProgramma)
+{
+    const QString file = frontespizio::fileStudioUtente();
+    struct Caso {
+        const char* contenuto; // nullptr: no file of the user's
+        const char* nome;
+        const char* indirizzo;
+    };
+    for (const Caso& c : {Caso{"Studio Rossi\r\nvia Roma 1, Borgo\r\n", "Studio Rossi", "via Roma 1, Borgo"},
+                          Caso{nullptr, "nome dello studio: vedi", "indirizzo dello studio: vedi"}}) {
+        SCOPED_TRACE(c.nome);
+        QFile::remove(file);
+        if (c.contenuto) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.contenuto);
+        }
+        finestre::scarica(QString::fromUtf8(frontespizio::NOME));
+        EXPECT_TRUE(f().Labelstudio->text().startsWith(QString::fromUtf8(c.nome))) << f().Labelstudio->text().toStdString();
+        EXPECT_TRUE(f().labelindirizzo->text().startsWith(QString::fromUtf8(c.indirizzo)));
+    }
+    QFile::remove(file);
 }
 
 TEST_F(Frontespizio, SceltaWeb)

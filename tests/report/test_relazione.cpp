@@ -17,6 +17,7 @@
 #include "supporto/lettoredocx.h"
 
 #include <QLabel>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -376,6 +377,38 @@ TEST_F(Relazione, SchedaDeiDatiGeneraliSempreNelDocumento)
     EXPECT_EQ(d.paragrafi[0].testo(), "Velmor");
     EXPECT_EQ(d.paragrafi[0].frammenti[0].dimensione, 20);
     EXPECT_EQ(stampa().richieste, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Relazione, IlSuggerimentoDiceComeEAndataLaConsegna)
+{
+    QFile ostacolo(cartella.filePath("non-una-cartella"));
+    ASSERT_TRUE(ostacolo.open(QIODevice::WriteOnly)); // a file where the documents folder should go
+    ostacolo.close();
+    struct Caso {
+        bool scrivibile, siApre;
+        const char* suggerimento;
+    };
+    for (const Caso& c : {Caso{true, true, "ho visualizzato la relazione su WORD"},
+                          Caso{false, true, "il documento non è stato scritto su disco"},
+                          Caso{true, false, "il documento è stato salvato ma l'elaboratore di testi non si è aperto"}}) {
+        SCOPED_TRACE(c.suggerimento);
+        rete(3, "misto");
+        office::impostaCartellaDocumenti(c.scrivibile ? cartella.filePath("Documenti")
+                                                      : ostacolo.fileName() + QStringLiteral("/Documenti"));
+        QStringList avvisi;
+        office::impostaAvvisaUtente([&avvisi](const QString& m) { avvisi << m; });
+        office::impostaApriFile([&c](const QString&) { return c.siApre; });
+        f().comestampo[2]->setChecked(true);
+        f().stampa_Click();
+        EXPECT_TRUE(f().passo->text().startsWith(QString::fromUtf8(c.suggerimento))) << f().passo->text().toStdString();
+        EXPECT_EQ(avvisi.size(), c.scrivibile && c.siApre ? 0 : 1);
+    }
+    office::impostaAvvisaUtente({});
+    office::impostaApriFile({});
 }
 
 } // namespace

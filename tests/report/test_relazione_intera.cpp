@@ -93,14 +93,8 @@ QByteArray fileCompleto(const Caso& c)
     return cp1252::codifica(righe.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
-// A value as a table row shows it: on the printer a number in the printer's form, in the
-// document the cell's text.
-QString valoreIn(Resa resa, const Valore& v)
-{
-    if (resa == Resa::documento)
-        return testoCella(v);
-    return v.eNumero() ? office::formaStampa(v.numero()) : v.testo();
-}
+// The same number of decimals in a column, the locale's separator: a stress, in both renderings.
+QString sigmaIn(const Valore& v) { return testoTabella(v, QStringLiteral("0.00")); }
 
 QString unaRiga(const QStringList& parti)
 {
@@ -113,33 +107,28 @@ QString unaRiga(const QStringList& parti)
 
 QString rigaTratto(Resa resa, int i)
 {
-    if (resa == Resa::documento)
-        return unaRiga(celleTratto(i));
-    // The printed table's columns, from its heading "tratto lungh. disl. bac. pend. ...";
-    // the slope prints its first four characters.
-    QStringList parti{QString::number(i)};
-    for (Tratti* t :
-         {&lunghezza, &dislivello, &numerosuperficie, &pendenza, &pioggia, &superficie, &dotazione, &abitanti,
-          &portatacollettori, &portatanera, &portatapioggia, &portatatotale, &diametro, &velocita, &riempimento})
-        parti << (t == &pendenza ? (*t)[i].testo().left(4) : valoreIn(resa, (*t)[i]));
-    return unaRiga(parti);
+    // Both renderings write the same texts; the printer cuts the slope's "%".
+    QStringList celle = celleTratto(i);
+    if (resa == Resa::stampante)
+        celle[4].chop(1);
+    return unaRiga(celle);
 }
 
-QString rigaSigma(Resa resa, int j)
+QString rigaSigma(Resa, int j)
 {
     QStringList parti{QString::number(j), velmor::sismica::valoreCampo(campo::riferimento, j).testo(),
                       velmor::sismica::valoreCampo(campo::materiale, j).testo()};
     for (const auto* s : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
         for (int lato : {1, 2})
-            parti << valoreIn(resa, (*s)[lato][j]);
+            parti << sigmaIn((*s)[lato][j]);
     return unaRiga(parti);
 }
 
-QString rigaDatiTubo(Resa resa, int j)
+QString rigaDatiTubo(Resa, int j)
 {
     QStringList parti{QString::number(j)};
     for (int c = campo::pesos; c <= campo::bmax; ++c)
-        parti << valoreIn(resa, velmor::sismica::valoreCampo(c, j));
+        parti << testoTabella(velmor::sismica::valoreCampo(c, j));
     return unaRiga(parti);
 }
 

@@ -266,12 +266,15 @@ TEST_F(Tabelle, ReteInterrottaDopo40RigheSullaPrimaPaginaE85SulleAltre)
     }
 }
 
-TEST_F(Tabelle, AllineateSulSeparatore)
+TEST_F(Tabelle, AllineateSulleUnitaConIDecimaliDellaColonna)
 {
-    rete(3, "misto");
+    rete(4, "misto");
     dislivello[1] = Valore("-1.5");
     pendenza[2] = Valore("18.5%");
+    coefpendenza[2] = Valore(0.09);
     dislivello[3] = Valore("12.25");
+    pendenza[4] = Valore("18.5%"); // the last class, held with the same limit
+    coefpendenza[4] = Valore(0.1);
     tubi(4);
     const double valori[] = {123.45, 7.5, -7.5, 0.5};
     for (int j = 1; j <= 4; ++j)
@@ -279,32 +282,95 @@ TEST_F(Tabelle, AllineateSulSeparatore)
     const Scritte stampate = stampa();
     const Scritte tabella = tratto(stampate, titoloRete, titoloSismica);
     const auto r = righe(tabella, 9);
-    ASSERT_EQ(r.size(), 3u);
+    ASSERT_EQ(r.size(), 4u);
     const auto colonna = [&](int tratto, const QString& testo) {
         for (const ScrittaRegistrata& s : tabella)
             if (s.pagina == r[size_t(tratto - 1)].pagina && s.y == r[size_t(tratto - 1)].y && s.testo == testo)
                 return colonnaDi(s);
         return 0;
     };
-    // A typed text puts its separator on the anchor, 23; a negative one a
-    // column further right, as its width counts the digits only.
-    EXPECT_EQ(colonna(3, "12.25"), 21);
-    EXPECT_EQ(colonna(2, "1.5"), 22);
-    EXPECT_EQ(colonna(1, "-1.5"), 22);
-    // The slope class cut to its limit, from column 32.
+    // Typed or computed, a value has its units digit on the anchor (23) and
+    // the column's two decimals; a minus sign stands in front.
+    EXPECT_EQ(colonna(3, "12.25"), 22);
+    EXPECT_EQ(colonna(2, "1.50"), 23);
+    EXPECT_EQ(colonna(1, "-1.50"), 22);
+    // The slope class cut to its limit, from column 32; the last class told from the one below.
     EXPECT_EQ(colonna(1, " 5.0"), 32);
     EXPECT_EQ(colonna(2, "18.5"), 32);
-    // A number the program set: the fill's units digit on 113.
-    EXPECT_EQ(colonna(1, " 100 "), 110);
+    EXPECT_EQ(colonna(4, ">18.5"), 32);
+    EXPECT_EQ(colonna(1, "100"), 111);
 
-    // Numbers of the pipes' "incr", anchored at 85: separators on 86; one
-    // between -1 and 1, printed without its zero, a column further left.
+    // Numbers of the pipes' "incr", anchored at 85: separators on 86, a zero
+    // in front of one between -1 and 1.
     std::vector<int> separatori;
-    for (const QString testo : {" 123.45 ", " 7.5 ", "-7.5 ", " .5 "})
+    for (const QString testo : {"123.45", "7.5", "-7.5", "0.5"})
         for (const ScrittaRegistrata& s : tratto(stampate, titoloDati))
             if (s.testo == testo)
                 separatori.push_back(colonnaDi(s) + int(testo.indexOf('.')));
-    EXPECT_EQ(separatori, (std::vector<int>{86, 86, 86, 85}));
+    EXPECT_EQ(separatori, (std::vector<int>{86, 86, 86, 86}));
+}
+
+// A printed row's faults: values on more than one line, two values with no
+// blank between them, a point where the locale writes a comma.
+QStringList difettiRiga(const Scritte& riga)
+{
+    QStringList difetti;
+    for (std::size_t k = 0; k < riga.size(); ++k) {
+        if (riga[k].y != riga.front().y || riga[k].pagina != riga.front().pagina)
+            difetti << QStringLiteral("\"%1\" su un'altra riga").arg(riga[k].testo);
+        if (k > 0 && colonnaDi(riga[k]) < colonnaDi(riga[k - 1]) + riga[k - 1].testo.size() + 1)
+            difetti << QStringLiteral("\"%1\" tocca \"%2\"").arg(riga[k - 1].testo, riga[k].testo);
+        if (riga[k].testo.contains(u'.'))
+            difetti << QStringLiteral("\"%1\" col punto").arg(riga[k].testo);
+    }
+    return difetti;
+}
+
+TEST_F(Tabelle, LaRigaPiuLargaStaSuUnaRigaConUnoSpazioTraIValori)
+{
+    const LocaleFissato locale(italiano());
+    rete(1, "misto");
+    lunghezza[1] = Valore("9999.99");
+    dislivello[1] = Valore("-999.99");
+    numerosuperficie[1] = Valore(10);
+    pendenza[1] = Valore("18.5%");
+    coefpendenza[1] = Valore(0.1);
+    pioggia[1] = Valore("999.5"); // a 3-digit rain with decimals before a typed area
+    superficie[1] = Valore("999.62");
+    dotazione[1] = Valore("9999");
+    abitanti[1] = Valore("99999");
+    portatacollettori[1] = Valore("9999.9");
+    portatanera[1] = Valore(9999.99);
+    portatapioggia[1] = Valore(99999.99);
+    portatatotale[1] = Valore(99999.99);
+    diametro[1] = Valore(500);
+    velocita[1] = Valore(99.99);
+    riempimento[1] = Valore(100);
+    tubi(1);
+    impostaCampo(campo::riferimento, 1, Valore("collettore di via dei Mille"));
+    impostaCampo(campo::materiale, 1, Valore("calcestruzzo armato"));
+    const double sigma4[] = {1234.5, -1234.56, 9999.99, -9999.99};
+    for (int lato : {1, 2}) {
+        sigmasuperiore[lato][1] = Valore(sigma4[lato - 1]);
+        sigmamediana[lato][1] = Valore(sigma4[lato + 1]);
+        sigmainferiore[lato][1] = Valore(sigma4[lato - 1]);
+    }
+    struct Caso {
+        void (*sezione)(frontespizio&);
+        QString dopo; // the row follows this text
+        std::size_t valori;
+    };
+    for (const Caso& c : {Caso{reteStampa, QStringLiteral("  n.     m."), 16},
+                          Caso{sismicaStampa, QStringLiteral("kg/cmq  kg/cmq"), 9}}) {
+        int ultima = 0;
+        const Scritte s = suPaginaAlta(c.sezione, 1, &ultima);
+        const Scritte dopo = tratto(s, c.dopo);
+        ASSERT_GT(dopo.size(), c.valori);
+        const Scritte riga(dopo.begin() + 1, dopo.begin() + 1 + std::ptrdiff_t(c.valori));
+        SCOPED_TRACE(riga.front().testo.toStdString());
+        EXPECT_EQ(difettiRiga(riga), QStringList());
+        EXPECT_NE(dopo[c.valori + 1].y, riga.front().y); // nothing more on the row
+    }
 }
 
 TEST_F(Tabelle, LettereDoveSiAllineaSullaParteInteraFermanoLaStampaDicendolo)
@@ -336,7 +402,7 @@ TEST_F(Tabelle, CelleDelTrattoConGliSchemi)
     velocita[7] = Valore(1.2345);
     diametro[7] = Valore(40);
     riempimento[7] = Valore(100);
-    EXPECT_EQ(celleTratto(7), QStringList({"7", "12,35", "-1,50", "4", "18.5%", "40", "0,00", "250", "300", "2,3",
+    EXPECT_EQ(celleTratto(7), QStringList({"7", "12,35", "-1,50", "4", "18,5%", "40", "0,00", "250", "300", "2,3",
                                            "0,5", "1234,6", "", "40", "1,23", "100"}));
 }
 
@@ -425,3 +491,56 @@ TEST_F(Tabelle, SismicaInterrottaDopo37Righe)
 }
 
 } // namespace
+
+TEST_F(Tabelle, UnTuboNonVerificatoNonECertificatoNelleDueRese)
+{
+    const QString tuttiMinori = QStringLiteral("e tutti minori di quelli massimi ammissibili");
+    const QString nonSuperano = QStringLiteral("non superano la verifica");
+    struct Caso {
+        double traz2; // tensile strength of pipe 2; the others keep 1000
+        QStringList nominati;
+    };
+    for (const Caso& c : {Caso{1000, {}}, Caso{1, {QStringLiteral("tubo n. 2 (tratto 2) non verificato: s")}}}) {
+        SCOPED_TRACE(c.traz2);
+        ripristina();
+        rete(3, "bianche");
+        tubi(3);
+        impostaCampo(campo::traz, 2, Valore(c.traz2));
+
+        QStringList stampati, nominati;
+        for (const ScrittaRegistrata& s : stampa())
+            stampati << s.testo;
+        const QString testo = stampati.join(u' ');
+        for (const QString& s : stampati)
+            if (s.startsWith(QStringLiteral("tubo n.")))
+                nominati << s.left(38);
+        EXPECT_EQ(nominati, c.nominati);
+        EXPECT_EQ(QString(testo).simplified().contains(tuttiMinori), c.nominati.isEmpty());
+        EXPECT_EQ(testo.simplified().contains(nonSuperano), !c.nominati.isEmpty());
+
+        const lettura::Documento d = word();
+        QStringList paragrafi, nominatiDoc;
+        for (const lettura::Paragrafo& p : d.paragrafi) {
+            paragrafi << p.testo();
+            if (p.testo().startsWith(QStringLiteral("tubo n.")))
+                nominatiDoc << p.testo().left(38);
+        }
+        EXPECT_EQ(nominatiDoc, c.nominati);
+        EXPECT_EQ(paragrafi.join(u' ').contains(tuttiMinori), c.nominati.isEmpty());
+        EXPECT_EQ(paragrafi.join(u' ').contains(nonSuperano), !c.nominati.isEmpty());
+    }
+}
+
+TEST_F(Tabelle, NelDocumentoLeIntestazioniSiRipetonoELeRigheNonSiSpezzano)
+{
+    rete(30, "nere"); // the legend, two network tables
+    tubi(2);
+    const lettura::Documento d = word();
+    const QByteArray xml = d.parti.value(QStringLiteral("word/document.xml"));
+    int righe = 0;
+    for (const lettura::Tabella& t : d.tabelle)
+        righe += int(t.righe.size());
+    // Heading rows: 1 for the two legends, 2 (codes and units) for the data tables.
+    EXPECT_EQ(xml.count("<w:tblHeader/>"), 1 + 2 * 2 + 1 + 2 * 2);
+    EXPECT_EQ(xml.count("<w:cantSplit/>"), righe);
+}

@@ -94,7 +94,7 @@ TEST(Capoverso, OgniRigaPienaTranneLUltima)
         const Capoverso* capoverso;
         int righe;
         int larghezza;
-    } casi[] = {{&b.a, 3, 66},       {&b.b, 10, 66},      {&b.c, 4, 66},     {&b.d, 3, 66},       {&b.e, 1, 66},
+    } casi[] = {{&b.a, 3, 66},       {&b.b, 11, 66},      {&b.c, 4, 66},     {&b.d, 3, 66},       {&b.e, 1, 66},
                 {&b.f, 8, 66},       {&n.prima, 5, 66},   {&n.dopo[0], 11, 66}, {&n.dopo[1], 4, 66}, {&n.dopo[2], 6, 66},
                 {&c.prima, 9, 66},   {&c.dopo[0], 8, 65}, {&c.dopo[1], 7, 65}};
     for (const auto& a : casi) {
@@ -137,9 +137,9 @@ TEST_F(RelazioneIdraulica, LeDueReseDiconoLeStesseParole)
     }));
     QString tutto = scritti.join(u' ');
     for (const char* propria : {"generale:  Q", "cavità  superficiali", "vengono  valutati", "portata  massima,", "2,25",
-                                "tubo,(quella", "finché"})
+                                "2,78", "tubo,(quella", "finché"})
         EXPECT_EQ(tutto.count(QString::fromUtf8(propria)), 1) << propria;
-    tutto.replace("2,25", "2.25").replace("tubo,(quella", "tubo, (quella").replace("finché", "finchè");
+    tutto.replace("2,25", "2.25").replace("2,78", "2.78").replace("tubo,(quella", "tubo, (quella").replace("finché", "finchè");
     EXPECT_EQ(tutto.simplified(), stampate.join(u' ').simplified());
 }
 
@@ -149,8 +149,10 @@ TEST_F(RelazioneIdraulica, SezioniSecondoIlTipoDiRete)
         const char* sistema;
         bool conBianche;
         bool conNere;
-    } casi[] = {{"misto", true, true}, {"bianche", true, false}, {"nere", false, true},
-                {"Nere", true, true},  {"", true, true},         {"BIANCHE", true, true}};
+        const char* tipoDetto; // how the flow sections name the network's system
+    } casi[] = {{"misto", true, true, "misto"}, {"bianche", true, false, "acque bianche"},
+                {"nere", false, true, "sole acque nere"}, {"Nere", true, true, "misto"},
+                {"", true, true, "misto"}, {"BIANCHE", true, true, "misto"}};
     for (const auto& c : casi) {
         SCOPED_TRACE(c.sistema);
         QStringList attesi;
@@ -170,6 +172,15 @@ TEST_F(RelazioneIdraulica, SezioniSecondoIlTipoDiRete)
                 EXPECT_EQ(s.y, 1000);
             }
         EXPECT_EQ(titoli, attesi);
+        // No combined system claimed where there is none.
+        QStringList detti;
+        for (const ScrittaRegistrata& s : stampata(c.sistema))
+            for (const char* t : {"di tipo misto,", "di sistema misto", "di acque bianche,", "di sole acque nere"})
+                if (s.testo.simplified().contains(QString::fromUtf8(t)))
+                    detti << QString::fromUtf8(t);
+        for (const QString& d : detti)
+            EXPECT_TRUE(d.contains(QString::fromUtf8(c.tipoDetto))) << qPrintable(d);
+        EXPECT_EQ(detti.size(), int(c.conBianche) + int(c.conNere));
 
         // Document: the headings at 18 and the body at 12; the two tables at 10
         // only with the storm flow.
