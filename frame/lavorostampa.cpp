@@ -31,39 +31,51 @@ Lavoro::Lavoro(QPrinter& stampante, const QString& nome)
     m_stampante.setDocName(nome);
 }
 
-std::optional<QString> Lavoro::prima()
+bool Lavoro::prima()
 {
     if (!eA4(m_stampante)) {
         const QPageLayout pagina = m_stampante.pageLayout();
         const QString scelta = pagina.pageSize().name()
                                + (pagina.orientation() == QPageLayout::Landscape ? QStringLiteral(" orizzontale") : QString());
-        return QStringLiteral("La stampa è impaginata per fogli A4 verticali, ma nella finestra di stampa è stato scelto "
-                              "il formato %1.\rScegliere il formato A4 e ripetere la stampa: non è stato stampato nulla.")
-            .arg(scelta);
+        const int risposta = MsgBox(QStringLiteral("La stampa è impaginata per fogli A4 verticali, ma la stampante è "
+                                                   "impostata sul formato %1.\rStampare su fogli A4? Con No non si "
+                                                   "stampa nulla.")
+                                        .arg(scelta),
+                                    servizi::vbYesNo | servizi::vbQuestion);
+        if (risposta != servizi::vbYes)
+            return false;
+        m_stampante.setPageSize(QPageSize(QPageSize::A4));
+        m_stampante.setPageOrientation(QPageLayout::Portrait);
     }
     m_inizio = QDateTime::currentDateTime();
     m_coda = servizi::code().codaDi(m_stampante);
     m_file = m_coda.isEmpty() ? m_stampante.outputFileName() : QString();
     if (m_coda.isEmpty())
-        return std::nullopt; // a file, or no printer at all: drawing fails and says so
-    if (const auto perche = servizi::code().rifiuto(m_coda))
-        return QStringLiteral("La stampante %1 non accetta lavori (%2): non è stato stampato nulla.").arg(m_coda, *perche);
+        return true; // a file, or no printer at all: drawing fails and says so
+    if (const auto perche = servizi::code().rifiuto(m_coda)) {
+        MsgBox(QStringLiteral("La stampante %1 non accetta lavori (%2): non è stato stampato nulla.").arg(m_coda, *perche),
+               servizi::vbExclamation);
+        return false;
+    }
     m_ultimo = servizi::code().ultimoLavoro(m_coda).value_or(0);
-    return std::nullopt;
+    return true;
 }
 
-std::optional<QString> Lavoro::dopo() const
+bool Lavoro::dopo() const
 {
     if (!m_file.isEmpty()) {
         const QFileInfo file(m_file);
-        if (!file.exists() || file.size() == 0 || file.lastModified().addSecs(tolleranzaOrarioFile) < m_inizio)
-            return QStringLiteral("Il file %1 non è stato scritto: la stampa non è avvenuta.").arg(m_file);
-        return std::nullopt;
+        if (file.exists() && file.size() > 0 && file.lastModified().addSecs(tolleranzaOrarioFile) >= m_inizio)
+            return true;
+        MsgBox(QStringLiteral("Il file %1 non è stato scritto: la stampa non è avvenuta.").arg(m_file), servizi::vbCritical);
+        return false;
     }
     if (m_coda.isEmpty() || servizi::code().haLavoro(m_coda, m_nome, m_ultimo))
-        return std::nullopt;
-    return QStringLiteral("Il lavoro di stampa non è stato accettato dalla stampante %1: \"%2\" non è stato stampato.")
-        .arg(m_coda, m_nome);
+        return true;
+    MsgBox(QStringLiteral("Il lavoro di stampa non è stato accettato dalla stampante %1: \"%2\" non è stato stampato.")
+               .arg(m_coda, m_nome),
+           servizi::vbCritical);
+    return false;
 }
 
 } // namespace stampe

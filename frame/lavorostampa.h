@@ -3,9 +3,11 @@
 // word that the job arrived.
 //
 // Every printed output is laid out for A4 portrait: the printer is set to it
-// before the print dialog shows, and another paper chosen in the dialog is
-// refused before anything is drawn (on a smaller sheet the page feet would
-// fall off the page and the page count would lie). The job carries a name,
+// before the print dialog shows. Qt's dialog switches to the chosen queue's
+// own paper, so another paper after the dialog is put to the user before
+// anything is drawn: print on A4 after all, or print nothing (on a smaller
+// sheet the page feet would fall off the page and the page count would
+// lie). The job carries a name,
 // which a shared print queue shows and a PDF keeps as its title. A print queue
 // is asked before drawing whether it takes jobs, and after the end of the
 // document whether the job is there: Qt's print engine reports no refused
@@ -14,13 +16,12 @@
 //     QPrinter p(QPrinter::HighResolution);
 //     const stampe::Lavoro lavoro(p, nome);   // A4, named
 //     if (!CommonDialog1.ShowPrinter(p)) return;
-//     if (auto no = lavoro.prima()) { MsgBox(*no, vbExclamation); return; }
+//     if (!lavoro.prima()) return;   // the user was told why
 //     ... draw, end the document ...
-//     if (auto no = lavoro.dopo()) MsgBox(*no, vbCritical);
+//     lavoro.dopo();                  // tells the user of a lost job
 
 #include <QDateTime>
 #include <QString>
-#include <optional>
 
 class QPrinter;
 
@@ -32,12 +33,12 @@ public:
     // must outlive the job.
     Lavoro(QPrinter& stampante, const QString& nome);
 
-    // After the print dialog, before anything is drawn: nothing when the job
-    // may be printed, otherwise what the user is told (nothing was printed).
-    [[nodiscard]] std::optional<QString> prima();
-    // After the end of the document: nothing when the job reached the queue
-    // or the file, otherwise what the user is told.
-    [[nodiscard]] std::optional<QString> dopo() const;
+    // After the print dialog, before anything is drawn: whether the job may
+    // be printed. When not, the user was told why, or declined A4.
+    [[nodiscard]] bool prima();
+    // After the end of the document: whether the job reached the queue or
+    // the file; when not, the user is told.
+    bool dopo() const;
 
 private:
     QPrinter& m_stampante;

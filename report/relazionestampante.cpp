@@ -73,10 +73,8 @@ void stampaDiretta(frontespizio& f)
     stampe::Lavoro lavoro(stampante, nomeLavoro(f.progetto->text()));
     if (!f.CommonDialog1.ShowPrinter(stampante))
         return; // cancelled: nothing is printed
-    if (const auto no = lavoro.prima()) {
-        MsgBox(*no, vb::vbExclamation, ModVelmor::nomeprogramma.testo());
+    if (!lavoro.prima())
         return;
-    }
 
     try {
         const std::shared_ptr<Superficie> superficie = servizi::stampa().superficie(stampante);
@@ -112,8 +110,7 @@ void stampaDiretta(frontespizio& f)
                vb::vbCritical, ModVelmor::nomeprogramma.testo());
         return;
     }
-    if (const auto no = lavoro.dopo())
-        MsgBox(*no, vb::vbCritical, ModVelmor::nomeprogramma.testo());
+    lavoro.dopo();
 }
 
 } // namespace relazione

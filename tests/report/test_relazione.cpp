@@ -137,13 +137,21 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
     };
     const Caso casi[] = {
         {"A4 on a queue that takes the job", [] { code().codaScelta = "Studio"; }, nullptr, true},
-        {"Letter chosen in the dialog",
+        {"Letter left by the dialog, A4 declined",
+         [] {
+             dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); };
+             messaggi().risposte = {vb::vbNo};
+         },
+         "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato L", false},
+        {"Letter left by the dialog, A4 accepted",
          [] { dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); }; },
-         "La stampa è impaginata per fogli A4 verticali, ma nella finestra di stampa è stato scelto il formato Letter",
-         false},
-        {"A4 landscape chosen in the dialog",
-         [] { dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); }; },
-         "La stampa è impaginata per fogli A4 verticali", false},
+         "La stampa è impaginata per fogli A4 verticali", true},
+        {"A4 landscape chosen in the dialog, A4 portrait declined",
+         [] {
+             dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); };
+             messaggi().risposte = {vb::vbNo};
+         },
+         "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato A4 orizzontale.", false},
         {"an A4 whose printable area is as short as a Letter page's",
          [] { stampa().area = QSizeF(612 - 36, 792 - 36) * 20.0; }, "L'area stampabile della pagina scelta è troppo corta",
          false},
@@ -174,6 +182,8 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
             carta = static_cast<const office::SuperficieRegistrata*>(stampa().ultima.get());
         EXPECT_EQ(dialoghi().cartaMostrata, "A4");
         EXPECT_EQ(carta && !carta->scritte().empty(), c.disegnata);
+        if (c.disegnata)
+            EXPECT_EQ(stampa().carta, "A4 portrait"); // what the printer held when drawing began
         if (!c.messaggio) {
             EXPECT_TRUE(messaggi().visti.empty());
             EXPECT_EQ(code().chieste, QStringList({"rifiuto Studio", "lavoro Studio " + nome}));

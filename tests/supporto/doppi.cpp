@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QPrinter>
 
 namespace {
@@ -41,9 +42,12 @@ private:
 
 } // namespace
 
-std::shared_ptr<office::Superficie> StampaFinta::superficie(QPrinter&)
+std::shared_ptr<office::Superficie> StampaFinta::superficie(QPrinter& stampante)
 {
     ++richieste;
+    const QPageLayout pagina = stampante.pageLayout();
+    carta = pagina.pageSize().name()
+            + (pagina.orientation() == QPageLayout::Portrait ? QStringLiteral(" portrait") : QStringLiteral(" landscape"));
     if (guasta)
         ultima = std::make_shared<SuperficieGuasta>();
     else if (!pdf.isEmpty())

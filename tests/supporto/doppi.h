@@ -67,6 +67,7 @@ public:
     QString pdf;
     bool guasta = false;
     QSizeF area; // of the recording surface; A4's when empty
+    QString carta; // the printer's paper and orientation when the surface was asked for
     std::shared_ptr<office::Superficie> ultima; // the surface of the last print
     int richieste = 0;
     std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) override;
