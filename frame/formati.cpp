@@ -187,5 +187,7 @@ QString formatoData(const QDate& data)
 {
     if (!data.isValid())
         return QString();
-    return QLocale().toString(data, QStringLiteral("dddd, d MMM yyyy"));
+    // The program speaks Italian whatever the system's language; only numbers
+    // follow the user's locale.
+    return QLocale(QLocale::Italian, QLocale::Italy).toString(data, QStringLiteral("dddd, d MMM yyyy"));
 }

@@ -37,6 +37,6 @@ QString Str(double n);
 // text -> its number formatted.
 QString Format(const Valore& valore, const QString& schema);
 
-// "dddd, d mmm yyyy" in QLocale()'s language: "lunedì, 7 dic 2026".
+// "dddd, d mmm yyyy" in Italian whatever the locale: "lunedì, 7 dic 2026".
 // An invalid date gives "".
 QString formatoData(const QDate& data);

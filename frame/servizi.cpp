@@ -1,7 +1,10 @@
 #include "frame/servizi.h"
 
 #include "frame/ModVelmor.h"
+#include "frame/codecups.h"
 #include "frame/servizi_qt.h"
+
+#include <QPrinter>
 
 namespace servizi {
 
@@ -11,6 +14,7 @@ Dialoghi* dialoghiInstallati = nullptr;
 Shell* shellInstallata = nullptr;
 Musica* musicaInstallata = nullptr;
 Stampa* stampaInstallata = nullptr;
+CodeStampa* codeInstallate = nullptr;
 } // namespace
 
 Messaggi& messaggi()
@@ -43,11 +47,25 @@ Stampa& stampa()
     return stampaInstallata ? *stampaInstallata : qt;
 }
 
+QString CodeStampa::codaDi(const QPrinter& stampante)
+{
+    if (stampante.outputFormat() != QPrinter::NativeFormat || !stampante.outputFileName().isEmpty())
+        return {};
+    return stampante.printerName();
+}
+
+CodeStampa& code()
+{
+    static CodeCups cups;
+    return codeInstallate ? *codeInstallate : cups;
+}
+
 void installa(Messaggi* s) { messaggiInstallati = s; }
 void installa(Dialoghi* s) { dialoghiInstallati = s; }
 void installa(Shell* s) { shellInstallata = s; }
 void installa(Musica* s) { musicaInstallata = s; }
 void installa(Stampa* s) { stampaInstallata = s; }
+void installa(CodeStampa* s) { codeInstallate = s; }
 
 } // namespace servizi
 

@@ -76,6 +76,25 @@ public:
     virtual std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) = 0;
 };
 
+// The print system's word on its print queues (CUPS in the program). Qt's
+// print engine hands a job over without telling whether the queue took it,
+// so a print is checked before and after through this.
+class CodeStampa {
+public:
+    virtual ~CodeStampa() = default;
+    // The print queue a printer set up by the print dialog sends to; empty
+    // when it writes a file or has no printer.
+    virtual QString codaDi(const QPrinter& stampante);
+    // Nothing when the queue named `coda` takes jobs; otherwise why it does
+    // not, in Italian, to be shown to the user.
+    virtual std::optional<QString> rifiuto(const QString& coda) = 0;
+    // The highest job number the queue has given so far (finished jobs
+    // included; 0 for none); nothing when the print system cannot be asked.
+    virtual std::optional<int> ultimoLavoro(const QString& coda) = 0;
+    // Whether the queue holds (or held) a job named `nome` numbered above `dopo`.
+    virtual bool haLavoro(const QString& coda, const QString& nome, int dopo) = 0;
+};
+
 class Musica {
 public:
     virtual ~Musica() = default;
@@ -91,6 +110,7 @@ Dialoghi& dialoghi();
 Shell& shell();
 Musica& musica();
 Stampa& stampa();
+CodeStampa& code();
 
 // Installs a service (not owned; nullptr goes back to the Qt implementation).
 void installa(Messaggi* s);
@@ -98,6 +118,7 @@ void installa(Dialoghi* s);
 void installa(Shell* s);
 void installa(Musica* s);
 void installa(Stampa* s);
+void installa(CodeStampa* s);
 
 } // namespace servizi
 

@@ -5,6 +5,11 @@
 // itself ends with the report's page foot (and, inside a table, the table's
 // heading again), so that no page after the title page goes without its
 // number. Any error of the printer ends the report and is told to the user.
+// The page model is A4's: the print job (frame/lavorostampa.h) keeps the
+// printer on A4, and a printable area too short for the page foot is told
+// to the user before anything is printed.
+
+#include <QString>
 
 class frontespizio;
 
@@ -21,6 +26,9 @@ constexpr double xPiede = 9800;
 constexpr double yPiede = 15500;
 // The column of the title page's data lines and of the hydraulic sections.
 constexpr int colonnaTesto = 10;
+
+// The print job's name: the program, "relazione tecnica" and the project.
+QString nomeLavoro(const QString& progetto);
 
 // The printer rendering of the whole report (after the checks).
 void stampaDiretta(frontespizio& f);

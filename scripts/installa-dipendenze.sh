@@ -6,8 +6,10 @@
 #   installa-dipendenze.sh --fuzz   also clang and its libFuzzer, for the fuzz targets
 set -e
 
+# libcups2-dev: the print system's library; cups-daemon and cups-client: the
+# private print scheduler and its queues that the printing test sets up.
 PACCHETTI="g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libzip-dev libgtest-dev \
-fonts-liberation poppler-utils libreoffice-writer-nogui"
+libcups2-dev cups-daemon cups-client fonts-liberation poppler-utils libreoffice-writer-nogui"
 if [ "$1" = "--run" ]; then
     PACCHETTI="$PACCHETTI fluidsynth timgm6mb-soundfont"
 fi

@@ -12,12 +12,15 @@
 #include "report/frontespizio.h"
 #include "report/relazione.h"
 #include "report/relazionefrontespizio.h"
+#include "report/relazionestampante.h"
 #include "report/relazioneword.h"
 #include "seismic/sismica.h"
 #include "supporto/lettoredocx.h"
 
 #include <QLabel>
 #include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -120,6 +123,82 @@ TEST_F(Relazione, DatiIncompletiFermanoLaRelazioneSenzaProdurreNulla)
         EXPECT_EQ(messaggi().visti.size(), 2u) << c.cosa; // the check's own message, once per try
         EXPECT_TRUE(finestre::trova(c.finestra) && finestre::trova(c.finestra)->isVisible()) << c.cosa;
     }
+}
+
+// How a print ends when the paper, the print queue or the PDF file lets it down: the user is told,
+// and a report refused before drawing draws nothing. The printer shows A4 in the dialog every time.
+TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
+{
+    const QString nome = QString::fromUtf8("Velmor - relazione tecnica - Fognatura, lotto 2");
+    struct Caso {
+        const char* cosa;
+        std::function<void()> prepara;
+        const char* messaggio; // the start of what the user is told, nothing when all went well
+        bool disegnata;
+    };
+    const Caso casi[] = {
+        {"A4 on a queue that takes the job", [] { code().codaScelta = "Studio"; }, nullptr, true},
+        {"Letter left by the dialog, A4 declined",
+         [] {
+             dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); };
+             messaggi().risposte = {vb::vbNo};
+         },
+         "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato L", false},
+        {"Letter left by the dialog, A4 accepted",
+         [] { dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); }; },
+         "La stampa è impaginata per fogli A4 verticali", true},
+        {"A4 landscape chosen in the dialog, A4 portrait declined",
+         [] {
+             dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); };
+             messaggi().risposte = {vb::vbNo};
+         },
+         "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato A4 orizzontale.", false},
+        {"an A4 whose printable area is as short as a Letter page's",
+         [] { stampa().area = QSizeF(612 - 36, 792 - 36) * 20.0; }, "L'area stampabile della pagina scelta è troppo corta",
+         false},
+        {"a queue that refuses jobs",
+         [] {
+             code().codaScelta = "Studio";
+             code().motivoRifiuto = "in manutenzione";
+         },
+         "La stampante Studio non accetta lavori (in manutenzione)", false},
+        {"a job the queue never shows", [] { code().codaScelta = "Studio"; code().perdeLavoro = true; },
+         "Il lavoro di stampa non è stato accettato dalla stampante Studio", true},
+        {"a PDF file that was never written",
+         [this] {
+             dialoghi().sceltaStampante = [this](QPrinter& p) { p.setOutputFileName(cartella.filePath("mai.pdf")); };
+         },
+         "Il file ", true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.cosa);
+        ripristina();
+        rete(3, "misto");
+        frontespizioCompleto();
+        c.prepara();
+        const office::SuperficieRegistrata* carta = nullptr;
+        f().comestampo[1]->setChecked(true);
+        f().stampa_Click();
+        if (stampa().ultima)
+            carta = static_cast<const office::SuperficieRegistrata*>(stampa().ultima.get());
+        EXPECT_EQ(dialoghi().cartaMostrata, "A4");
+        EXPECT_EQ(carta && !carta->scritte().empty(), c.disegnata);
+        if (c.disegnata)
+            EXPECT_EQ(stampa().carta, "A4 portrait"); // what the printer held when drawing began
+        if (!c.messaggio) {
+            EXPECT_TRUE(messaggi().visti.empty());
+            EXPECT_EQ(code().chieste, QStringList({"rifiuto Studio", "lavoro Studio " + nome}));
+            continue;
+        }
+        ASSERT_EQ(messaggi().visti.size(), 1u);
+        EXPECT_TRUE(messaggi().visti[0].testo.startsWith(QString::fromUtf8(c.messaggio))) << qPrintable(messaggi().visti[0].testo);
+    }
+}
+
+TEST_F(Relazione, IlLavoroPortaIlNomeDelProgetto)
+{
+    EXPECT_EQ(relazione::nomeLavoro("  Rete Nord "), "Velmor - relazione tecnica - Rete Nord");
+    EXPECT_EQ(relazione::nomeLavoro(""), "Velmor - relazione tecnica");
 }
 
 TEST_F(Relazione, StampaAnnullataOStampanteGuasta)

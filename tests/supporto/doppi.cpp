@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QPrinter>
 
 namespace {
@@ -41,15 +42,18 @@ private:
 
 } // namespace
 
-std::shared_ptr<office::Superficie> StampaFinta::superficie(QPrinter&)
+std::shared_ptr<office::Superficie> StampaFinta::superficie(QPrinter& stampante)
 {
     ++richieste;
+    const QPageLayout pagina = stampante.pageLayout();
+    carta = pagina.pageSize().name()
+            + (pagina.orientation() == QPageLayout::Portrait ? QStringLiteral(" portrait") : QStringLiteral(" landscape"));
     if (guasta)
         ultima = std::make_shared<SuperficieGuasta>();
     else if (!pdf.isEmpty())
         ultima = std::make_shared<SuperficiePdf>(pdf);
     else
-        ultima = std::make_shared<office::SuperficieRegistrata>();
+        ultima = std::make_shared<office::SuperficieRegistrata>(area.isEmpty() ? office::areaStampabileA4() : area);
     return ultima;
 }
 
@@ -90,9 +94,12 @@ std::optional<QColor> DialoghiFinti::colore(const QColor& iniziale)
     return r;
 }
 
-bool DialoghiFinti::stampante(QPrinter&)
+bool DialoghiFinti::stampante(QPrinter& stampante)
 {
     ++richiesteStampante;
+    cartaMostrata = stampante.pageLayout().pageSize().name();
+    if (sceltaStampante)
+        sceltaStampante(stampante);
     if (stampanti.empty())
         return true;
     const bool r = stampanti.front();
@@ -110,6 +117,25 @@ void MusicaFinta::open(const QString& file) { comandi << "open " + QFileInfo(fil
 void MusicaFinta::play() { comandi << "play"; }
 void MusicaFinta::pause() { comandi << "pause"; }
 void MusicaFinta::close() { comandi << "close"; }
+
+QString CodeFinte::codaDi(const QPrinter& stampante)
+{
+    return codaScelta.isEmpty() ? servizi::CodeStampa::codaDi(stampante) : codaScelta;
+}
+
+std::optional<QString> CodeFinte::rifiuto(const QString& coda)
+{
+    chieste << "rifiuto " + coda;
+    return motivoRifiuto;
+}
+
+std::optional<int> CodeFinte::ultimoLavoro(const QString&) { return 7; }
+
+bool CodeFinte::haLavoro(const QString& coda, const QString& nome, int dopo)
+{
+    chieste << "lavoro " + coda + " " + nome;
+    return dopo == 7 && !perdeLavoro;
+}
 
 namespace doppi {
 
@@ -137,6 +163,12 @@ StampaFinta& stampa()
     return s;
 }
 
+CodeFinte& code()
+{
+    static CodeFinte c;
+    return c;
+}
+
 MusicaFinta& musica()
 {
     static MusicaFinta m;
@@ -160,6 +192,7 @@ void ripristina()
     doppi::shell() = ShellFinta();
     doppi::musica() = MusicaFinta();
     doppi::stampa() = StampaFinta();
+    doppi::code() = CodeFinte();
 
     ModVelmor::azzera();
 }

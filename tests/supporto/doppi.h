@@ -7,7 +7,9 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QSizeF>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <vector>
@@ -31,9 +33,12 @@ public:
     std::deque<std::optional<QString>> file_;   // nullopt = cancel; with none left, cancel
     std::deque<std::optional<QColor>> colori;   // nullopt = cancel
     std::deque<bool> stampanti;
+    // What the user sets in the print dialog before confirming it (a printer, a paper).
+    std::function<void(QPrinter&)> sceltaStampante;
     std::vector<servizi::RichiestaFile> richiesteFile;
     std::vector<QColor> coloriIniziali;
     int richiesteStampante = 0;
+    QString cartaMostrata; // the paper the printer had when the dialog showed
     std::optional<QString> file(const servizi::RichiestaFile& richiesta) override;
     std::optional<QColor> colore(const QColor& iniziale) override;
     bool stampante(QPrinter& stampante) override;
@@ -61,9 +66,24 @@ class StampaFinta : public servizi::Stampa {
 public:
     QString pdf;
     bool guasta = false;
+    QSizeF area; // of the recording surface; A4's when empty
+    QString carta; // the printer's paper and orientation when the surface was asked for
     std::shared_ptr<office::Superficie> ultima; // the surface of the last print
     int richieste = 0;
     std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) override;
+};
+
+// A print system whose queue takes jobs and keeps them unless told otherwise.
+class CodeFinte : public servizi::CodeStampa {
+public:
+    QString codaScelta; // the queue the dialog's printer sends to, when set
+    std::optional<QString> motivoRifiuto; // the queue takes no jobs, for this reason
+    bool perdeLavoro = false;             // the job never shows up on the queue
+    QStringList chieste;                  // "rifiuto <coda>", "lavoro <coda> <nome>"
+    QString codaDi(const QPrinter& stampante) override;
+    std::optional<QString> rifiuto(const QString& coda) override;
+    std::optional<int> ultimoLavoro(const QString& coda) override;
+    bool haLavoro(const QString& coda, const QString& nome, int dopo) override;
 };
 
 namespace doppi {
@@ -74,6 +94,7 @@ DialoghiFinti& dialoghi();
 ShellFinta& shell();
 MusicaFinta& musica();
 StampaFinta& stampa();
+CodeFinte& code();
 
 } // namespace doppi
 
