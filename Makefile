@@ -23,7 +23,8 @@ test:
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
-# Timings of the program (not part of the tests): the full report against python-docx, the grid.
+# Timings of the program: the full report against python-docx, the grid, a large document, the sizing.
+# The tests run each of them once on a tiny input.
 bench:
 	./scripts/installa-dipendenze.sh --bench
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -31,6 +32,7 @@ bench:
 	./$(BUILD)/bench_relazione
 	./$(BUILD)/bench_rete
 	./$(BUILD)/bench_documento
+	./$(BUILD)/bench_dimensionamento
 
 test-asan:
 	./scripts/installa-dipendenze.sh

@@ -1,8 +1,15 @@
 // Time of the technical report for 500 segments and 50 pipes, in both
 // renderings, run from the title page as the user runs it: the document
 // (built and written as .docx) and the printer rendering drawn into a PDF.
-//   bench_relazione [folder]   also leaves the complete data file, the PDF and
-//                              the .docx of the last run in that folder
+// The same document built by python-docx (relazione_docx.py) is the peer: the
+// document alone on both sides, and the whole command as a process (start,
+// data read, document built and written) on both sides.
+//   bench_relazione [--prova] [folder]
+//       --prova   one run on a network of 12 segments and 2 pipes, to see that the bench works
+//       folder    also leaves the complete data file, the PDF and the .docx of the last run there
+//   bench_relazione --comando FILE folder
+//       one process of the program's own: reads the complete data file FILE as the network
+//       window's open command does and builds the report's document into folder
 #include "frame/ModVelmor.h"
 #include "frame/applicazione.h"
 #include "frame/finestre.h"
@@ -16,6 +23,7 @@
 #include "report/relazione.h"
 #include "report/relazioneword.h"
 #include "frame/record.h"
+#include "network/dati.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -29,6 +37,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <optional>
 #include <cstdio>
 #include <vector>
 
@@ -37,7 +46,8 @@ namespace {
 // The print dialog always accepts; the report is drawn into a PDF file.
 class DialoghiBench : public servizi::Dialoghi {
 public:
-    std::optional<QString> file(const servizi::RichiestaFile&) override { return std::nullopt; }
+    std::optional<QString> daAprire; // the file the open dialog chooses
+    std::optional<QString> file(const servizi::RichiestaFile&) override { return daAprire; }
     std::optional<QColor> colore(const QColor&) override { return std::nullopt; }
     bool stampante(QPrinter&) override { return true; }
 };
@@ -61,14 +71,14 @@ public:
     }
 };
 
-// A network of 500 segments of every kind of surface and slope, and 50 pipes.
-void riempiDati()
+// A network of segments of every kind of surface and slope, and its pipes.
+void riempiDati(int numero, int tubi)
 {
     using namespace ModVelmor;
     impostaTipiSuperficie();
     sistema = "misto";
     const char* pendenze[] = {" 0.5%", " 2.5%", " 5.0%", " 8.5%", "12.5%", "18.5%"};
-    for (int t = 1; t <= massimotratti; ++t) {
+    for (int t = 1; t <= numero; ++t) {
         const int tipo = 1 + t % 10;
         lunghezza[t] = Valore(QString::number(40 + (t * 37) % 160));
         dislivello[t] = Valore(QString::number(0.2 + (t % 9) * 0.15, 'f', 2));
@@ -84,8 +94,8 @@ void riempiDati()
         pioggia[t] = Valore("40");
         riempimento[t] = Valore(QString::number(70 + t % 31));
     }
-    numerotratti = massimotratti;
-    for (int j = 1; j <= massimotubi; ++j) {
+    numerotratti = numero;
+    for (int j = 1; j <= tubi; ++j) {
         riferimento[j] = Valore("collettore " + QString::number(j));
         materiale[j] = j % 2 ? "calcestruzzo" : "gres";
         pesos[j] = Valore(j % 2 ? 2500 : 2200);
@@ -101,7 +111,7 @@ void riempiDati()
         bmin[j] = Valore(20);
         bmax[j] = Valore(50);
     }
-    numerotubi = Valore(massimotubi);
+    numerotubi = Valore(tubi);
     archivi::impostaFrontespizio({"Fognatura del centro storico", "Borgo San Lorenzo", "progetto esecutivo",
                                   "Comune di Borgo San Lorenzo", "Firenze", "7 dicembre 2026", "planimetrie, profili"});
     emit Aggiornamenti::istanza().reteCambiata();
@@ -132,16 +142,44 @@ QByteArray comeJson(const office::ModelloDocumento& m)
     return QJsonDocument(QJsonObject{{"blocchi", blocchi}}).toJson(QJsonDocument::Compact);
 }
 
-// Milliseconds python-docx takes for the same document, or a negative number when it cannot run.
-double conPythonDocx(const QString& json, const QString& uscita)
+// A process's run: its whole time from start to end in milliseconds and what it printed, or
+// nothing when it could not run or failed.
+struct Processo {
+    double ms = 0;
+    QByteArray uscita;
+};
+std::optional<Processo> esegui(const QString& programma, const QStringList& argomenti)
 {
     QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(VELMOR_BANCO "/relazione_docx.py"), json, uscita});
-    if (!p.waitForFinished(120000) || p.exitCode() != 0) {
-        std::fprintf(stderr, "python-docx: %s\n", p.readAllStandardError().constData());
-        return -1;
+    QElapsedTimer t;
+    t.start();
+    p.start(programma, argomenti);
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(programma), p.readAllStandardError().constData());
+        return std::nullopt;
     }
-    return p.readAllStandardOutput().trimmed().toDouble();
+    return Processo{t.nsecsElapsed() / 1e6, p.readAllStandardOutput()};
+}
+
+const QString python = QStringLiteral("/usr/bin/python3");
+const QString copione = QStringLiteral(VELMOR_BANCO "/relazione_docx.py");
+
+bool conPythonDocx()
+{
+    return QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import docx")}) == 0;
+}
+
+// The program's own process: the complete data file opened as the network window opens it,
+// then the report's document built from the title page and written to `cartella`.
+int comando(DialoghiBench& dialoghi, const QString& file, const QString& cartella)
+{
+    office::impostaCartellaDocumenti(cartella);
+    dialoghi.daAprire = file;
+    finestre::forma<dati>().apritutto_Click();
+    frontespizio& f = finestre::forma<frontespizio>();
+    f.comestampo[2]->setChecked(true);
+    f.stampa_Click();
+    return f.documento && QDir(cartella).entryList({QStringLiteral("*.docx")}).size() > 0 ? 0 : 1;
 }
 
 double mediana(std::vector<double> v)
@@ -154,6 +192,9 @@ double mediana(std::vector<double> v)
 
 int main(int argc, char** argv)
 {
+    QStringList argomenti;
+    for (int i = 1; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applicazione::prepara();
@@ -164,13 +205,21 @@ int main(int argc, char** argv)
     servizi::installa(&dialoghi);
     servizi::installa(&pdf);
     servizi::installa(&messaggi);
+    office::impostaApriFile([](const QString&) { return true; });
+    if (argomenti.size() == 3 && argomenti[0] == QLatin1String("--comando"))
+        return comando(dialoghi, argomenti[1], argomenti[2]);
+
+    const bool prova = argomenti.removeAll(QStringLiteral("--prova")) > 0;
+    const int giri = prova ? 1 : 7;
     QTemporaryDir temporanea;
-    const QString cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporanea.path();
+    const QString cartella = !argomenti.isEmpty() ? argomenti[0] : temporanea.path();
     QDir().mkpath(cartella);
     office::impostaCartellaDocumenti(cartella);
-    office::impostaApriFile([](const QString&) { return true; });
 
-    riempiDati();
+    if (prova)
+        riempiDati(12, 2);
+    else
+        riempiDati(ModVelmor::massimotratti, ModVelmor::massimotubi);
     const QString completo = QDir(cartella).filePath("Velmor-completa-prova");
     if (!record::salvaFile(completo, archivi::componi(archivi::Tipo::completo, archivi::testiFrontespizio())).isEmpty())
         return 1;
@@ -180,7 +229,7 @@ int main(int argc, char** argv)
     // for its page count and written to the documents folder), and the document alone (after the
     // checks), which is what python-docx is compared with: building and saving the same document.
     std::vector<double> comando, word, carta;
-    for (int giro = 0; giro < 7; ++giro) {
+    for (int giro = 0; giro < giri; ++giro) {
         QElapsedTimer t;
         f.comestampo[2]->setChecked(true);
         t.start();
@@ -216,21 +265,43 @@ int main(int argc, char** argv)
     if (!j.open(QIODevice::WriteOnly) || j.write(comeJson(f.documento->modello())) < 0)
         return 1;
     j.close();
-    std::vector<double> python;
-    for (int giro = 0; giro < 3; ++giro)
-        python.push_back(conPythonDocx(json, QDir(cartella).filePath("relazione-python-docx.docx")));
-    std::printf("relazione di 500 tratti e 50 tubi (mediane):\n"
+    std::printf("relazione di %d tratti e %d tubi (mediane):\n"
                 "  comando Stampa con Word, tutto compreso: %.1f ms (controlli e ricalcolo %.1f ms)\n"
                 "  documento .docx costruito e scritto:     %.1f ms (impaginazione di %d pagine %.1f ms, "
                 "scrittura %.1f ms)\n"
                 "  stampa in PDF attraverso QPrinter:       %.1f ms\n",
-                mediana(comando), preparazione, mediana(word), pagine, impaginazione, scrittura, mediana(carta));
-    if (mediana(python) < 0) {
+                ModVelmor::numerotratti, int(ModVelmor::numerotubi.numero()), mediana(comando), preparazione,
+                mediana(word), pagine, impaginazione, scrittura, mediana(carta));
+    if (!conPythonDocx()) {
         std::printf("  python-docx non disponibile (installare python3-docx)\n");
-        return 1;
+        return prova ? 0 : 1;
     }
-    std::printf("  lo stesso .docx con python-docx:         %.1f ms\n"
-                "  rapporto python-docx / Velmor:           %.0f\n",
-                mediana(python), mediana(python) / mediana(word));
-    return 0;
+
+    // The whole command as a process on both sides, runs taken in turn: this program (start,
+    // data file read, document built and written) and python-docx (start, contents read,
+    // document built and written, which the script also times alone).
+    const QString docxPython = QDir(cartella).filePath("relazione-python-docx.docx");
+    const QString documenti = QDir(cartella).filePath("documenti");
+    std::vector<double> documentoPython, processoPython, processoVelmor;
+    for (int giro = 0; giro < (prova ? 1 : 5); ++giro) {
+        QDir(documenti).removeRecursively();
+        QDir().mkpath(documenti);
+        const auto nostro = esegui(QCoreApplication::applicationFilePath(), {QStringLiteral("--comando"), completo, documenti});
+        const auto loro = esegui(python, {copione, json, docxPython});
+        if (!nostro || !loro)
+            return 1;
+        processoVelmor.push_back(nostro->ms);
+        processoPython.push_back(loro->ms);
+        documentoPython.push_back(loro->uscita.trimmed().toDouble());
+    }
+    // Both documents read back by python-docx: the same paragraphs and tables.
+    const auto confronto = esegui(python, {copione, QStringLiteral("--confronta"), docxPython,
+                                           QDir(cartella).filePath("relazione.docx")});
+    std::printf("  lo stesso .docx con python-docx:         %.1f ms (%s)\n"
+                "  rapporto python-docx / Velmor, documento:      %.1f\n"
+                "  processo intero, avvio compreso: Velmor %.1f ms, python-docx %.1f ms, rapporto %.1f\n",
+                mediana(documentoPython), confronto ? "stessi paragrafi e tabelle" : "DOCUMENTI DIVERSI",
+                mediana(documentoPython) / mediana(word), mediana(processoVelmor), mediana(processoPython),
+                mediana(processoPython) / mediana(processoVelmor));
+    return confronto ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 namespace ModVelmor {
@@ -16,8 +17,38 @@ namespace ModVelmor {
 constexpr int massimotratti = 500;
 constexpr int massimotubi = 50;
 
-using Tratti = std::array<Valore, massimotratti + 1>; // 0 unused
-using Tubi = std::array<Valore, massimotubi + 1>;     // 0 unused
+// The segments whose stored fields may have changed since the table's derived knowledge (the
+// first segment with a missing value, network/tratti.h) was last brought up to date.
+inline std::bitset<massimotratti + 1> trattiCambiati = std::bitset<massimotratti + 1>().set();
+
+// A column of the segment table, entries 1 to 500 (0 unused). A column of stored fields marks
+// in trattiCambiati every segment reached for writing (the non-const access), whoever writes:
+// no list of writers to keep in step. Reading through a const column marks nothing.
+class Tratti {
+public:
+    enum class Segna { cambi, niente };
+    explicit Tratti(Segna segna = Segna::cambi) : m_segna(segna == Segna::cambi) {}
+    Valore& operator[](int t)
+    {
+        if (m_segna)
+            trattiCambiati.set(std::size_t(t));
+        return m_valori[std::size_t(t)];
+    }
+    const Valore& operator[](int t) const { return m_valori[std::size_t(t)]; }
+    auto begin() const { return m_valori.cbegin(); }
+    auto end() const { return m_valori.cend(); }
+    void fill(const Valore& v)
+    {
+        m_valori.fill(v);
+        if (m_segna)
+            trattiCambiati.set();
+    }
+
+private:
+    std::array<Valore, massimotratti + 1> m_valori;
+    bool m_segna;
+};
+using Tubi = std::array<Valore, massimotubi + 1>; // 0 unused
 
 // Program identity, set once at start.
 inline Valore nomeprogramma;
@@ -35,7 +66,8 @@ inline Valore titoloelimina;
 inline Tratti lunghezza, dislivello, tiposuperficie, coefsuperficie, pendenza, coefpendenza, portatacollettori,
     abitanti, dotazione, superficie, pioggia, numerosuperficie, riempimento;
 // Segment results, computed by the sizing; empty until computed.
-inline Tratti portatapioggia, portatanera, portatatotale, diametro, velocita;
+inline Tratti portatapioggia{Tratti::Segna::niente}, portatanera{Tratti::Segna::niente},
+    portatatotale{Tratti::Segna::niente}, diametro{Tratti::Segna::niente}, velocita{Tratti::Segna::niente};
 // The stored fields of a segment in the order the data files hold them, and its results.
 std::array<Tratti*, 13> campitratto();
 std::array<Tratti*, 5> risultatitratto();

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <variant>
 
 class Valore {
 public:
@@ -14,24 +13,29 @@ public:
     Valore(const QString& t);       // text; "" stays a text
     Valore(const char* t);          // text (UTF-8)
 
-    Tipo tipo() const;
+    Tipo tipo() const { return m_tipo; }
     // Empty, or a text that is "": what a data check calls a missing value.
-    bool vuoto() const;
-    bool eNumero() const;
-    bool eTesto() const;
+    bool vuoto() const { return m_tipo == Tipo::Vuoto || (m_tipo == Tipo::Testo && m_testo.isEmpty()); }
+    bool eNumero() const { return m_tipo == Tipo::Numero; }
+    bool eTesto() const { return m_tipo == Tipo::Testo; }
 
     // Empty -> 0; number -> itself; text -> its leading number (Val).
-    double numero() const;
+    double numero() const { return m_numero; }
     // Empty -> ""; text -> as typed; number -> testoNumero.
     QString testo() const;
     // A number, or a text that as a whole (blanks and tabs around allowed)
     // reads as a finite decimal number written with ".".
-    bool numerico() const;
+    bool numerico() const { return m_numerico; }
 
     bool operator==(const Valore&) const = default;
 
 private:
-    std::variant<std::monostate, QString, double> contenuto;
+    // A text is read once, when the value is made: the checks and the sizing ask for its
+    // number again and again, and the grid holds hundreds of them.
+    Tipo m_tipo = Tipo::Vuoto;
+    QString m_testo;       // texts only
+    double m_numero = 0;
+    bool m_numerico = false;
 };
 
 // A text typed so far that is not a number yet but becomes one when more is

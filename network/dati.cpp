@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
+#include <utility>
 
 VELMOR_FINESTRA(dati);
 
@@ -53,6 +54,34 @@ constexpr Colonna colonne[cColonne] = {
     {"port. n", "l/s", 540, "9999.99"}, {"port. t", "l/s", 540, "9999.99"}, {"diam.", "cm", 390, "oltre"},
     {"vel.", "m/s", 390, "99.99"},
 };
+// The eight typed fields of a segment: the row's boxes, the field, the grid's column and the
+// stored values. One table for creating the boxes, showing a segment and taking what is typed.
+struct CampoTesto {
+    dati::Riga<QLineEdit> dati::*caselle;
+    Campo campo;
+    int colonna;
+    ModVelmor::Tratti* valori;
+};
+constexpr CampoTesto campiTesto[] = {
+    {&dati::lungh, Campo::lunghezza, cLungh, &ModVelmor::lunghezza},
+    {&dati::disl, Campo::dislivello, cDisl, &ModVelmor::dislivello},
+    {&dati::portc, Campo::portatacollettori, cPortc, &ModVelmor::portatacollettori},
+    {&dati::abit, Campo::abitanti, cAbit, &ModVelmor::abitanti},
+    {&dati::dotaz, Campo::dotazione, cDotaz, &ModVelmor::dotazione},
+    {&dati::superf, Campo::superficie, cSuperf, &ModVelmor::superficie},
+    {&dati::piog, Campo::pioggia, cPiog, &ModVelmor::pioggia},
+    {&dati::riemp, Campo::riempimento, cRiemp, &ModVelmor::riempimento},
+};
+
+// The typed field's entry, or nullptr for the two chosen from a list.
+const CampoTesto* campoTesto(Campo campo)
+{
+    for (const CampoTesto& c : campiTesto)
+        if (c.campo == campo)
+            return &c;
+    return nullptr;
+}
+
 constexpr int sinistra = 60;
 constexpr int cimaIntestazione = 1000;
 constexpr int cimaRighe = 1440;
@@ -185,21 +214,10 @@ void dati::creaRiga(int r, int top)
     numero[r]->setToolTip(QStringLiteral("passare con il mouse per vedere superficie, pendenza e coefficienti del tratto"));
     piazza(numero[r], leftDi(cNumero), top, colonne[cNumero].larghezza - 15, altezzaRiga);
 
-    struct Testo {
-        Riga<QLineEdit>* riga;
-        Campo campo;
-        int colonna;
-    };
-    const Testo testi[] = {
-        {&lungh, Campo::lunghezza, cLungh},       {&disl, Campo::dislivello, cDisl},
-        {&portc, Campo::portatacollettori, cPortc}, {&abit, Campo::abitanti, cAbit},
-        {&dotaz, Campo::dotazione, cDotaz},       {&superf, Campo::superficie, cSuperf},
-        {&piog, Campo::pioggia, cPiog},           {&riemp, Campo::riempimento, cRiemp},
-    };
-    for (const Testo& t : testi) {
+    for (const CampoTesto& t : campiTesto) {
         QLineEdit* e = controlli::casella();
         e->setAlignment(Qt::AlignRight);
-        (*t.riga)[r] = e;
+        (this->*t.caselle)[r] = e;
         piazza(e, leftDi(t.colonna), top, colonne[t.colonna].larghezza - 15, altezzaRiga);
         connect(e, &QLineEdit::textChanged, this, [this, campo = t.campo, r] { campo_Change(campo, r); });
     }
@@ -289,17 +307,8 @@ QList<QPair<QWidget*, QString>> dati::valoriPiuLarghi(int r) const
 
 QLineEdit* dati::casella(Campo campo, int r) const
 {
-    switch (campo) {
-    case Campo::lunghezza: return lungh[r];
-    case Campo::dislivello: return disl[r];
-    case Campo::portatacollettori: return portc[r];
-    case Campo::abitanti: return abit[r];
-    case Campo::dotazione: return dotaz[r];
-    case Campo::superficie: return superf[r];
-    case Campo::pioggia: return piog[r];
-    case Campo::riempimento: return riemp[r];
-    default: return nullptr;
-    }
+    const CampoTesto* c = campoTesto(campo);
+    return c ? (this->*c->caselle)[r] : nullptr;
 }
 
 void dati::VScroll1_Change()
@@ -316,7 +325,8 @@ void dati::VScroll1_Change()
     for (int r = 1; r <= righe; ++r) {
         const int t = ModVelmor::primotratto + r - 1;
         tratti::completatratto(t);
-        mostraRiga(r);
+        if (m_passate == 0)
+            mostraRiga(r);
         const tratti::Esito esito = dimensionaRiga(r);
         if (primoErrato == 0
             && (esito == tratti::Esito::noninterpretabile || esito == tratti::Esito::riempimentoerrato)) {
@@ -324,9 +334,34 @@ void dati::VScroll1_Change()
             errore = esito;
         }
     }
+    m_righeDaMostrare = m_passate > 0;
     suggerimento();
-    if (primoErrato > 0)
+    if (primoErrato > 0) {
+        mostraRigheRimaste(); // the message stands over its page
         avvisa(errore, primoErrato);
+    }
+}
+
+dati::Passata::Passata(dati& finestra) : m_finestra(finestra)
+{
+    ++m_finestra.m_passate;
+}
+
+dati::Passata::~Passata()
+{
+    if (--m_finestra.m_passate == 0)
+        m_finestra.mostraRigheRimaste();
+}
+
+void dati::mostraRigheRimaste()
+{
+    if (!m_righeDaMostrare)
+        return;
+    m_righeDaMostrare = false;
+    for (int r = 1; r <= righe; ++r) {
+        mostraRiga(r);
+        mostraRisultati(r);
+    }
 }
 
 void dati::avvisa(tratti::Esito esito, int t)
@@ -347,21 +382,15 @@ void dati::mostraRiga(int r)
     const bool prima = mostrando;
     mostrando = true;
     numero[r]->setText(QString::number(t));
-    const auto metti = [](QLineEdit* e, const Valore& v) {
-        if (e->text() != v.testo()) {
-            e->setText(v.testo());
+    for (const CampoTesto& c : campiTesto) {
+        QLineEdit* e = (this->*c.caselle)[r];
+        const QString testo = std::as_const(*c.valori)[t].testo();
+        if (e->text() != testo) {
+            e->setText(testo);
             e->setCursorPosition(0); // a value longer than the box shows its leading digits
         }
-        e->setToolTip(controlli::contiene(e, v.testo()) ? QString() : v.testo());
-    };
-    metti(lungh[r], lunghezza[t]);
-    metti(disl[r], dislivello[t]);
-    metti(portc[r], portatacollettori[t]);
-    metti(abit[r], abitanti[t]);
-    metti(dotaz[r], dotazione[t]);
-    metti(superf[r], superficie[t]);
-    metti(piog[r], pioggia[t]);
-    metti(riemp[r], riempimento[t]);
+        e->setToolTip(controlli::contiene(e, testo) ? QString() : testo);
+    }
     const int tipo = tipoSuperficie(t);
     tiposup[r]->setCurrentIndex(tipo >= 1 && tipo <= 10 ? tipo - 1 : -1);
     const int classe = pendenza[t].vuoto() ? -1 : rete::classedacoefficiente(coefpendenza[t].numero());
@@ -373,13 +402,21 @@ tratti::Esito dati::dimensionaRiga(int r)
 {
     using namespace ModVelmor;
     const int t = primotratto + r - 1;
-    const tratti::Esito esito = tratti::dimensiona(t);
+    m_esiti[r] = tratti::dimensiona(t);
+    if (m_passate == 0)
+        mostraRisultati(r);
+    return m_esiti[r];
+}
+
+void dati::mostraRisultati(int r)
+{
+    using namespace ModVelmor;
+    const int t = primotratto + r - 1;
     portpiog[r]->setTesto(numeroRisultato(portatapioggia[t], 2));
     portnera[r]->setTesto(numeroRisultato(portatanera[t], 2));
     porttot[r]->setTesto(numeroRisultato(portatatotale[t], 2));
-    diam[r]->setTesto(esito == tratti::Esito::oltrelimite ? QStringLiteral("oltre") : numeroRisultato(diametro[t], 0));
+    diam[r]->setTesto(m_esiti[r] == tratti::Esito::oltrelimite ? QStringLiteral("oltre") : numeroRisultato(diametro[t], 0));
     vel[r]->setTesto(numeroRisultato(velocita[t], 2));
-    return esito;
 }
 
 void dati::campo_Change(Campo campo, int r)
@@ -403,19 +440,8 @@ void dati::campo_Change(Campo campo, int r)
         break;
     }
     default: {
-        const QString testo = casella(campo, r)->text();
-        Tratti* tabella = nullptr;
-        switch (campo) {
-        case Campo::lunghezza: tabella = &lunghezza; break;
-        case Campo::dislivello: tabella = &dislivello; break;
-        case Campo::portatacollettori: tabella = &portatacollettori; break;
-        case Campo::abitanti: tabella = &abitanti; break;
-        case Campo::dotazione: tabella = &dotazione; break;
-        case Campo::superficie: tabella = &superficie; break;
-        case Campo::pioggia: tabella = &pioggia; break;
-        default: tabella = &riempimento; break;
-        }
-        (*tabella)[t] = Valore(testo);
+        const CampoTesto* c = campoTesto(campo);
+        (*c->valori)[t] = Valore((this->*c->caselle)[r]->text());
         break;
     }
     }
@@ -462,12 +488,9 @@ void dati::suggerimento()
         passo->setText(QStringLiteral("Scegliere il tipo di rete e digitare la lunghezza del tratto n.1 (TAB per avanzare)"));
         return;
     }
-    for (int t = 1; t <= numerotratti; ++t) {
-        const QString manca = tratti::primodatomancante(t, sistema);
-        if (!manca.isEmpty()) {
-            passo->setText("Tratto n." + QString::number(t) + ": " + manca.mid(2));
-            return;
-        }
+    if (const int t = tratti::primotrattoincompleto(); t > 0) {
+        passo->setText("Tratto n." + QString::number(t) + ": " + tratti::primodatomancante(t, sistema).mid(2));
+        return;
     }
     passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o controllare i dati (ABC)"));
 }
@@ -482,12 +505,9 @@ void dati::controlla_click()
                vbExclamation, titolocontrollo.testo());
         return;
     }
-    for (int t = 1; t <= numerotratti; ++t) {
-        const QString manca = tratti::primodatomancante(t, sistema);
-        if (!manca.isEmpty()) {
-            MsgBox("Tratto n." + Str(t) + ":\r" + manca, vbCritical, titolocontrollo.testo());
-            return;
-        }
+    if (const int t = tratti::primotrattoincompleto(); t > 0) {
+        MsgBox("Tratto n." + Str(t) + ":\r" + tratti::primodatomancante(t, sistema), vbCritical, titolocontrollo.testo());
+        return;
     }
     if (erroredati.eNumero() && erroredati.numero() == 1) {
         erroredati = Valore(0);

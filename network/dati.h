@@ -46,6 +46,20 @@ public:
 
     // Shows the ten segments from VScroll1's value and sizes them again.
     void VScroll1_Change();
+    // While one is alive, moving the bar sizes and checks the segments as always, but the rows'
+    // boxes are filled (and their texts measured) only for the page left when the last one
+    // ends, or for the page a message stands over: for a caller that steps through pages
+    // nobody sees.
+    class Passata {
+    public:
+        explicit Passata(dati& finestra);
+        ~Passata();
+        Passata(const Passata&) = delete;
+        Passata& operator=(const Passata&) = delete;
+
+    private:
+        dati& m_finestra;
+    };
     // The check of the network data.
     void controlla_click();
     void cancella_click();
@@ -87,6 +101,8 @@ private:
     void creaRiga(int r, int top);
     void mostraRiga(int r);
     tratti::Esito dimensionaRiga(int r);
+    void mostraRisultati(int r);
+    void mostraRigheRimaste();
     void suggerimento();
     void mostraInfo(int r);
     void abilitaCampi();
@@ -94,5 +110,8 @@ private:
 
     bool mostrando = false; // rows being filled from the table: their change handlers stay quiet
     int m_rotella = 0;      // the wheel's turn not yet made into whole notches
+    int m_passate = 0;      // Passata objects alive
+    bool m_righeDaMostrare = false;       // rows sized during a Passata and not yet shown
+    std::array<tratti::Esito, righe + 1> m_esiti{}; // each row's last sizing
     const QString titolo = QStringLiteral("Velmor: dati per il progetto di condotte fognarie");
 };

@@ -4,7 +4,9 @@
 #include "network/classipendenza.h"
 #include "network/dimensionamento.h"
 
+#include <bitset>
 #include <cmath>
+#include <utility>
 
 using namespace ModVelmor;
 
@@ -14,7 +16,7 @@ int contatratti()
 {
     int n = 0;
     for (int t = 1; t <= massimotratti; ++t)
-        if (lunghezza[t].numero() > 0)
+        if (std::as_const(lunghezza)[t].numero() > 0)
             ++n;
     numerotratti = n;
     return n;
@@ -175,6 +177,26 @@ QString primodatomancante(int t, const QString& tipo)
     if (riempimentofuori(riempimento[t]))
         return rigariempimento();
     return {};
+}
+
+int primotrattoincompleto()
+{
+    static std::bitset<massimotratti + 1> incompleti;
+    static QString sistemaVisto;
+    if (sistema != sistemaVisto) {
+        sistemaVisto = sistema;
+        trattiCambiati.set();
+    }
+    if (trattiCambiati.any()) {
+        for (int t = 1; t <= massimotratti; ++t)
+            if (trattiCambiati.test(std::size_t(t)))
+                incompleti.set(std::size_t(t), !primodatomancante(t, sistema).isEmpty());
+        trattiCambiati.reset(); // also the marks the check's own reads left
+    }
+    for (int t = 1; t <= numerotratti && t <= massimotratti; ++t)
+        if (incompleti.test(std::size_t(t)))
+            return t;
+    return 0;
 }
 
 QString rigariempimento()

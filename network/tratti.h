@@ -57,6 +57,12 @@ Esito dimensiona(int t);
 // percentage outside 10 to 100; empty when the segment is complete.
 QString primodatomancante(int t, const QString& sistema);
 
+// The first segment 1 to numerotratti whose check finds a missing value
+// (primodatomancante), or 0 when none. Known without going through the whole
+// network: only the segments written since the last call (ModVelmor::trattiCambiati)
+// are checked again, and all of them when the network type changed.
+int primotrattoincompleto();
+
 // The line telling that the fill percentage must be 10 to 100.
 QString rigariempimento();
 

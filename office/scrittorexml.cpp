@@ -39,7 +39,17 @@ void ScrittoreXml::writeStartElement(QAnyStringView nome)
     chiudiApertura();
     m_uscita += u'<';
     aggiungi(nome);
-    m_aperti.push_back(nome.toString());
+    // the name's string is reused from an element closed before: no allocation for each element
+    if (m_profondita == m_aperti.size())
+        m_aperti.emplace_back();
+    QString& aperto = m_aperti[m_profondita++];
+    aperto.resize(0);
+    nome.visit([&aperto](auto n) {
+        if constexpr (std::is_same_v<decltype(n), QUtf8StringView>)
+            aperto += QString::fromUtf8(n.data(), n.size());
+        else
+            aperto += n;
+    });
     m_stato = Stato::Apertura;
 }
 
@@ -68,7 +78,7 @@ void ScrittoreXml::writeCharacters(QAnyStringView testo)
 
 void ScrittoreXml::writeEndElement()
 {
-    if (m_aperti.empty())
+    if (m_profondita == 0)
         return;
     if (m_stato == Stato::Apertura) {
         m_uscita += u"/>"; // nothing inside: one empty element
@@ -76,17 +86,23 @@ void ScrittoreXml::writeEndElement()
     } else {
         chiudiApertura();
         m_uscita += u"</";
-        m_uscita += m_aperti.back();
+        m_uscita += m_aperti[m_profondita - 1];
         m_uscita += u'>';
     }
-    m_aperti.pop_back();
+    --m_profondita;
 }
 
 void ScrittoreXml::writeEndDocument()
 {
-    while (!m_aperti.empty())
+    while (m_profondita > 0)
         writeEndElement();
     chiudiApertura();
+}
+
+void ScrittoreXml::writeFragment(QStringView xml)
+{
+    chiudiApertura();
+    m_uscita += xml;
 }
 
 void ScrittoreXml::scriviEscape(QAnyStringView testo, bool attributo)

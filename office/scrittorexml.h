@@ -26,6 +26,9 @@ public:
     void writeCharacters(QAnyStringView testo);
     void writeEndElement();
     void writeEndDocument(); // closes every element still open
+    // Appends whole elements that another writer wrote: a piece repeated in many places (a
+    // table's cell properties) is written once.
+    void writeFragment(QStringView xml);
 
 private:
     void chiudiApertura();
@@ -34,7 +37,8 @@ private:
     void scriviEscape(QStringView testo, bool attributo);
 
     QString& m_uscita;
-    std::vector<QString> m_aperti;
+    std::vector<QString> m_aperti; // the open elements' names; entries past m_profondita kept for reuse
+    std::size_t m_profondita = 0;
     enum class Stato { Fuori, Apertura, Vuoto } m_stato = Stato::Fuori;
 };
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <zip.h>
 
+#include <QHash>
+
 #include <cmath>
 
 namespace office {
@@ -216,6 +218,17 @@ void marginiCelle(ScrittoreXml& x)
     x.writeEndElement();
 }
 
+// What a writer writes, as a piece to append whole elsewhere.
+template <class Scrivi>
+QString pezzo(Scrivi scrivi)
+{
+    QString xml;
+    ScrittoreXml x(&xml);
+    scrivi(x);
+    x.writeEndDocument();
+    return xml;
+}
+
 void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 {
     std::vector<QString> larghezzaColonna;
@@ -252,6 +265,28 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 
     // The heading rows come again on each page; no row is split between two pages.
     const int intestazione = std::max(t.righeIntestazione, t.formatoAutomatico == 9 ? 1 : 0);
+
+    // The properties every cell of a column, every paragraph of an alignment and every run of the
+    // table repeat, written once.
+    std::vector<QString> proprietaCella;
+    for (const QString& larghezza : larghezzaColonna)
+        proprietaCella.push_back(pezzo([&larghezza](ScrittoreXml& y) {
+            y.writeStartElement(QStringLiteral("w:tcPr"));
+            y.writeEmptyElement(QStringLiteral("w:tcW"));
+            y.writeAttribute(QStringLiteral("w:w"), larghezza);
+            y.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
+        }));
+    QHash<std::pair<int, bool>, QString> proprietaRiga; // by alignment and whether the line is empty
+    const auto proprietaDi = [&](int allineamento, bool vuota) -> const QString& {
+        auto trovata = proprietaRiga.find({allineamento, vuota});
+        if (trovata == proprietaRiga.end())
+            trovata = proprietaRiga.insert({allineamento, vuota}, pezzo([&](ScrittoreXml& y) {
+                proprietaParagrafo(y, allineamento, t.interlinea, vuota ? &t.carattere : nullptr);
+            }));
+        return *trovata;
+    };
+    const QString proprietaTesto = pezzo([&t](ScrittoreXml& y) { proprietaCarattere(y, t.carattere); });
+
     for (int r = 1; r <= t.righe; ++r) {
         x.writeStartElement(QStringLiteral("w:tr"));
         x.writeStartElement(QStringLiteral("w:trPr"));
@@ -262,11 +297,7 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
         for (int c = 1; c <= t.colonne; ++c) {
             const Cella& cella = *t.cella(r, c);
             x.writeStartElement(QStringLiteral("w:tc"));
-            x.writeStartElement(QStringLiteral("w:tcPr"));
-            x.writeEmptyElement(QStringLiteral("w:tcW"));
-            x.writeAttribute(QStringLiteral("w:w"), larghezzaColonna[static_cast<size_t>(c - 1)]);
-            x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
-            x.writeEndElement();
+            x.writeFragment(proprietaCella[static_cast<size_t>(c - 1)]);
             // every \r of the cell's text starts another paragraph of the cell
             qsizetype inizio = 0;
             do {
@@ -275,9 +306,13 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
                     fine = cella.testo.size();
                 const QStringView riga = QStringView(cella.testo).mid(inizio, fine - inizio);
                 x.writeStartElement(QStringLiteral("w:p"));
-                proprietaParagrafo(x, cella.allineamento, t.interlinea, riga.isEmpty() ? &t.carattere : nullptr);
-                if (!riga.isEmpty())
-                    frammentoTesto(x, riga, t.carattere);
+                x.writeFragment(proprietaDi(cella.allineamento, riga.isEmpty()));
+                if (!riga.isEmpty()) {
+                    x.writeStartElement(QStringLiteral("w:r"));
+                    x.writeFragment(proprietaTesto);
+                    testo(x, riga);
+                    x.writeEndElement();
+                }
                 x.writeEndElement();
                 inizio = fine + 1;
             } while (inizio <= cella.testo.size());

@@ -70,10 +70,14 @@ bool prepara()
         finestre::mostra(QString::fromUtf8(dati::NOME));
         return false;
     }
-    // Segments 1 to 10 are sized whenever they are typed or shown.
-    for (int i : posizioniRete(ModVelmor::numerotratti, rete.VScroll1->maximum())) {
-        rete.VScroll1->setValue(i);
-        rete.VScroll1_Change();
+    // Segments 1 to 10 are sized whenever they are typed or shown. The pages stepped through
+    // are not drawn; the window shows the last one when the stepping ends.
+    {
+        const dati::Passata passata(rete);
+        for (int i : posizioniRete(ModVelmor::numerotratti, rete.VScroll1->maximum())) {
+            rete.VScroll1->setValue(i);
+            rete.VScroll1_Change();
+        }
     }
 
     if (!conTubi())
