@@ -32,6 +32,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace vb;
+
 namespace {
 
 // The print dialog always accepts; the report is drawn into a PDF file.
@@ -57,7 +59,7 @@ public:
     int mostra(const QString& testo, int, const QString&) override
     {
         std::fprintf(stderr, "messaggio: %s\n", qPrintable(testo));
-        return servizi::vbOK;
+        return vbOK;
     }
 };
 

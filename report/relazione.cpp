@@ -21,6 +21,8 @@
 #include <QPrinter>
 #include <QScrollBar>
 
+using namespace vb;
+
 namespace relazione {
 
 namespace {
@@ -140,7 +142,7 @@ void stampaDiretta(Contesto& ctx)
                                   "della relazione, che sta a %1 cm dal margine superiore: scegliere una stampante "
                                   "con margini più stretti sul foglio A4. Non è stato stampato nulla.")
                        .arg(QLocale().toString((yPiede + p.TextHeight()) / twipsPerCentimetro, 'f', 1)),
-                   vb::vbExclamation, ModVelmor::nomeprogramma.testo());
+                   vbExclamation, ModVelmor::nomeprogramma.testo());
             return;
         }
         const PrinterInUso inUso(ctx, p);
@@ -162,7 +164,7 @@ void stampaDiretta(Contesto& ctx)
         MsgBox(QStringLiteral("La stampa della relazione è stata interrotta: %1.\r"
                               "Le pagine già inviate alla stampante possono essere incomplete.")
                    .arg(QString::fromStdString(e.what())),
-               vb::vbCritical, ModVelmor::nomeprogramma.testo());
+               vbCritical, ModVelmor::nomeprogramma.testo());
         return;
     }
     lavoro.dopo();

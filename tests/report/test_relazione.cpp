@@ -26,6 +26,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+using namespace vb;
+
 using namespace ModVelmor;
 using namespace doppi;
 
@@ -142,7 +144,7 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         {"Letter left by the dialog, A4 declined",
          [] {
              dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); };
-             messaggi().risposte = {vb::vbNo};
+             messaggi().risposte = {vbNo};
          },
          "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato L", false},
         {"Letter left by the dialog, A4 accepted",
@@ -151,7 +153,7 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         {"A4 landscape chosen in the dialog, A4 portrait declined",
          [] {
              dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); };
-             messaggi().risposte = {vb::vbNo};
+             messaggi().risposte = {vbNo};
          },
          "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato A4 orizzontale.", false},
         {"an A4 whose printable area is as short as a Letter page's",
@@ -216,7 +218,7 @@ TEST_F(Relazione, StampaAnnullataOStampanteGuasta)
     relazione::Contesto ctx(f().testiRelazione());
     relazione::stampaDiretta(ctx); // what the print command runs after the checks
     ASSERT_EQ(messaggi().visti.size(), 1u);
-    EXPECT_EQ(messaggi().visti[0].stile, vb::vbCritical);
+    EXPECT_EQ(messaggi().visti[0].stile, vbCritical);
     EXPECT_TRUE(messaggi().visti[0].testo.contains("la stampante non risponde"));
     EXPECT_EQ(ctx.Printer, nullptr);
 }
