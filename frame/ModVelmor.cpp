@@ -7,6 +7,8 @@
 #include "office/applicazione.h"
 #include "office/consegna.h"
 
+using namespace vb;
+
 namespace ModVelmor {
 
 const std::array<const char*, 23> ordineChiusura = {
@@ -125,9 +127,9 @@ std::int32_t apriindirizzo(const QString& indirizzo)
 void esciprogramma()
 {
     const int risposta = MsgBox("Vuoi uscire da " + nomeprogramma.testo() + "?",
-                                servizi::vbYesNo + servizi::vbQuestion + servizi::vbDefaultButton2,
+                                vbYesNo + vbQuestion + vbDefaultButton2,
                                 QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
-    if (risposta == servizi::vbNo)
+    if (risposta == vbNo)
         return;
     for (const char* nome : ordineChiusura)
         finestre::scarica(QString::fromUtf8(nome));

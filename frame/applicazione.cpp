@@ -10,6 +10,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+using namespace vb;
+
 namespace applicazione {
 
 bool caricaTraduzioneQt()
@@ -46,7 +48,7 @@ void prepara()
     // The documents built for the word processor open through the program's
     // shell service, and what their delivery has to say goes through its message boxes.
     office::impostaApriFile([](const QString& percorso) { return servizi::shell().apri(percorso) > 32; });
-    office::impostaAvvisaUtente([](const QString& messaggio) { MsgBox(messaggio, vb::vbExclamation); });
+    office::impostaAvvisaUtente([](const QString& messaggio) { MsgBox(messaggio, vbExclamation); });
     if (QIcon::themeName().isEmpty() && QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
         QIcon::setThemeName(QStringLiteral("Adwaita"));
 }

@@ -7,6 +7,8 @@
 
 #include <exception>
 
+using namespace vb;
+
 bool costruisciDocumento(const QString& cosa, const std::function<void()>& costruisci,
                          const std::function<std::shared_ptr<office::Document>()>& documento)
 {
@@ -16,7 +18,7 @@ bool costruisciDocumento(const QString& cosa, const std::function<void()>& costr
     } catch (const std::exception& e) {
         if (const auto d = documento())
             office::ritiraConsegna(d->stato());
-        MsgBox(QStringLiteral("Non è stato possibile %1: %2.").arg(cosa, QString::fromStdString(e.what())), vb::vbCritical,
+        MsgBox(QStringLiteral("Non è stato possibile %1: %2.").arg(cosa, QString::fromStdString(e.what())), vbCritical,
                ModVelmor::nomeprogramma.testo());
         return false;
     }

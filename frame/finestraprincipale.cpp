@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 using namespace servizi;
+using namespace vb;
 
 FinestraPrincipale::FinestraPrincipale(const QString& nome, int numero, const QString& breve, const QString& guidaPropria,
                                        Menu conMenu)

@@ -28,6 +28,24 @@ std::function<void()>& azioneFinale()
     return a;
 }
 
+void segnalaDiDefault(const QString& nome)
+{
+    qCritical("Velmor: no window is registered as \"%s\"", qUtf8Printable(nome));
+    Q_ASSERT_X(false, "finestre", "a window name that no window registered");
+}
+
+std::function<void(const QString&)>& segnalazione()
+{
+    static std::function<void(const QString&)> s = segnalaDiDefault;
+    return s;
+}
+
+void sconosciuta(const QString& nome)
+{
+    if (segnalazione())
+        segnalazione()(nome);
+}
+
 bool controlloInAttesa = false;
 
 void controllaFine()
@@ -69,8 +87,10 @@ Finestra* usa(const QString& nome)
     if (Finestra* f = trova(nome))
         return f;
     const auto it = fabbriche().constFind(nome);
-    if (it == fabbriche().constEnd())
+    if (it == fabbriche().constEnd()) {
+        sconosciuta(nome);
         return nullptr;
+    }
     Finestra* f = (*it)();
     caricate().push_back(f);
     f->carica();
@@ -85,8 +105,15 @@ void mostra(const QString& nome)
 
 void scarica(const QString& nome)
 {
-    if (Finestra* f = trova(nome))
+    if (!esiste(nome))
+        sconosciuta(nome);
+    else if (Finestra* f = trova(nome))
         scarica(f);
+}
+
+void seNomeSconosciuto(std::function<void(const QString& nome)> segnala)
+{
+    segnalazione() = segnala ? std::move(segnala) : segnalaDiDefault;
 }
 
 void scarica(Finestra* f)

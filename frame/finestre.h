@@ -28,6 +28,12 @@ Finestra* usa(const QString& nome);
 void mostra(const QString& nome);
 // Unloads when loaded; nothing otherwise.
 void scarica(const QString& nome);
+
+// Loading, showing or unloading by a name that no window registered is a
+// mistake in the caller (a misspelt name): it is told to `segnala` instead of
+// passing in silence. By default a critical log line, and an assertion that
+// stops a debug build; an empty function brings the default back.
+void seNomeSconosciuto(std::function<void(const QString& nome)> segnala);
 void scarica(Finestra* finestra);
 
 int quanteCaricate();

@@ -7,6 +7,8 @@
 #include <QPageSize>
 #include <QPrinter>
 
+using namespace vb;
+
 namespace stampe {
 
 namespace {
@@ -41,8 +43,8 @@ bool Lavoro::prima()
                                                    "impostata sul formato %1.\rStampare su fogli A4? Con No non si "
                                                    "stampa nulla.")
                                         .arg(scelta),
-                                    servizi::vbYesNo | servizi::vbQuestion);
-        if (risposta != servizi::vbYes)
+                                    vbYesNo | vbQuestion);
+        if (risposta != vbYes)
             return false;
         m_stampante.setPageSize(QPageSize(QPageSize::A4));
         m_stampante.setPageOrientation(QPageLayout::Portrait);
@@ -54,7 +56,7 @@ bool Lavoro::prima()
         return true; // a file, or no printer at all: drawing fails and says so
     if (const auto perche = servizi::code().rifiuto(m_coda)) {
         MsgBox(QStringLiteral("La stampante %1 non accetta lavori (%2): non è stato stampato nulla.").arg(m_coda, *perche),
-               servizi::vbExclamation);
+               vbExclamation);
         return false;
     }
     m_ultimo = servizi::code().ultimoLavoro(m_coda).value_or(0);
@@ -67,14 +69,14 @@ bool Lavoro::dopo() const
         const QFileInfo file(m_file);
         if (file.exists() && file.size() > 0 && file.lastModified().addSecs(tolleranzaOrarioFile) >= m_inizio)
             return true;
-        MsgBox(QStringLiteral("Il file %1 non è stato scritto: la stampa non è avvenuta.").arg(m_file), servizi::vbCritical);
+        MsgBox(QStringLiteral("Il file %1 non è stato scritto: la stampa non è avvenuta.").arg(m_file), vbCritical);
         return false;
     }
     if (m_coda.isEmpty() || servizi::code().haLavoro(m_coda, m_nome, m_ultimo))
         return true;
     MsgBox(QStringLiteral("Il lavoro di stampa non è stato accettato dalla stampante %1: \"%2\" non è stato stampato.")
                .arg(m_coda, m_nome),
-           servizi::vbCritical);
+           vbCritical);
     return false;
 }
 

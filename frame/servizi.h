@@ -16,6 +16,7 @@ class Superficie;
 }
 
 // Message box styles and answers, with the values of the windowing runtime.
+// Code names them bare, after `using namespace vb;` at the top of its file.
 namespace vb {
 enum : int {
     vbOKOnly = 0,
@@ -30,8 +31,6 @@ enum : int { vbOK = 1, vbYes = 6, vbNo = 7 };
 } // namespace vb
 
 namespace servizi {
-
-using namespace vb;
 
 class Messaggi {
 public:
@@ -123,4 +122,4 @@ void installa(CodeStampa* s);
 } // namespace servizi
 
 // The runtime's message box: the program name is the title when none is given.
-int MsgBox(const QString& testo, int stile = servizi::vbOKOnly, const QString& titolo = QString());
+int MsgBox(const QString& testo, int stile = vb::vbOKOnly, const QString& titolo = QString());

@@ -17,6 +17,8 @@
 
 #include <csignal>
 
+using namespace vb;
+
 namespace servizi {
 
 int MessaggiQt::mostra(const QString& testo, int stile, const QString& titolo)

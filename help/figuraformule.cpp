@@ -15,6 +15,8 @@
 #include <array>
 #include <functional>
 
+using namespace vb;
+
 namespace guida {
 
 namespace {
@@ -274,13 +276,13 @@ bool inserisciFigura(office::Selezione& selezione, const QImage& figura)
     if (!errore.isEmpty()) {
         MsgBox("Non è stato possibile scrivere la figura delle formule in:\r" + QDir::toNativeSeparators(percorso) + "\r("
                    + errore + ").\rIl documento prosegue senza la figura.",
-               vb::vbExclamation);
+               vbExclamation);
         return false;
     }
     if (!selezione.InlineShapes.AddPicture(percorso)) {
         MsgBox("Non è stato possibile inserire nel documento la figura delle formule:\r"
                    + QDir::toNativeSeparators(percorso) + "\rIl documento prosegue senza la figura.",
-               vb::vbExclamation);
+               vbExclamation);
         return false;
     }
     return true;

@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QLabel>
 
+using namespace vb;
+
 namespace guida {
 
 namespace {
@@ -47,7 +49,7 @@ QString salva(office::Document& documento, const QString& cartellaProgramma)
         return {};
     MsgBox("Nella cartella del programma non si può scrivere:\r" + QDir::toNativeSeparators(cartellaProgramma)
                + "\rLa guida completa è stata salvata in:\r" + QDir::toNativeSeparators(altrove),
-           vb::vbInformation);
+           vbInformation);
     return altrove;
 }
 

@@ -11,9 +11,6 @@
 #include "frame/servizi.h"
 #include "archivi/archivi.h"
 #include "report/relazione.h"
-#include "report/relazionerete.h"
-#include "report/relazionesismica.h"
-#include "report/relazionestampante.h"
 #include "report/schedadati.h"
 
 #include <QDate>
@@ -208,7 +205,6 @@ void frontespizio::Form_Load()
     Labelstudio->setText(nome);
     labelindirizzo->setText(indirizzo);
     suggerimento();
-    dimensionecorpo = 12;
     comestampo[2]->setChecked(true);
 }
 
@@ -257,12 +253,24 @@ void frontespizio::salvadati() { archivi::salvaDati(CommonDialog1); }
 void frontespizio::salvatutto_Click() { archivi::salvaCompleto(CommonDialog1); }
 void frontespizio::eliminare_click() { archivi::elimina(CommonDialog1); }
 
-void frontespizio::stampa_Click() { relazione::stampaRelazione(*this); }
+relazione::Testi frontespizio::testiRelazione() const
+{
+    return {progetto->text(), località->text(), tipostudio->text(), committente->text(), luogo->text(),
+            data->text(),     allegati->text(), Labelstudio->text(), labelindirizzo->text()};
+}
+
+void frontespizio::stampa_Click()
+{
+    const auto uscita = comestampo[1]->isChecked() ? relazione::Uscita::stampante : relazione::Uscita::word;
+    relazione::stampaRelazione(testiRelazione(), uscita, [this](const QString& testo) { passo->setText(testo); });
+}
+
 void frontespizio::stampatutto_Click() { stampa_Click(); }
-void frontespizio::solodati_Click() { relazione::schedaDati(*this); }
-void frontespizio::fondopagina() { relazione::fondopagina(*this); }
-void frontespizio::intestazionerete() { relazione::intestazionerete(*this); }
-void frontespizio::intestazionesismica() { relazione::intestazionesismica(*this); }
+
+void frontespizio::solodati_Click()
+{
+    relazione::schedaDati(testiRelazione(), [this](const QString& testo) { passo->setText(testo); });
+}
 
 void frontespizio::controllodat_Click()
 {

@@ -2,21 +2,16 @@
 // The title-page window: the seven fields of the report's title page (kept in
 // step with ModVelmor::testifrontespizio, which the data files read and
 // write), the studio's name and address, the
-// choice of how the report is printed, and the file commands.
+// choice of how the report is printed, and the file commands. The report and
+// the data sheet take the window's texts and keep their own state (report/contesto.h).
 
 #include "frame/finestraprincipale.h"
 
 #include <array>
-#include <functional>
-#include <memory>
 
-namespace office {
-class Application;
-class Document;
-class Paragraph;
-class Stampante;
-class Table;
-} // namespace office
+namespace relazione {
+struct Testi;
+}
 
 class QGroupBox;
 class QLabel;
@@ -54,33 +49,9 @@ public:
     QPushButton* stampa;
     QPushButton* cmdesci;
 
-    // The report's state, kept by the window between reports.
-    int dimensionecorpo = 0;  // the body text size, 12
-    QString caratterecorpo;   // the printer's body font
-    // The word processor of the last report or data sheet, its document, the
-    // paragraph being written at the end of the document and the table added last.
-    std::shared_ptr<office::Application> appword;
-    std::shared_ptr<office::Document> documento;
-    std::shared_ptr<office::Paragraph> paragrafo;
-    std::shared_ptr<office::Table> tabella;
-    // Network tables beyond the first, left by the network section for the end pass.
-    int altretabellerete = 0;
-    // The printer page of the network table's first rows.
-    int primapaginarete = 0;
-    // The printer while a report prints on it, nullptr otherwise.
-    office::Stampante* Printer = nullptr;
-    // While a table prints: how a page that fills by itself ends (the foot, a new
-    // page, the table's heading again); otherwise such a page gets the foot alone.
-    std::function<void()> continuaTabella;
-
-    // The printer's page foot: "pagina" and the page number at the page's foot,
-    // then a new page whose text starts at y 1000.
-    void fondopagina();
-    // The page breaks of the network table and of the seismic stress table,
-    // between their rows: the foot, a new page and the table's heading again
-    // when the rows counted on the page say so.
-    void intestazionerete();
-    void intestazionesismica();
+    // The texts the report and the data sheet print: the title-page record as
+    // typed, the studio's name and address.
+    relazione::Testi testiRelazione() const;
 
     // The web pages of Option1, by index 1 to 4.
     static QString indirizzoWeb(int indice);

@@ -3,8 +3,11 @@
 #include "frame/ModVelmor.h"
 #include "frame/controllosilenzioso.h"
 #include "frame/finestre.h"
+#include "frame/lavorostampa.h"
+#include "frame/servizi.h"
 #include "network/dati.h"
-#include "report/frontespizio.h"
+#include "office/stampante.h"
+#include "office/superficie.h"
 #include "report/relazionefrontespizio.h"
 #include "report/relazioneidraulica.h"
 #include "report/relazionerete.h"
@@ -14,8 +17,11 @@
 #include "seismic/sismica.h"
 #include "seismic/tabellatubi.h"
 
-#include <QRadioButton>
+#include <QLocale>
+#include <QPrinter>
 #include <QScrollBar>
+
+using namespace vb;
 
 namespace relazione {
 
@@ -28,11 +34,25 @@ bool sempre() { return true; }
 bool bianche() { return conAcqueBianche(ModVelmor::sistema); }
 bool nere() { return conAcqueNere(ModVelmor::sistema); }
 
-} // namespace
+constexpr double twipsPerCentimetro = 567;
 
-bool conAcqueBianche(const QString& sistema) { return sistema != QLatin1String("nere"); }
-bool conAcqueNere(const QString& sistema) { return sistema != QLatin1String("bianche"); }
-bool conTubi() { return velmor::sismica::numeroTubi() > 0; }
+// The report's Printer for as long as the report prints, whatever way it ends.
+class PrinterInUso {
+public:
+    PrinterInUso(Contesto& ctx, office::Stampante& p) : m_ctx(ctx) { m_ctx.Printer = &p; }
+    ~PrinterInUso()
+    {
+        m_ctx.Printer = nullptr;
+        m_ctx.continuaTabella = nullptr;
+    }
+    PrinterInUso(const PrinterInUso&) = delete;
+    PrinterInUso& operator=(const PrinterInUso&) = delete;
+
+private:
+    Contesto& m_ctx;
+};
+
+} // namespace
 
 const QList<Sezione>& sezioni()
 {
@@ -48,11 +68,11 @@ const QList<Sezione>& sezioni()
     return elenco;
 }
 
-void eseguiSezioni(frontespizio& f, void (*Sezione::*resa)(frontespizio&))
+void eseguiSezioni(Contesto& ctx, void (*Sezione::*resa)(Contesto&))
 {
     for (const Sezione& s : sezioni())
         if (s.*resa && s.dovuta())
-            (s.*resa)(f);
+            (s.*resa)(ctx);
 }
 
 QList<int> posizioniRete(int numerotratti, int massimo)
@@ -94,14 +114,76 @@ bool prepara()
     return true;
 }
 
-void stampaRelazione(frontespizio& f)
+void stampaRelazione(const Testi& testi, Uscita uscita, const std::function<void(const QString&)>& avviso)
 {
     if (!prepara())
         return;
-    if (f.comestampo[1]->isChecked())
-        stampaDiretta(f);
+    Contesto ctx(testi, avviso);
+    if (uscita == Uscita::stampante)
+        stampaDiretta(ctx);
     else
-        stampaWord(f);
+        stampaWord(ctx);
+}
+
+void stampaDiretta(Contesto& ctx)
+{
+    ctx.caratterecorpo = QStringLiteral("Courier New");
+    ModVelmor::righestampate = 0;
+
+    QPrinter stampante(QPrinter::HighResolution);
+    stampe::Lavoro lavoro(stampante, nomeLavoro(ctx.testi.progetto));
+    if (!servizi::dialoghi().stampante(stampante))
+        return; // cancelled: nothing is printed
+    if (!lavoro.prima())
+        return;
+
+    try {
+        const std::shared_ptr<office::Superficie> superficie = servizi::stampa().superficie(stampante);
+        office::Stampante p(*superficie);
+        p.FontSize = ctx.dimensionecorpo;
+        if (superficie->area().height() < yPiede + p.TextHeight()) {
+            MsgBox(QStringLiteral("L'area stampabile della pagina scelta è troppo corta per il piè di pagina "
+                                  "della relazione, che sta a %1 cm dal margine superiore: scegliere una stampante "
+                                  "con margini più stretti sul foglio A4. Non è stato stampato nulla.")
+                       .arg(QLocale().toString((yPiede + p.TextHeight()) / twipsPerCentimetro, 'f', 1)),
+                   vbExclamation, ModVelmor::nomeprogramma.testo());
+            return;
+        }
+        const PrinterInUso inUso(ctx, p);
+        p.Fondo = yPiede;
+        p.FinePagina = [&ctx] {
+            if (ctx.continuaTabella)
+                ctx.continuaTabella();
+            else
+                ctx.fondopagina();
+        };
+        p.CurrentX = margineSinistro;
+        p.CurrentY = cimaPagina;
+        p.FontSize = 24;
+        p.FontName = QStringLiteral("Roman");
+        eseguiSezioni(ctx, &Sezione::stampa);
+        ctx.fondopagina();
+        p.EndDoc();
+    } catch (const std::exception& e) {
+        MsgBox(QStringLiteral("La stampa della relazione è stata interrotta: %1.\r"
+                              "Le pagine già inviate alla stampante possono essere incomplete.")
+                   .arg(QString::fromStdString(e.what())),
+               vbCritical, ModVelmor::nomeprogramma.testo());
+        return;
+    }
+    lavoro.dopo();
+}
+
+void stampaWord(Contesto& ctx)
+{
+    ctx.avvisa(QStringLiteral("sto caricando WORD visualizzare la relazione"));
+    if (!costruisciDocumento(ctx, QStringLiteral("completare la relazione"), [&ctx] {
+            apriRelazione(ctx);
+            eseguiSezioni(ctx, &Sezione::word);
+            passataFinale(ctx);
+        }))
+        return;
+    ctx.avvisa(esitoConsegna(ctx, QStringLiteral("ho visualizzato la relazione su WORD")));
 }
 
 } // namespace relazione

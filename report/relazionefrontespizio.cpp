@@ -3,13 +3,10 @@
 #include "frame/ModVelmor.h"
 #include "office/applicazione.h"
 #include "office/stampante.h"
-#include "report/frontespizio.h"
-#include "report/relazione.h"
+#include "report/condizioni.h"
+#include "report/contesto.h"
 #include "report/relazionestampante.h"
 #include "report/relazioneword.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace relazione {
 
@@ -32,8 +29,6 @@ void righeVuote(Stampante& p, int n)
         p.Print();
 }
 
-QString campo(const QLineEdit* casella) { return casella->text(); }
-
 } // namespace
 
 QString sottotitolo(const QString& sistema)
@@ -47,9 +42,9 @@ QString sottotitolo(const QString& sistema)
     return {};
 }
 
-void frontespizioStampa(frontespizio& f)
+void frontespizioStampa(Contesto& ctx)
 {
-    Stampante& p = *f.Printer;
+    Stampante& p = *ctx.Printer;
     p.Print({Colonna(6), Testo(QStringLiteral("CALCOLI  IDRAULICI"))});
     p.FontSize = 14;
     if (const QString s = sottotitolo(ModVelmor::sistema); !s.isEmpty())
@@ -61,50 +56,50 @@ void frontespizioStampa(frontespizio& f)
     }
     righeVuote(p, 3);
     p.FontSize = 14;
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("progetto..............: ")), TestoCampo(campo(f.progetto))});
+    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("progetto..............: ")), TestoCampo(ctx.testi.progetto)});
     righeVuote(p, 2);
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("località................: ")), TestoCampo(campo(f.località))});
+    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("località................: ")), TestoCampo(ctx.testi.località)});
     righeVuote(p, 2);
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("tipologia di studio: ")), TestoCampo(campo(f.tipostudio))});
+    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("tipologia di studio: ")), TestoCampo(ctx.testi.tipostudio)});
     righeVuote(p, 9);
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("progettista............: ")), TestoCampo(f.Labelstudio->text())});
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("committente.........: ")), TestoCampo(campo(f.committente))});
+    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("progettista............: ")), TestoCampo(ctx.testi.studio)});
+    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("committente.........: ")), TestoCampo(ctx.testi.committente)});
     righeVuote(p, 1);
-    p.Print({Colonna(colonnaTesto), TestoCampo(campo(f.luogo)), Testo(QStringLiteral(": ")), TestoCampo(campo(f.data))});
+    p.Print({Colonna(colonnaTesto), TestoCampo(ctx.testi.luogo), Testo(QStringLiteral(": ")), TestoCampo(ctx.testi.data)});
     righeVuote(p, 12);
     p.DrawWidth = spessoreFiletti;
     p.Line(margineSinistro, filettoAlto, destraFiletti, filettoAlto);
     righeVuote(p, 1);
     p.FontSize = 16;
-    p.Print({Spazi(10), TestoCampo(f.Labelstudio->text())});
-    p.Print({Spazi(10), TestoCampo(f.labelindirizzo->text())});
+    p.Print({Spazi(10), TestoCampo(ctx.testi.studio)});
+    p.Print({Spazi(10), TestoCampo(ctx.testi.indirizzo)});
     p.Line(margineSinistro, filettoBasso, destraFiletti, filettoBasso);
     p.NewPage();
-    p.FontName = f.caratterecorpo;
+    p.FontName = ctx.caratterecorpo;
     p.FontSize = 18;
     p.CurrentX = margineSinistro;
     p.CurrentY = cimaPagina;
 }
 
-void chiusuraStampa(frontespizio& f)
+void chiusuraStampa(Contesto& ctx)
 {
-    Stampante& p = *f.Printer;
+    Stampante& p = *ctx.Printer;
     righeVuote(p, 2);
     if (p.CurrentY > limiteChiusura)
-        f.fondopagina();
-    p.FontSize = f.dimensionecorpo;
+        ctx.fondopagina();
+    p.FontSize = ctx.dimensionecorpo;
     p.Print({Colonna(colonnaChiusura), Testo(QStringLiteral("La presente relazione è composta di n.")), Numero(p.Page()),
              Testo(QStringLiteral(" pagine."))});
-    p.Print({Colonna(colonnaChiusura), Testo(QStringLiteral("Si allegano: ")), TestoCampo(campo(f.allegati))});
+    p.Print({Colonna(colonnaChiusura), Testo(QStringLiteral("Si allegano: ")), TestoCampo(ctx.testi.allegati)});
     righeVuote(p, 1);
-    p.Print({Colonna(colonnaChiusura), TestoCampo(campo(f.luogo)), Testo(QStringLiteral(": ")), TestoCampo(campo(f.data))});
+    p.Print({Colonna(colonnaChiusura), TestoCampo(ctx.testi.luogo), Testo(QStringLiteral(": ")), TestoCampo(ctx.testi.data)});
     p.Print({Colonna(colonnaFirma), Testo(QStringLiteral("il progettista"))});
-    p.Print({Colonna(colonnaFirma), Testo(QStringLiteral("(")), TestoCampo(f.Labelstudio->text()), Testo(QStringLiteral(")"))});
+    p.Print({Colonna(colonnaFirma), Testo(QStringLiteral("(")), TestoCampo(ctx.testi.studio), Testo(QStringLiteral(")"))});
 }
 
-void frontespizioWord(frontespizio& f)
+void frontespizioWord(Contesto& ctx)
 {
-    Selezione& sel = f.appword->Selection;
+    Selezione& sel = ctx.appword->Selection;
     const auto scrivi = [&sel](const QString& testo) { sel.TypeText(testo); };
     const auto segni = [&sel](int n) {
         for (int i = 0; i < n; ++i)
@@ -120,31 +115,31 @@ void frontespizioWord(frontespizio& f)
         scrivi(QStringLiteral("\r\rE VERIFICA SISMICA DEI TUBI\r"));
     }
     sel.Font.Size = 14;
-    scrivi(QStringLiteral("\r\r\r\rprogetto: ") + campo(f.progetto) + QStringLiteral("\r\r\r"));
-    scrivi(QStringLiteral("località: ") + campo(f.località) + QStringLiteral("\r\r\r"));
-    scrivi(QStringLiteral("tipologia di studio: ") + campo(f.tipostudio));
+    scrivi(QStringLiteral("\r\r\r\rprogetto: ") + ctx.testi.progetto + QStringLiteral("\r\r\r"));
+    scrivi(QStringLiteral("località: ") + ctx.testi.località + QStringLiteral("\r\r\r"));
+    scrivi(QStringLiteral("tipologia di studio: ") + ctx.testi.tipostudio);
     segni(conTubi() ? 3 : 7);
-    scrivi(QStringLiteral("progettista: ") + f.Labelstudio->text() + QStringLiteral("\r"));
-    scrivi(QStringLiteral("committente: ") + campo(f.committente) + QStringLiteral("\r\r"));
-    scrivi(campo(f.luogo) + QStringLiteral(": ") + campo(f.data));
+    scrivi(QStringLiteral("progettista: ") + ctx.testi.studio + QStringLiteral("\r"));
+    scrivi(QStringLiteral("committente: ") + ctx.testi.committente + QStringLiteral("\r\r"));
+    scrivi(ctx.testi.luogo + QStringLiteral(": ") + ctx.testi.data);
     segni(10);
-    scrivi(f.Labelstudio->text() + QStringLiteral("\r"));
-    scrivi(f.labelindirizzo->text());
+    scrivi(ctx.testi.studio + QStringLiteral("\r"));
+    scrivi(ctx.testi.indirizzo);
     segni(8);
 }
 
-void chiusuraWord(frontespizio& f)
+void chiusuraWord(Contesto& ctx)
 {
-    paragrafiVuoti(f, conTubi() ? 6 : 12);
-    nuovoParagrafo(f);
+    paragrafiVuoti(ctx, conTubi() ? 6 : 12);
+    nuovoParagrafo(ctx);
     // The count stands between two blanks (the first is its sign position). It is a page-count
     // field holding the count of this moment, so the word processor shows the true total again
     // once the user has edited the report.
-    scrivi(f, 12, QStringLiteral("La presente relazione è composta di n. "));
-    f.paragrafo->Range.Fields.Add(IntervalloFine::Campi::wdFieldNumPages);
-    f.paragrafo->Range.Text = QStringLiteral(" pagine.\r") + QStringLiteral("Si allegano: ") + campo(f.allegati)
-                              + QStringLiteral("\r\r") + campo(f.luogo) + QStringLiteral(": ") + campo(f.data)
-                              + QStringLiteral("\r\ril progettista\r(") + f.Labelstudio->text() + QStringLiteral(")");
+    scrivi(ctx, 12, QStringLiteral("La presente relazione è composta di n. "));
+    ctx.paragrafo->Range.Fields.Add(IntervalloFine::Campi::wdFieldNumPages);
+    ctx.paragrafo->Range.Text = QStringLiteral(" pagine.\r") + QStringLiteral("Si allegano: ") + ctx.testi.allegati
+                              + QStringLiteral("\r\r") + ctx.testi.luogo + QStringLiteral(": ") + ctx.testi.data
+                              + QStringLiteral("\r\ril progettista\r(") + ctx.testi.studio + QStringLiteral(")");
 }
 
 } // namespace relazione

@@ -5,14 +5,14 @@
 
 #include <QString>
 
-class frontespizio;
-
 namespace relazione {
 
-void frontespizioStampa(frontespizio& f);
-void chiusuraStampa(frontespizio& f);
-void frontespizioWord(frontespizio& f);
-void chiusuraWord(frontespizio& f);
+struct Contesto;
+
+void frontespizioStampa(Contesto& ctx);
+void chiusuraStampa(Contesto& ctx);
+void frontespizioWord(Contesto& ctx);
+void chiusuraWord(Contesto& ctx);
 
 // The subtitle naming the kind of network; empty for a value that is none of
 // the three network types (letter for letter).

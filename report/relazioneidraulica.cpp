@@ -3,8 +3,8 @@
 #include "frame/ModVelmor.h"
 #include "office/documento.h"
 #include "office/stampante.h"
-#include "report/frontespizio.h"
-#include "report/relazione.h"
+#include "report/condizioni.h"
+#include "report/contesto.h"
 #include "report/relazionestampante.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
@@ -36,18 +36,18 @@ void stampaCapoverso(Stampante& p, const Capoverso& c)
         riga(p, r);
 }
 
-void stampaTabella(frontespizio& f, const QList<RigaTabella>& righe, bool vuotaDopoTitolo)
+void stampaTabella(Contesto& ctx, const QList<RigaTabella>& righe, bool vuotaDopoTitolo)
 {
-    Stampante& p = *f.Printer;
+    Stampante& p = *ctx.Printer;
     p.Print();
     riga(p, righe.front().riga);
     if (vuotaDopoTitolo)
         p.Print();
     {
         // Rows that run over the page end go on under the heading again.
-        const ContinuazioneTabella continuazione(f, [&f, &righe] {
-            f.fondopagina();
-            riga(*f.Printer, righe.front().riga);
+        const ContinuazioneTabella continuazione(ctx, [&ctx, &righe] {
+            ctx.fondopagina();
+            riga(*ctx.Printer, righe.front().riga);
         });
         for (qsizetype i = 1; i < righe.size(); ++i)
             riga(p, righe[i].riga);
@@ -56,22 +56,22 @@ void stampaTabella(frontespizio& f, const QList<RigaTabella>& righe, bool vuotaD
 }
 
 // The heading and a blank line at the size in force, then the body size.
-void titolo(frontespizio& f, const QString& testo)
+void titolo(Contesto& ctx, const QString& testo)
 {
-    riga(*f.Printer, testo);
-    f.Printer->Print();
-    f.Printer->FontSize = f.dimensionecorpo;
+    riga(*ctx.Printer, testo);
+    ctx.Printer->Print();
+    ctx.Printer->FontSize = ctx.dimensionecorpo;
 }
 
-void titoloWord(frontespizio& f, const QString& testo)
+void titoloWord(Contesto& ctx, const QString& testo)
 {
-    scrivi(f, puntiTitolo, testo + aCapo + aCapo);
+    scrivi(ctx, puntiTitolo, testo + aCapo + aCapo);
 }
 
-void tabellaWord(frontespizio& f, const QList<RigaTabella>& righe)
+void tabellaWord(Contesto& ctx, const QList<RigaTabella>& righe)
 {
     const int colonne = int(righe.front().celle.size());
-    Table& t = nuovaTabella(f, int(righe.size()), colonne, puntiTabella);
+    Table& t = nuovaTabella(ctx, int(righe.size()), colonne, puntiTabella);
     for (int r = 1; r <= righe.size(); ++r)
         for (int c = 1; c <= colonne; ++c)
             t.Cell(r, c).Range.Text = righe[r - 1].celle[c - 1];
@@ -79,10 +79,10 @@ void tabellaWord(frontespizio& f, const QList<RigaTabella>& righe)
 }
 
 // The formula sections alike on the printer, after their heading.
-void stampaFormula(frontespizio& f, const TestiFormula& t)
+void stampaFormula(Contesto& ctx, const TestiFormula& t)
 {
-    Stampante& p = *f.Printer;
-    titolo(f, t.titolo);
+    Stampante& p = *ctx.Printer;
+    titolo(ctx, t.titolo);
     stampaCapoverso(p, t.prima);
     riga(p, t.introduzione);
     p.Print();
@@ -93,94 +93,94 @@ void stampaFormula(frontespizio& f, const TestiFormula& t)
     p.Print();
     for (const Capoverso& c : t.dopo)
         stampaCapoverso(p, c);
-    f.fondopagina();
+    ctx.fondopagina();
 }
 
 // The formula sections alike in the document: the legend's opening stands
 // alone and each entry starts with as many blanks.
-void scriviFormula(frontespizio& f, const TestiFormula& t, int vuotiDopo)
+void scriviFormula(Contesto& ctx, const TestiFormula& t, int vuotiDopo)
 {
-    titoloWord(f, t.titolo);
-    scrivi(f, puntiCorpo, testoDocumento(t.prima) + aCapo);
-    scrivi(f, puntiCorpo, t.introduzione + aCapo + aCapo);
-    scrivi(f, puntiCorpo, t.formula + aCapo + aCapo);
-    scrivi(f, puntiCorpo, legendaApertura + aCapo);
+    titoloWord(ctx, t.titolo);
+    scrivi(ctx, puntiCorpo, testoDocumento(t.prima) + aCapo);
+    scrivi(ctx, puntiCorpo, t.introduzione + aCapo + aCapo);
+    scrivi(ctx, puntiCorpo, t.formula + aCapo + aCapo);
+    scrivi(ctx, puntiCorpo, legendaApertura + aCapo);
     const QString rientro(legendaApertura.size(), u' ');
     for (qsizetype i = 0; i < t.legenda.size(); ++i) {
         const QString voce = i == 0 ? rientro + t.legenda[i].mid(legendaApertura.size()) : t.legenda[i];
-        scrivi(f, puntiCorpo, voce + (i == t.legenda.size() - 1 ? aCapo + aCapo : aCapo));
+        scrivi(ctx, puntiCorpo, voce + (i == t.legenda.size() - 1 ? aCapo + aCapo : aCapo));
     }
     for (const Capoverso& c : t.dopo)
-        scrivi(f, puntiCorpo, testoDocumento(c) + aCapo);
-    paragrafiVuoti(f, vuotiDopo);
+        scrivi(ctx, puntiCorpo, testoDocumento(c) + aCapo);
+    paragrafiVuoti(ctx, vuotiDopo);
 }
 
 } // namespace
 
-void acqueBiancheStampa(frontespizio& f)
+void acqueBiancheStampa(Contesto& ctx)
 {
     // The title page has left the body font at the heading size.
-    Stampante& p = *f.Printer;
+    Stampante& p = *ctx.Printer;
     const TestiAcqueBianche& t = testiAcqueBianche();
-    titolo(f, t.titolo);
+    titolo(ctx, t.titolo);
     for (const Capoverso* c : {&t.a, &t.b, &t.c})
         stampaCapoverso(p, *c);
-    stampaTabella(f, tabellaDeflusso(), true);
+    stampaTabella(ctx, tabellaDeflusso(), true);
     for (const Capoverso* c : {&t.d, &t.e, &t.f})
         stampaCapoverso(p, *c);
-    stampaTabella(f, tabellaPendenze(), false);
-    f.fondopagina();
+    stampaTabella(ctx, tabellaPendenze(), false);
+    ctx.fondopagina();
 }
 
-void acqueBiancheWord(frontespizio& f)
+void acqueBiancheWord(Contesto& ctx)
 {
     const TestiAcqueBianche& t = testiAcqueBianche();
-    nuovoParagrafo(f);
-    titoloWord(f, t.titolo);
-    scrivi(f, puntiCorpo, testoDocumento(t.a) + aCapo);
+    nuovoParagrafo(ctx);
+    titoloWord(ctx, t.titolo);
+    scrivi(ctx, puntiCorpo, testoDocumento(t.a) + aCapo);
     // The document gives the formula's sentence a paragraph of its own.
     const QString b = testoDocumento(t.b);
     const qsizetype fine = b.indexOf(t.fineFormula) + t.fineFormula.size();
-    scrivi(f, puntiCorpo, b.left(fine) + aCapo);
-    scrivi(f, puntiCorpo, b.mid(fine).trimmed() + aCapo);
-    scrivi(f, puntiCorpo, testoDocumento(t.c) + aCapo + aCapo);
-    tabellaWord(f, tabellaDeflusso());
-    scrivi(f, puntiCorpo, aCapo + aCapo + testoDocumento(t.d) + aCapo);
-    scrivi(f, puntiCorpo, testoDocumento(t.e) + aCapo);
-    scrivi(f, puntiCorpo, testoDocumento(t.f) + aCapo);
-    paragrafiVuoti(f, vuotiPrimaPendenze);
-    tabellaWord(f, tabellaPendenze());
-    scrivi(f, puntiCorpo, aCapo + t.g + aCapo);
-    paragrafiVuoti(f, vuotiDopoBianche);
+    scrivi(ctx, puntiCorpo, b.left(fine) + aCapo);
+    scrivi(ctx, puntiCorpo, b.mid(fine).trimmed() + aCapo);
+    scrivi(ctx, puntiCorpo, testoDocumento(t.c) + aCapo + aCapo);
+    tabellaWord(ctx, tabellaDeflusso());
+    scrivi(ctx, puntiCorpo, aCapo + aCapo + testoDocumento(t.d) + aCapo);
+    scrivi(ctx, puntiCorpo, testoDocumento(t.e) + aCapo);
+    scrivi(ctx, puntiCorpo, testoDocumento(t.f) + aCapo);
+    paragrafiVuoti(ctx, vuotiPrimaPendenze);
+    tabellaWord(ctx, tabellaPendenze());
+    scrivi(ctx, puntiCorpo, aCapo + t.g + aCapo);
+    paragrafiVuoti(ctx, vuotiDopoBianche);
 }
 
-void acqueNereStampa(frontespizio& f)
+void acqueNereStampa(Contesto& ctx)
 {
     // Without the storm flow the title page has left the font and size already.
     if (conAcqueBianche(ModVelmor::sistema)) {
-        f.Printer->FontName = f.caratterecorpo;
-        f.Printer->FontSize = puntiTitolo;
+        ctx.Printer->FontName = ctx.caratterecorpo;
+        ctx.Printer->FontSize = puntiTitolo;
     }
-    stampaFormula(f, testiAcqueNere());
+    stampaFormula(ctx, testiAcqueNere());
 }
 
-void acqueNereWord(frontespizio& f)
+void acqueNereWord(Contesto& ctx)
 {
-    nuovoParagrafo(f);
-    scriviFormula(f, testiAcqueNere(), vuotiDopoNere);
+    nuovoParagrafo(ctx);
+    scriviFormula(ctx, testiAcqueNere(), vuotiDopoNere);
 }
 
-void collettoreStampa(frontespizio& f)
+void collettoreStampa(Contesto& ctx)
 {
-    f.Printer->FontName = f.caratterecorpo;
-    f.Printer->FontSize = puntiTitolo;
-    stampaFormula(f, testiCollettore());
+    ctx.Printer->FontName = ctx.caratterecorpo;
+    ctx.Printer->FontSize = puntiTitolo;
+    stampaFormula(ctx, testiCollettore());
 }
 
-void collettoreWord(frontespizio& f)
+void collettoreWord(Contesto& ctx)
 {
     // No new paragraph: the section goes on in the flow section's.
-    scriviFormula(f, testiCollettore(), vuotiDopoCollettore);
+    scriviFormula(ctx, testiCollettore(), vuotiDopoCollettore);
 }
 
 } // namespace relazione

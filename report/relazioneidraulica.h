@@ -7,15 +7,15 @@
 // current paragraph; the collector's section goes on in the one before, and
 // runs of empty paragraphs, not page breaks, separate the sections.
 
-class frontespizio;
-
 namespace relazione {
 
-void acqueBiancheStampa(frontespizio& f);
-void acqueBiancheWord(frontespizio& f);
-void acqueNereStampa(frontespizio& f);
-void acqueNereWord(frontespizio& f);
-void collettoreStampa(frontespizio& f);
-void collettoreWord(frontespizio& f);
+struct Contesto;
+
+void acqueBiancheStampa(Contesto& ctx);
+void acqueBiancheWord(Contesto& ctx);
+void acqueNereStampa(Contesto& ctx);
+void acqueNereWord(Contesto& ctx);
+void collettoreStampa(Contesto& ctx);
+void collettoreWord(Contesto& ctx);
 
 } // namespace relazione

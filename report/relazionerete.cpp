@@ -6,8 +6,8 @@
 #include "office/formastampa.h"
 #include "office/applicazione.h"
 #include "office/stampante.h"
-#include "report/frontespizio.h"
-#include "report/relazione.h"
+#include "report/condizioni.h"
+#include "report/contesto.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 
@@ -125,10 +125,10 @@ void stampaIntestazione(Stampante& p)
 }
 
 // The foot, a new page and the heading again; the rows are counted afresh.
-void continuaRete(frontespizio& f)
+void continuaRete(Contesto& ctx)
 {
-    piedeTabella(f);
-    stampaIntestazione(*f.Printer);
+    piedeTabella(ctx);
+    stampaIntestazione(*ctx.Printer);
     ModVelmor::righestampate = 0;
 }
 
@@ -206,20 +206,19 @@ QStringList celleTratto(int i)
     return celle;
 }
 
-void intestazionerete(frontespizio& f)
+void Contesto::intestazionerete()
 {
-    Stampante& p = *f.Printer;
     const int n = ModVelmor::numerotratti;
-    if (interruzioneRete(ModVelmor::righestampate, n, p.Page(), f.primapaginarete))
-        continuaRete(f);
+    if (interruzioneRete(ModVelmor::righestampate, n, Printer->Page(), primapaginarete))
+        continuaRete(*this);
     if (ModVelmor::righestampate == n)
-        piedeTabella(f);
+        piedeTabella(*this);
 }
 
-void reteStampa(frontespizio& f)
+void reteStampa(Contesto& ctx)
 {
-    Stampante& p = *f.Printer;
-    titoloSezione(f, colonnaTitolo, titoloRete);
+    Stampante& p = *ctx.Printer;
+    titoloSezione(ctx, colonnaTitolo, titoloRete);
     p.Print();
     p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Legenda:"))});
     p.Print();
@@ -237,30 +236,30 @@ void reteStampa(frontespizio& f)
 
     const int n = ModVelmor::numerotratti;
     {
-        const ContinuazioneTabella continuazione(f, [&f] { continuaRete(f); });
+        const ContinuazioneTabella continuazione(ctx, [&ctx] { continuaRete(ctx); });
         for (int i = 1; i <= n; ++i) {
             p.Print(rigaStampa(i));
             if (i == 1)
-                f.primapaginarete = p.Page();
+                ctx.primapaginarete = p.Page();
             ++ModVelmor::righestampate;
             if (i < n)
-                f.intestazionerete();
+                ctx.intestazionerete();
         }
     }
     // With pipes the seismic sections begin on a new page; without, the
     // closing goes on on this one.
     if (conTubi()) {
         ModVelmor::righestampate = static_cast<std::int16_t>(n);
-        f.intestazionerete();
+        ctx.intestazionerete();
     }
 }
 
-void reteWord(frontespizio& f)
+void reteWord(Contesto& ctx)
 {
-    nuovoParagrafo(f);
-    scrivi(f, 18, titoloRete + QStringLiteral("\r\r"));
-    scrivi(f, 10, QStringLiteral("Legenda:\r\r"));
-    Table& legenda = nuovaTabella(f, colonneRete + 1, 2);
+    nuovoParagrafo(ctx);
+    scrivi(ctx, 18, titoloRete + QStringLiteral("\r\r"));
+    scrivi(ctx, 10, QStringLiteral("Legenda:\r\r"));
+    Table& legenda = nuovaTabella(ctx, colonneRete + 1, 2);
     legenda.Cell(1, 1).Range.Text = QStringLiteral("colonna");
     legenda.Cell(1, 2).Range.Text = QStringLiteral("significato");
     for (int c = 0; c < colonneRete; ++c) {
@@ -268,14 +267,14 @@ void reteWord(frontespizio& f)
         legenda.Cell(c + 2, 2).Range.Text = testo(colonne()[c].significato);
     }
     legenda.AutoFormat(9);
-    paragrafiVuoti(f, tabellaVuotaPrima);
+    paragrafiVuoti(ctx, tabellaVuotaPrima);
 
     const int n = ModVelmor::numerotratti;
     const int tabelle = tabelleRete(n);
     int tratto = 1;
     for (int t = 1; t <= tabelle; ++t) {
         const int capienza = t == 1 ? trattiPrimaTabella : trattiTabella;
-        Table& tabella = nuovaTabella(f, capienza + 2, colonneRete, dimensioneTabelle);
+        Table& tabella = nuovaTabella(ctx, capienza + 2, colonneRete, dimensioneTabelle);
         tabella.intestazioneRipetuta(2); // codes and units
         for (int c = 1; c <= colonneRete; ++c) {
             tabella.Cell(1, c).Range.Text = testo(colonne()[c - 1].codice);
@@ -288,13 +287,13 @@ void reteWord(frontespizio& f)
                     tabella.Cell(riga, c).Range.Text = celle[c - 1];
         }
         tabella.AutoFormat(9);
-        nuovoParagrafo(f);
+        nuovoParagrafo(ctx);
         if (t < tabelle)
-            paragrafiVuoti(f, paragrafiTraTabelle);
+            paragrafiVuoti(ctx, paragrafiTraTabelle);
     }
-    f.altretabellerete = tabelle - 1;
+    ctx.altretabellerete = tabelle - 1;
     if (conTubi())
-        paragrafiVuoti(f, paragrafiPrimaSismica);
+        paragrafiVuoti(ctx, paragrafiPrimaSismica);
 }
 
 } // namespace relazione

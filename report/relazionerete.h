@@ -13,20 +13,20 @@
 #include <QString>
 #include <QStringList>
 
-class frontespizio;
-
 namespace relazione {
+
+struct Contesto;
 
 // The section's title.
 inline const QString titoloRete = QStringLiteral("DATI E DIMENSIONAMENTO DELLA RETE");
 
-void reteStampa(frontespizio& f);
-void reteWord(frontespizio& f);
+void reteStampa(Contesto& ctx);
+void reteWord(Contesto& ctx);
 
 // The network table's page break between rows: the foot and the heading
 // again when the rows of this page reach the count (see interruzioneRete);
 // the foot alone once the counter stands at the segment count.
-void intestazionerete(frontespizio& f);
+// (Contesto::intestazionerete)
 
 // Rows the table holds on its first page, and on each later page.
 constexpr int righePrimaPaginaRete = 40;

@@ -5,7 +5,7 @@
 #include "office/formastampa.h"
 #include "office/stampante.h"
 #include "report/capoverso.h"
-#include "report/frontespizio.h"
+#include "report/contesto.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 #include "seismic/campitubo.h"
@@ -229,52 +229,52 @@ void rigaDati(Stampante& p, int j)
 }
 
 // The stress table's own page end: the foot, a new page, the heading again.
-void continuaSigma(frontespizio& f)
+void continuaSigma(Contesto& ctx)
 {
-    piedeTabella(f);
-    intestazioneSigma(*f.Printer);
+    piedeTabella(ctx);
+    intestazioneSigma(*ctx.Printer);
     ModVelmor::righestampate = 0;
 }
 
-void continuaDati(frontespizio& f)
+void continuaDati(Contesto& ctx)
 {
-    piedeTabella(f);
-    intestazioneDatiTubi(*f.Printer);
+    piedeTabella(ctx);
+    intestazioneDatiTubi(*ctx.Printer);
 }
 
-void tabellaSigmaStampa(frontespizio& f)
+void tabellaSigmaStampa(Contesto& ctx)
 {
-    Stampante& p = *f.Printer;
+    Stampante& p = *ctx.Printer;
     p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("Tabella dei sigma di lavoro"))});
     p.FontSize = dimensioneTabelle;
     intestazioneSigma(p);
     ModVelmor::righestampate = 0;
-    const ContinuazioneTabella continuazione(f, [&f] { continuaSigma(f); });
+    const ContinuazioneTabella continuazione(ctx, [&ctx] { continuaSigma(ctx); });
     for (int j = 1; j <= numeroTubi(); ++j) {
         rigaSigma(p, j);
         ++ModVelmor::righestampate;
         if (ModVelmor::righestampate >= righePaginaSismica)
-            f.intestazionesismica();
+            ctx.intestazionesismica();
     }
 }
 
-void tabellaDatiStampa(frontespizio& f)
+void tabellaDatiStampa(Contesto& ctx)
 {
-    Stampante& p = *f.Printer;
-    p.FontSize = f.dimensionecorpo;
+    Stampante& p = *ctx.Printer;
+    p.FontSize = ctx.dimensionecorpo;
     // The title, the heading and a first row stay together on one page.
     const double corpo = p.TextHeight() * 2;
     p.FontSize = dimensioneTabelle;
     const double tabella = p.TextHeight() * 5;
-    p.FontSize = f.dimensionecorpo;
+    p.FontSize = ctx.dimensionecorpo;
     if (!staNellaPagina(p, corpo + tabella))
-        f.fondopagina();
+        ctx.fondopagina();
     p.Print();
     p.Print({Colonna(colonnaSismica), Testo(QStringLiteral("Tabella dei dati del calcolo"))});
     p.FontSize = dimensioneTabelle;
     p.Print();
     intestazioneDatiTubi(p);
-    const ContinuazioneTabella continuazione(f, [&f] { continuaDati(f); });
+    const ContinuazioneTabella continuazione(ctx, [&ctx] { continuaDati(ctx); });
     for (int j = 1; j <= numeroTubi(); ++j)
         rigaDati(p, j);
 }
@@ -340,21 +340,21 @@ QStringList legendaSismica()
     return righe;
 }
 
-void intestazionesismica(frontespizio& f)
+void Contesto::intestazionesismica()
 {
     if (ModVelmor::righestampate >= righePaginaSismica) {
-        continuaSigma(f);
+        continuaSigma(*this);
         return;
     }
     // Fewer rows on the page: the page ends, with no heading on the next.
-    piedeTabella(f);
-    f.Printer->FontSize = f.dimensionecorpo;
+    piedeTabella(*this);
+    Printer->FontSize = dimensionecorpo;
 }
 
-void sismicaStampa(frontespizio& f)
+void sismicaStampa(Contesto& ctx)
 {
-    Stampante& p = *f.Printer;
-    titoloSezione(f, colonnaSismica, titoloSismica);
+    Stampante& p = *ctx.Printer;
+    titoloSezione(ctx, colonnaSismica, titoloSismica);
     for (const QString& riga : testoSismica(tubiNonVerificati().empty()))
         p.Print({Colonna(colonnaSismica), Testo(riga)});
     p.Print();
@@ -365,25 +365,25 @@ void sismicaStampa(frontespizio& f)
     p.Print();
     p.Print();
 
-    tabellaSigmaStampa(f);
+    tabellaSigmaStampa(ctx);
     stampaNonVerificati(p);
     // The foot in the body size, as on every other page.
-    p.FontSize = f.dimensionecorpo;
+    p.FontSize = ctx.dimensionecorpo;
     if (numeroTubi() > tubiStessaPagina)
-        f.fondopagina();
-    tabellaDatiStampa(f);
+        ctx.fondopagina();
+    tabellaDatiStampa(ctx);
 }
 
-void sismicaWord(frontespizio& f)
+void sismicaWord(Contesto& ctx)
 {
     const int n = numeroTubi();
-    nuovoParagrafo(f);
-    scrivi(f, 18, titoloSismica + QStringLiteral("\r\r"));
-    scrivi(f, 12, testo(paragrafoDecreto) + QStringLiteral("\r") + paragrafoSigma(tubiNonVerificati().empty())
+    nuovoParagrafo(ctx);
+    scrivi(ctx, 18, titoloSismica + QStringLiteral("\r\r"));
+    scrivi(ctx, 12, testo(paragrafoDecreto) + QStringLiteral("\r") + paragrafoSigma(tubiNonVerificati().empty())
                       + QStringLiteral("\r\rLegenda:\r\r"));
-    f.paragrafo->Range.Font.Size = 10;
+    ctx.paragrafo->Range.Font.Size = 10;
 
-    Table& legenda = nuovaTabella(f, 1 + int(sigma().size() + datiTubo().size()), 2);
+    Table& legenda = nuovaTabella(ctx, 1 + int(sigma().size() + datiTubo().size()), 2);
     legenda.Cell(1, 1).Range.Text = QStringLiteral("colonna");
     legenda.Cell(1, 2).Range.Text = QStringLiteral("significato");
     int riga = 2;
@@ -397,8 +397,8 @@ void sismicaWord(frontespizio& f)
     }
     legenda.AutoFormat(9);
 
-    scrivi(f, 10, QStringLiteral("\r\rTabella dei sigma di lavoro\r"));
-    Table& sollecitazioni = nuovaTabella(f, n + 2, 3 + int(sigma().size()), dimensioneTabelle);
+    scrivi(ctx, 10, QStringLiteral("\r\rTabella dei sigma di lavoro\r"));
+    Table& sollecitazioni = nuovaTabella(ctx, n + 2, 3 + int(sigma().size()), dimensioneTabelle);
     sollecitazioni.intestazioneRipetuta(2); // codes and units
     sollecitazioni.Cell(1, 1).Range.Text = QStringLiteral("n.");
     sollecitazioni.Cell(1, 2).Range.Text = testo(descrizioneCampo(campo::riferimento).didascalia);
@@ -419,8 +419,8 @@ void sismicaWord(frontespizio& f)
     QString nonVerificati;
     for (const TuboNonVerificato& t : tubiNonVerificati())
         nonVerificati += QStringLiteral("\r") + fraseNonVerificato(t);
-    scrivi(f, 10, nonVerificati + QStringLiteral("\r\rTabella dei dati del calcolo\r"));
-    Table& dati = nuovaTabella(f, n + 2, 1 + int(datiTubo().size()), dimensioneTabelle);
+    scrivi(ctx, 10, nonVerificati + QStringLiteral("\r\rTabella dei dati del calcolo\r"));
+    Table& dati = nuovaTabella(ctx, n + 2, 1 + int(datiTubo().size()), dimensioneTabelle);
     dati.intestazioneRipetuta(2);
     dati.Cell(1, 1).Range.Text = QStringLiteral("n.");
     for (int c = 0; c < int(datiTubo().size()); ++c) {

@@ -15,19 +15,19 @@
 #include <QStringList>
 #include <vector>
 
-class frontespizio;
-
 namespace relazione {
+
+struct Contesto;
 
 // The chapter's title.
 inline const QString titoloSismica = QStringLiteral("VERIFICA SISMICA TUBI INTERRATI");
 
-void sismicaStampa(frontespizio& f);
-void sismicaWord(frontespizio& f);
+void sismicaStampa(Contesto& ctx);
+void sismicaWord(Contesto& ctx);
 
 // The stress table's page break: the page foot and a new page, with the
 // table's heading again once more than 36 rows stand on the page.
-void intestazionesismica(frontespizio& f);
+// (Contesto::intestazionesismica)
 
 // Rows of the stress table on a page before its counted break.
 constexpr int righePaginaSismica = 37;

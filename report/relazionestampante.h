@@ -1,6 +1,6 @@
 #pragma once
-// The report printed straight on the printer. The print dialog chooses the
-// printer; the sections then print through the title-page window's Printer,
+// The report printed straight on the printer (stampaDiretta, relazione.h).
+// The print dialog chooses the printer; the sections then print through the report's Printer (contesto.h),
 // in twips from the top left of the printable area. A page that fills by
 // itself ends with the report's page foot (and, inside a table, the table's
 // heading again), so that no page after the title page goes without its
@@ -10,8 +10,6 @@
 // to the user before anything is printed.
 
 #include <QString>
-
-class frontespizio;
 
 namespace office {
 class Stampante;
@@ -30,13 +28,9 @@ constexpr int colonnaTesto = 10;
 // The print job's name: the program, "relazione tecnica" and the project.
 QString nomeLavoro(const QString& progetto);
 
-// The printer rendering of the whole report (after the checks).
-void stampaDiretta(frontespizio& f);
-
 // The page foot: "pagina" and the page number at x 9800, y 15500, in the font
 // in force; nothing else.
 void piede(office::Stampante& p);
-// The foot, a new page, and the text's top on the new page.
-void fondopagina(frontespizio& f);
+// The foot, a new page and the text's top on the new page: Contesto::fondopagina.
 
 } // namespace relazione

@@ -2,7 +2,7 @@
 
 #include "frame/ModVelmor.h"
 #include "frame/formati.h"
-#include "report/frontespizio.h"
+#include "report/contesto.h"
 #include "report/relazionestampante.h"
 
 #include <QLocale>
@@ -78,33 +78,33 @@ void aggiungiAllineato(std::vector<Voce>& riga, int ancora, const Valore& valore
         aggiungiValore(riga, ancora - cifreIntere(valore), valore);
 }
 
-void titoloSezione(frontespizio& f, int colonna, const QString& titolo)
+void titoloSezione(Contesto& ctx, int colonna, const QString& titolo)
 {
-    Stampante& p = *f.Printer;
-    p.FontName = f.caratterecorpo;
+    Stampante& p = *ctx.Printer;
+    p.FontName = ctx.caratterecorpo;
     p.FontSize = dimensioneTitolo;
     p.Print({Colonna(colonna), Testo(titolo)});
     p.Print();
-    p.FontSize = f.dimensionecorpo;
+    p.FontSize = ctx.dimensionecorpo;
 }
 
-void piedeTabella(frontespizio& f)
+void piedeTabella(Contesto& ctx)
 {
-    Stampante& p = *f.Printer;
-    p.FontSize = f.dimensionecorpo;
+    Stampante& p = *ctx.Printer;
+    p.FontSize = ctx.dimensionecorpo;
     piede(p);
     p.NewPage();
     p.CurrentY = cimaPagina;
     p.FontSize = dimensioneTabelle;
 }
 
-ContinuazioneTabella::ContinuazioneTabella(frontespizio& f, std::function<void()> continua)
-    : m_f(f)
+ContinuazioneTabella::ContinuazioneTabella(Contesto& ctx, std::function<void()> continua)
+    : m_ctx(ctx)
 {
-    m_f.continuaTabella = std::move(continua);
+    m_ctx.continuaTabella = std::move(continua);
 }
 
-ContinuazioneTabella::~ContinuazioneTabella() { m_f.continuaTabella = nullptr; }
+ContinuazioneTabella::~ContinuazioneTabella() { m_ctx.continuaTabella = nullptr; }
 
 bool staNellaPagina(const Stampante& p, double altezza)
 {

@@ -19,9 +19,9 @@
 #include <functional>
 #include <vector>
 
-class frontespizio;
-
 namespace relazione {
+
+struct Contesto;
 
 // Size of the printed tables' heading, units and rows.
 constexpr double dimensioneTabelle = 8;
@@ -67,24 +67,24 @@ void aggiungiAllineato(std::vector<office::Voce>& riga, int ancora, const Valore
 
 // A section's title: body font at size 18 at column `colonna`, a blank line,
 // then the body size.
-void titoloSezione(frontespizio& f, int colonna, const QString& titolo);
+void titoloSezione(Contesto& ctx, int colonna, const QString& titolo);
 
 // The page foot in the body size, a new page, the text's top, then the size
 // of the tables: where a table's heading is printed again.
-void piedeTabella(frontespizio& f);
+void piedeTabella(Contesto& ctx);
 
 // While it lives, a page of the table that fills by itself ends with
 // `continua` (which prints the foot and the heading again); the report's own
 // page end comes back after it.
 class ContinuazioneTabella {
 public:
-    ContinuazioneTabella(frontespizio& f, std::function<void()> continua);
+    ContinuazioneTabella(Contesto& ctx, std::function<void()> continua);
     ~ContinuazioneTabella();
     ContinuazioneTabella(const ContinuazioneTabella&) = delete;
     ContinuazioneTabella& operator=(const ContinuazioneTabella&) = delete;
 
 private:
-    frontespizio& m_f;
+    Contesto& m_ctx;
 };
 
 // Whether `altezza` twips more still fit above the page foot (always, with no foot set).

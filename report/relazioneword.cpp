@@ -5,10 +5,8 @@
 #include "frame/servizi.h"
 #include "office/applicazione.h"
 #include "office/consegna.h"
-#include "report/frontespizio.h"
-#include "report/relazione.h"
-
-#include <QLabel>
+#include "report/condizioni.h"
+#include "report/contesto.h"
 
 namespace relazione {
 
@@ -17,48 +15,48 @@ using namespace office;
 namespace {
 
 // The columns right-aligned in table `indice`, first to last.
-void allineaADestra(frontespizio& f, int indice, int prima, int ultima)
+void allineaADestra(Contesto& ctx, int indice, int prima, int ultima)
 {
-    Table& t = f.documento->Tables(indice);
+    Table& t = ctx.documento->Tables(indice);
     for (int c = prima; c <= ultima; ++c) {
         t.Columns(c).Select();
-        f.appword->Selection.ParagraphFormat.Alignment = Destra;
+        ctx.appword->Selection.ParagraphFormat.Alignment = Destra;
     }
 }
 
 } // namespace
 
-void nuovoParagrafo(frontespizio& f)
+void nuovoParagrafo(Contesto& ctx)
 {
-    f.paragrafo = f.documento->Content.Paragraphs.Add(f.documento->Bookmarks(QStringLiteral("\\endofdoc")).Range);
+    ctx.paragrafo = ctx.documento->Content.Paragraphs.Add(ctx.documento->Bookmarks(QStringLiteral("\\endofdoc")).Range);
 }
 
-void scrivi(frontespizio& f, double punti, const QString& testo)
+void scrivi(Contesto& ctx, double punti, const QString& testo)
 {
-    f.paragrafo->Range.Font.Size = punti;
-    f.paragrafo->Range.Text = testo;
+    ctx.paragrafo->Range.Font.Size = punti;
+    ctx.paragrafo->Range.Text = testo;
 }
 
-void paragrafiVuoti(frontespizio& f, int n)
+void paragrafiVuoti(Contesto& ctx, int n)
 {
-    if (!f.paragrafo)
-        nuovoParagrafo(f);
+    if (!ctx.paragrafo)
+        nuovoParagrafo(ctx);
     for (int i = 0; i < n; ++i)
-        f.paragrafo->Range.Text = QStringLiteral("\r");
+        ctx.paragrafo->Range.Text = QStringLiteral("\r");
 }
 
-Table& nuovaTabella(frontespizio& f, int righe, int colonne, double punti)
+Table& nuovaTabella(Contesto& ctx, int righe, int colonne, double punti)
 {
-    f.tabella = f.documento->Tables.Add(f.documento->Bookmarks(QStringLiteral("\\endofdoc")).Range, righe, colonne);
+    ctx.tabella = ctx.documento->Tables.Add(ctx.documento->Bookmarks(QStringLiteral("\\endofdoc")).Range, righe, colonne);
     if (punti > 0)
-        f.tabella->Range.Font.Size = punti;
-    return *f.tabella;
+        ctx.tabella->Range.Font.Size = punti;
+    return *ctx.tabella;
 }
 
-void passataFinale(frontespizio& f)
+void passataFinale(Contesto& ctx)
 {
-    Selezione& sel = f.appword->Selection;
-    f.documento->Select();
+    Selezione& sel = ctx.appword->Selection;
+    ctx.documento->Select();
     sel.ParagraphFormat.Alignment = Giustificato;
 
     const QString& sistema = ModVelmor::sistema;
@@ -69,29 +67,29 @@ void passataFinale(frontespizio& f)
     // the network legend, the network tables and the three seismic tables.
     int legenda = 1;
     if (!nere) {
-        allineaADestra(f, 1, 2, 2);
-        allineaADestra(f, 2, 2, 3);
-        allineaADestra(f, 3, 1, 2);
+        allineaADestra(ctx, 1, 2, 2);
+        allineaADestra(ctx, 2, 2, 3);
+        allineaADestra(ctx, 3, 1, 2);
         legenda = 3;
     }
-    const int tabelleRete = f.altretabellerete + 1;
+    const int tabelleRete = ctx.altretabellerete + 1;
     for (int t = legenda + 1; t <= legenda + tabelleRete; ++t)
-        allineaADestra(f, t, 1, colonneRete);
+        allineaADestra(ctx, t, 1, colonneRete);
     if (conTubi()) {
         const int sollecitazioni = legenda + tabelleRete + 2;
-        allineaADestra(f, sollecitazioni, 4, 9);
-        allineaADestra(f, sollecitazioni + 1, 1, 14);
+        allineaADestra(ctx, sollecitazioni, 4, 9);
+        allineaADestra(ctx, sollecitazioni + 1, 1, 14);
     }
 }
 
-void apriRelazione(frontespizio& f)
+void apriRelazione(Contesto& ctx)
 {
-    f.altretabellerete = 0;
-    f.appword = nuovaApplicazione();
-    f.appword->Visible = true;
-    f.documento = f.appword->Documents.Add();
-    f.documento->nomeFile(QStringLiteral("relazione"));
-    Selezione& sel = f.appword->Selection;
+    ctx.altretabellerete = 0;
+    ctx.appword = nuovaApplicazione();
+    ctx.appword->Visible = true;
+    ctx.documento = ctx.appword->Documents.Add();
+    ctx.documento->nomeFile(QStringLiteral("relazione"));
+    Selezione& sel = ctx.appword->Selection;
     sel.TypeText(QStringLiteral("\r\r\r"));
     impostaPagina(sel);
     sel.Paragraphs.LineSpacing = 12;
@@ -100,28 +98,16 @@ void apriRelazione(frontespizio& f)
     sel.Font.Size = 24;
 }
 
-bool costruisciDocumento(frontespizio& f, const QString& cosa, const std::function<void()>& costruisci)
+bool costruisciDocumento(Contesto& ctx, const QString& cosa, const std::function<void()>& costruisci)
 {
     const ConsegnaAllaFine consegna;
-    return ::costruisciDocumento(cosa, costruisci, [&f] { return f.documento; });
+    return ::costruisciDocumento(cosa, costruisci, [&ctx] { return ctx.documento; });
 }
 
-void stampaWord(frontespizio& f)
-{
-    f.passo->setText(QStringLiteral("sto caricando WORD visualizzare la relazione"));
-    if (!costruisciDocumento(f, QStringLiteral("completare la relazione"), [&f] {
-            apriRelazione(f);
-            eseguiSezioni(f, &Sezione::word);
-            passataFinale(f);
-        }))
-        return;
-    f.passo->setText(esitoConsegna(f, QStringLiteral("ho visualizzato la relazione su WORD")));
-}
-
-QString esitoConsegna(const frontespizio& f, const QString& visualizzato)
+QString esitoConsegna(const Contesto& ctx, const QString& visualizzato)
 {
     using Consegna = StatoDocumento::Consegna;
-    switch (f.documento ? f.documento->stato()->consegna : Consegna::inAttesa) {
+    switch (ctx.documento ? ctx.documento->stato()->consegna : Consegna::inAttesa) {
     case Consegna::nonScritto:
         return QStringLiteral("il documento non è stato scritto su disco, quindi non è stato aperto: vedi il messaggio");
     case Consegna::soloSalvato:

@@ -2,11 +2,8 @@
 
 #include "frame/ModVelmor.h"
 #include "office/applicazione.h"
-#include "report/frontespizio.h"
+#include "report/contesto.h"
 #include "report/relazioneword.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace relazione {
 
@@ -14,15 +11,15 @@ using namespace office;
 
 namespace {
 
-void scriviScheda(frontespizio& f)
+void scriviScheda(Contesto& ctx)
 {
-    f.appword = nuovaApplicazione();
-    f.appword->Visible = true;
-    f.documento = f.appword->Documents.Add();
-    f.documento->nomeFile(QStringLiteral("dati-generali"));
-    Selezione& sel = f.appword->Selection;
+    ctx.appword = nuovaApplicazione();
+    ctx.appword->Visible = true;
+    ctx.documento = ctx.appword->Documents.Add();
+    ctx.documento->nomeFile(QStringLiteral("dati-generali"));
+    Selezione& sel = ctx.appword->Selection;
     impostaPagina(sel);
-    f.documento->Content.Paragraphs.LineSpacing = 12;
+    ctx.documento->Content.Paragraphs.LineSpacing = 12;
     sel.Font.Name = QStringLiteral("Century Gothic");
     sel.Font.Size = 20;
     sel.TypeText(ModVelmor::nomeprogramma.testo() + QStringLiteral("\r"));
@@ -30,21 +27,21 @@ void scriviScheda(frontespizio& f)
     sel.TypeText(ModVelmor::descrizioneprogramma.testo() + QStringLiteral("\r\r"));
     sel.Font.Size = 12;
     sel.TypeText(QStringLiteral("Dati generali\r"));
-    nuovoParagrafo(f);
+    nuovoParagrafo(ctx);
 
     const std::pair<const char*, QString> righe[] = {
         {"tipologia", QStringLiteral("dati")},
-        {"progetto", f.progetto->text()},
-        {"località", f.località->text()},
-        {"tipologia di studio", f.tipostudio->text()},
-        {"committente", f.committente->text()},
-        {"luogo di elaborazione", f.luogo->text()},
-        {"data di elaborazione", f.data->text()},
-        {"allegati alla relazione", f.allegati->text()},
-        {"studio tecnico", f.Labelstudio->text()},
-        {"indirizzo dello studio", f.labelindirizzo->text()},
+        {"progetto", ctx.testi.progetto},
+        {"località", ctx.testi.località},
+        {"tipologia di studio", ctx.testi.tipostudio},
+        {"committente", ctx.testi.committente},
+        {"luogo di elaborazione", ctx.testi.luogo},
+        {"data di elaborazione", ctx.testi.data},
+        {"allegati alla relazione", ctx.testi.allegati},
+        {"studio tecnico", ctx.testi.studio},
+        {"indirizzo dello studio", ctx.testi.indirizzo},
     };
-    Table& t = nuovaTabella(f, std::size(righe), 2, 10);
+    Table& t = nuovaTabella(ctx, std::size(righe), 2, 10);
     for (int r = 1; r <= int(std::size(righe)); ++r) {
         t.Cell(r, 1).Range.Text = QString::fromUtf8(righe[r - 1].first);
         t.Cell(r, 2).Range.Text = righe[r - 1].second;
@@ -54,12 +51,18 @@ void scriviScheda(frontespizio& f)
 
 } // namespace
 
-void schedaDati(frontespizio& f)
+void schedaDati(Contesto& ctx)
 {
-    f.passo->setText(QStringLiteral("sto caricando WORD"));
-    if (!costruisciDocumento(f, QStringLiteral("preparare il documento"), [&f] { scriviScheda(f); }))
+    ctx.avvisa(QStringLiteral("sto caricando WORD"));
+    if (!costruisciDocumento(ctx, QStringLiteral("preparare il documento"), [&ctx] { scriviScheda(ctx); }))
         return;
-    f.passo->setText(esitoConsegna(f, QStringLiteral("ho visualizzato i dati su WORD")));
+    ctx.avvisa(esitoConsegna(ctx, QStringLiteral("ho visualizzato i dati su WORD")));
+}
+
+void schedaDati(const Testi& testi, const std::function<void(const QString&)>& avviso)
+{
+    Contesto ctx(testi, avviso);
+    schedaDati(ctx);
 }
 
 } // namespace relazione

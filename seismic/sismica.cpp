@@ -24,6 +24,7 @@
 #include <algorithm>
 
 using namespace servizi;
+using namespace vb;
 using namespace velmor::sismica;
 using controlli::Bordo;
 

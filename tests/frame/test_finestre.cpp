@@ -64,10 +64,16 @@ TEST_F(Registro, ChiudereUnaFinestraPrincipaleLaScarica)
 
 TEST_F(Registro, FinestraNonCostruitaNonFaNulla)
 {
+    QStringList segnalate;
+    finestre::seNomeSconosciuto([&segnalate](const QString& nome) { segnalate << nome; });
     finestre::mostra("inesistente");
     finestre::scarica("inesistente");
     EXPECT_EQ(finestre::usa("inesistente"), nullptr);
     EXPECT_EQ(finestre::quanteCaricate(), 0);
+    // None of the three passes in silence; a registered name is not told.
+    finestre::scarica(secondariaDiProva);
+    finestre::seNomeSconosciuto({});
+    EXPECT_EQ(segnalate, QStringList({"inesistente", "inesistente", "inesistente"}));
 }
 
 TEST_F(Registro, IlProgrammaFinisceQuandoNessunaFinestraECaricata)

@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace vb;
+
 namespace fuzz {
 
 void fallisce(const char* condizione, const char* file, int riga)
@@ -84,7 +86,7 @@ void provaArchivio(archivi::Tipo tipo, const QByteArray& contenuto)
         // A refused file says why, and leaves every datum as it was.
         VERIFICA(!errore.isEmpty());
         const auto& visti = doppi::messaggi().visti;
-        VERIFICA(visti.size() == 1 && visti.front().stile == vb::vbCritical);
+        VERIFICA(visti.size() == 1 && visti.front().stile == vbCritical);
         VERIFICA(archivi::componi(Tipo::completo, archivi::testiFrontespizio()) == datiPrima);
         return;
     }

@@ -7,6 +7,7 @@
 #include "frame/colori.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
+#include "report/contesto.h"
 #include "report/frontespizio.h"
 
 #include <QAction>
@@ -47,7 +48,7 @@ TEST_F(Frontespizio, Caricamento)
     EXPECT_FALSE(f().Labelstudio->text().isEmpty());
     EXPECT_EQ(f().passo->text(),
               "Prelevare i dati dall'archivio o digitarli negli appositi campi con un massimo di 60 caratteri.");
-    EXPECT_EQ(f().dimensionecorpo, 12);
+    EXPECT_EQ(relazione::Contesto(f().testiRelazione()).dimensionecorpo, 12);
     EXPECT_TRUE(f().comestampo[2]->isChecked());
     EXPECT_FALSE(f().comestampo[1]->isChecked());
     for (QLineEdit* c : f().campi()) {

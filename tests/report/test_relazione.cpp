@@ -14,6 +14,7 @@
 #include "report/relazionefrontespizio.h"
 #include "report/relazionestampante.h"
 #include "report/relazioneword.h"
+#include "report/schedadati.h"
 #include "seismic/sismica.h"
 #include "supporto/lettoredocx.h"
 
@@ -24,6 +25,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+
+using namespace vb;
 
 using namespace ModVelmor;
 using namespace doppi;
@@ -141,7 +144,7 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         {"Letter left by the dialog, A4 declined",
          [] {
              dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); };
-             messaggi().risposte = {vb::vbNo};
+             messaggi().risposte = {vbNo};
          },
          "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato L", false},
         {"Letter left by the dialog, A4 accepted",
@@ -150,7 +153,7 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         {"A4 landscape chosen in the dialog, A4 portrait declined",
          [] {
              dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); };
-             messaggi().risposte = {vb::vbNo};
+             messaggi().risposte = {vbNo};
          },
          "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato A4 orizzontale.", false},
         {"an A4 whose printable area is as short as a Letter page's",
@@ -211,11 +214,13 @@ TEST_F(Relazione, StampaAnnullataOStampanteGuasta)
     EXPECT_TRUE(messaggi().visti.empty());
 
     stampa().guasta = true;
-    f().stampa_Click();
+    ASSERT_TRUE(relazione::prepara());
+    relazione::Contesto ctx(f().testiRelazione());
+    relazione::stampaDiretta(ctx); // what the print command runs after the checks
     ASSERT_EQ(messaggi().visti.size(), 1u);
-    EXPECT_EQ(messaggi().visti[0].stile, vb::vbCritical);
+    EXPECT_EQ(messaggi().visti[0].stile, vbCritical);
     EXPECT_TRUE(messaggi().visti[0].testo.contains("la stampante non risponde"));
-    EXPECT_EQ(f().Printer, nullptr);
+    EXPECT_EQ(ctx.Printer, nullptr);
 }
 
 // The title page and the closing on paper, for each network type, with and without pipes.
@@ -308,21 +313,21 @@ TEST_F(Relazione, FrontespizioEChiusuraSullaStampante)
 
 TEST_F(Relazione, LaChiusuraSottoI13500TwipVaAPaginaNuova)
 {
-    f(); // loaded: the body size is set
     for (const double y : {13400.0, 13600.0}) {
+        relazione::Contesto ctx(f().testiRelazione());
         office::SuperficieRegistrata s;
         office::Stampante p(s);
-        f().Printer = &p;
+        ctx.Printer = &p;
         p.FontName = "Courier New";
         p.FontSize = 12;
         p.CurrentY = y - 2 * p.TextHeight(); // the two blank lines bring it to y
-        relazione::chiusuraStampa(f());
+        relazione::chiusuraStampa(ctx);
         const auto conto = trova(s, "La presente relazione");
         ASSERT_EQ(conto.size(), 1);
         EXPECT_EQ(conto[0].pagina, y > 13500 ? 2 : 1);
         EXPECT_TRUE(conto[0].testo.contains(QString("n. %1  pagine").arg(conto[0].pagina)));
         EXPECT_EQ(trova(s, "pagina ").size(), y > 13500 ? 1 : 0);
-        f().Printer = nullptr;
+        ctx.Printer = nullptr;
     }
 }
 
@@ -336,13 +341,14 @@ TEST_F(Relazione, FrontespizioEChiusuraNelDocumento)
         if (tubi)
             unTubo(1);
         frontespizioCompleto();
-        relazione::apriRelazione(f());
-        relazione::frontespizioWord(f());
-        relazione::nuovoParagrafo(f());
-        relazione::scrivi(f(), 12, "SEZIONI");
-        relazione::chiusuraWord(f());
+        relazione::Contesto ctx(f().testiRelazione());
+        relazione::apriRelazione(ctx);
+        relazione::frontespizioWord(ctx);
+        relazione::nuovoParagrafo(ctx);
+        relazione::scrivi(ctx, 12, "SEZIONI");
+        relazione::chiusuraWord(ctx);
         const QString percorso = cartella.filePath(QString("r%1.docx").arg(tubi));
-        ASSERT_TRUE(f().documento->SaveAs(percorso));
+        ASSERT_TRUE(ctx.documento->SaveAs(percorso));
         const lettura::Documento d = lettura::leggiFile(percorso);
         ASSERT_TRUE(d.valido);
 
@@ -363,7 +369,7 @@ TEST_F(Relazione, FrontespizioEChiusuraNelDocumento)
         attesi << "SEZIONI";
         for (int i = 0; i < (tubi ? 6 : 12); ++i)
             attesi << "";
-        const int pagine = f().documento->numeroPagine();
+        const int pagine = ctx.documento->numeroPagine();
         attesi << QString("La presente relazione è composta di n. %1 pagine.").arg(pagine) << "Si allegano: tavole 1-4" << ""
                << QString::fromUtf8("Ufficio tecnico: lunedì, 7 dic 2026") << "" << "il progettista"
                << "(" + f().Labelstudio->text() + ")";
@@ -411,16 +417,17 @@ TEST_F(Relazione, PassataFinaleAllineaLeColonneGiuste)
         ripristina();
         sistema = c.sistema;
         unTubo(1);
-        relazione::apriRelazione(f());
+        relazione::Contesto ctx;
+        relazione::apriRelazione(ctx);
         const bool conBianche = sistema != "nere";
         QList<int> colonne = {2, 16, 16, 2, 9, 14};
         if (conBianche)
             colonne = QList<int>{2, 3} + colonne;
         for (int n : colonne)
-            relazione::nuovaTabella(f(), 3, n, 8);
-        f().altretabellerete = 1;
-        relazione::passataFinale(f());
-        const auto& tabelle = f().documento->modello().tabelle;
+            relazione::nuovaTabella(ctx, 3, n, 8);
+        ctx.altretabellerete = 1;
+        relazione::passataFinale(ctx);
+        const auto& tabelle = ctx.documento->modello().tabelle;
         ASSERT_EQ(tabelle.size(), size_t(colonne.size()));
         for (int t = 0; t < colonne.size(); ++t)
             for (int col = 1; col <= colonne[t]; ++col)
@@ -428,7 +435,7 @@ TEST_F(Relazione, PassataFinaleAllineaLeColonneGiuste)
                     EXPECT_EQ(tabelle[t].cella(r, col)->allineamento,
                               c.destra[t].contains(col) ? office::Destra : office::Giustificato)
                         << "table " << t + 1 << " column " << col;
-        for (const auto& b : f().documento->modello().blocchi)
+        for (const auto& b : ctx.documento->modello().blocchi)
             if (b.tabella < 0)
                 EXPECT_EQ(b.paragrafo.formato.allineamento, office::Giustificato);
     }
@@ -436,15 +443,20 @@ TEST_F(Relazione, PassataFinaleAllineaLeColonneGiuste)
 
 TEST_F(Relazione, SchedaDeiDatiGeneraliSempreNelDocumento)
 {
+    // The window's command, then the same sheet built in a state the test keeps.
     f().comestampo[1]->setChecked(true); // the printer choice does not matter
     f().solodati_Click();
-    const auto primo = f().documento;
+    relazione::Contesto vuota(f().testiRelazione());
+    relazione::schedaDati(vuota);
+    const auto primo = vuota.documento;
     frontespizioCompleto();
     f().solodati_Click();
-    ASSERT_NE(f().documento, primo);
+    relazione::Contesto ctx(f().testiRelazione());
+    relazione::schedaDati(ctx);
+    ASSERT_NE(ctx.documento, primo);
     EXPECT_EQ(f().passo->text(), "ho visualizzato i dati su WORD");
     const QString percorso = cartella.filePath("scheda.docx");
-    ASSERT_TRUE(f().documento->SaveAs(percorso));
+    ASSERT_TRUE(ctx.documento->SaveAs(percorso));
     const lettura::Documento d = lettura::leggiFile(percorso);
     ASSERT_EQ(d.tabelle.size(), 1);
     const auto& t = d.tabelle[0];

@@ -8,6 +8,7 @@
 #include "frame/test_valori_locale.h"
 #include "office/stampante.h"
 #include "office/superficieregistrata.h"
+#include "report/contesto.h"
 #include "report/frontespizio.h"
 #include "report/relazionerete.h"
 #include "report/relazionesismica.h"
@@ -174,17 +175,18 @@ protected:
 
     // Prints a section on a page far taller than A4 with no lower limit, from
     // page `pagina`: only the section's counted breaks end pages.
-    static Scritte suPaginaAlta(void (*sezione)(frontespizio&), int pagina, int* ultimaPagina)
+    static Scritte suPaginaAlta(void (*sezione)(relazione::Contesto&), int pagina, int* ultimaPagina)
     {
         office::SuperficieRegistrata superficie(QSizeF(12000, 100000));
         office::Stampante p(superficie);
-        f().Printer = &p;
-        f().caratterecorpo = QStringLiteral("Courier New");
+        relazione::Contesto ctx(f().testiRelazione());
+        ctx.Printer = &p;
+        ctx.caratterecorpo = QStringLiteral("Courier New");
         for (int i = 1; i < pagina; ++i)
             p.NewPage();
         p.CurrentY = 1000;
-        sezione(f());
-        f().Printer = nullptr;
+        sezione(ctx);
+        ctx.Printer = nullptr;
         *ultimaPagina = p.Page();
         return superficie.scritte();
     }
@@ -356,7 +358,7 @@ TEST_F(Tabelle, LaRigaPiuLargaStaSuUnaRigaConUnoSpazioTraIValori)
         sigmainferiore[lato][1] = Valore(sigma4[lato - 1]);
     }
     struct Caso {
-        void (*sezione)(frontespizio&);
+        void (*sezione)(relazione::Contesto&);
         QString dopo; // the row follows this text
         std::size_t valori;
     };

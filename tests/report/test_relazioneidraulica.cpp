@@ -11,6 +11,7 @@
 #include "office/consegna.h"
 #include "office/superficieregistrata.h"
 #include "report/frontespizio.h"
+#include "report/relazione.h"
 #include "report/relazioneidraulica.h"
 #include "report/testiidraulica.h"
 #include "supporto/lettoredocx.h"
@@ -62,24 +63,32 @@ protected:
         const auto superficie = std::dynamic_pointer_cast<office::SuperficieRegistrata>(stampa().ultima);
         return superficie ? superficie->scritte() : std::vector<ScrittaRegistrata>{};
     }
+    // What the print command runs after its checks, in a report state the test keeps.
     lettura::Documento documento(const QString& sistema)
     {
-        avvia(sistema, 2); // what the end pass says of the tables after these is not checked here
-        return salvato();
+        imposta(sistema); // what the end pass says of the tables after these is not checked here
+        EXPECT_TRUE(relazione::prepara());
+        relazione::Contesto ctx(f().testiRelazione());
+        relazione::stampaWord(ctx);
+        return salvato(ctx);
     }
-    lettura::Documento salvato()
+    lettura::Documento salvato(const relazione::Contesto& ctx)
     {
         const QString file = percorso(QStringLiteral("relazione.docx"));
-        EXPECT_TRUE(f().documento->SaveAs(file));
+        EXPECT_TRUE(ctx.documento->SaveAs(file));
         return lettura::leggiFile(file);
     }
 
 private:
-    void avvia(const QString& sistema, int come)
+    void imposta(const QString& sistema)
     {
         finestre::forma<dati>(); // loading, it gives an empty type its default: load it first
         ModVelmor::sistema = sistema;
         messaggi().visti.clear();
+    }
+    void avvia(const QString& sistema, int come)
+    {
+        imposta(sistema);
         f().comestampo[come]->setChecked(true);
         f().stampa_Click();
     }
@@ -214,12 +223,13 @@ int vuotiDopo(const QStringList& ordine, const QString& inizio)
 
 TEST_F(RelazioneIdraulica, ParagrafiVuotiTraLeSezioniDelDocumento)
 {
-    f().appword = office::nuovaApplicazione();
-    f().documento = f().appword->Documents.Add();
-    acqueBiancheWord(f());
-    acqueNereWord(f());
-    collettoreWord(f());
-    const QStringList ordine = salvato().ordine;
+    relazione::Contesto ctx(f().testiRelazione());
+    ctx.appword = office::nuovaApplicazione();
+    ctx.documento = ctx.appword->Documents.Add();
+    acqueBiancheWord(ctx);
+    acqueNereWord(ctx);
+    collettoreWord(ctx);
+    const QStringList ordine = salvato(ctx).ordine;
     const QString fineF = testoDocumento(testiAcqueBianche().f);
     EXPECT_EQ(vuotiDopo(ordine, fineF), 9);
     EXPECT_EQ(ordine.value(ordine.indexOf(QStringLiteral("P:") + fineF) + 10), QStringLiteral("T:1"));

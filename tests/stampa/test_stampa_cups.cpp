@@ -24,6 +24,8 @@
 
 #include <cups/cups.h>
 
+using namespace vb;
+
 using namespace ModVelmor;
 using namespace doppi;
 
@@ -299,7 +301,7 @@ TEST_F(StampaCups, CodaCheRifiutaOCartaLetterRifiutataNonStampanoNullaEDiconoPer
     ASSERT_FALSE(scheduler->esegue("cupsreject", {"ProvaA4"}).isNull());
     stampaSu("ProvaA4");
     scheduler->esegue("cupsaccept", {"ProvaA4"});
-    messaggi().risposte = {vb::vbNo};
+    messaggi().risposte = {vbNo};
     stampaSu("ProvaLetter", [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); });
 
     const QStringList visti = messaggiVisti();

@@ -11,6 +11,8 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+using namespace vb;
+
 namespace {
 
 // A printer that stops answering at the end of the first page.
@@ -65,10 +67,10 @@ int MessaggiFinti::mostra(const QString& testo, int stile, const QString& titolo
         risposte.pop_front();
         return r;
     }
-    const bool siNo = (stile & 7) == servizi::vbYesNo;
+    const bool siNo = (stile & 7) == vbYesNo;
     if (!siNo)
-        return servizi::vbOK;
-    return (stile & servizi::vbDefaultButton2) ? servizi::vbNo : servizi::vbYes;
+        return vbOK;
+    return (stile & vbDefaultButton2) ? vbNo : vbYes;
 }
 
 std::optional<QString> DialoghiFinti::file(const servizi::RichiestaFile& richiesta)

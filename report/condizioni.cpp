@@ -1,0 +1,11 @@
+#include "report/condizioni.h"
+
+#include "seismic/tabellatubi.h"
+
+namespace relazione {
+
+bool conAcqueBianche(const QString& sistema) { return sistema != QLatin1String("nere"); }
+bool conAcqueNere(const QString& sistema) { return sistema != QLatin1String("bianche"); }
+bool conTubi() { return velmor::sismica::numeroTubi() > 0; }
+
+} // namespace relazione
