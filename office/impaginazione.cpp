@@ -3,13 +3,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QTextLayout>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace office {
@@ -191,23 +192,65 @@ private:
     // in the text document would take a good part of a second for a large report.
     void tabella(QTextCursor& cursore, const Tabella& t)
     {
+        const DisposizioneTabella colonne = disposizioneTabella(t, larghezzaUtileTwip_);
         std::vector<double> testoCella; // the text's width in each column, in twips
-        for (int larghezza : larghezzeColonne(t, larghezzaUtileTwip_))
-            testoCella.push_back(larghezza - 2 * margineCellaTwip);
+        for (int larghezza : colonne.larghezze)
+            testoCella.push_back(larghezza - 2 * colonne.margineCella);
         const double grigliaSotto = daPunti(spessoreGrigliaOttavi / 8.0);
         const MisuraCella normale = misura(t.carattere, t.interlinea);
         const MisuraCella marcato = misura(carattereIntestazione(t), t.interlinea);
 
+        std::vector<QTextBlockFormat> formati;
         for (int r = 1; r <= t.righe; ++r) {
-            const MisuraCella& m = r == 1 ? marcato : normale;
+            const MisuraCella& m = r <= t.intestazione() ? marcato : normale;
             int righe = 1;
             for (int c = 1; c <= t.colonne; ++c)
                 righe = std::max(righe, righeCella(m, t.cella(r, c)->testo, testoCella[static_cast<size_t>(c - 1)]));
             QTextBlockFormat riga;
             riga.setLineHeight(righe * m.riga / scala + grigliaSotto, QTextBlockFormat::FixedHeight);
-            nuovoBlocco(cursore, riga, QTextCharFormat());
+            formati.push_back(riga);
         }
+        for (const QTextBlockFormat& riga : formati)
+            nuovoBlocco(cursore, riga, QTextCharFormat());
         bloccoLibero_ = false;
+        ripetiIntestazione(cursore, t.righe, {formati.begin(), formati.begin() + t.intestazione()});
+    }
+
+    // The heading rows again at the top of each page the table's last `righe` blocks go on to.
+    // Where a page ends is known only from the layout, which each repetition changes from there on.
+    void ripetiIntestazione(QTextCursor& cursore, int righe, const std::vector<QTextBlockFormat>& intestazione)
+    {
+        if (intestazione.empty() || righe <= int(intestazione.size()))
+            return;
+        cursore.endEditBlock();
+        QTextBlock blocco = cursore.block();
+        for (int r = righe; r > 1; --r)
+            blocco = blocco.previous();
+        const double altezzaPagina = documento_.pageSize().height();
+        // A row moved to the next page keeps its block where it was, on the page before: its
+        // line's place tells (the block's bounding box lays the document out up to it).
+        const auto pagina = [&](const QTextBlock& b) {
+            const double sopra = documento_.documentLayout()->blockBoundingRect(b).top();
+            const QTextLine riga = b.layout()->lineAt(0);
+            return int((sopra + (riga.isValid() ? riga.y() : 0)) / altezzaPagina);
+        };
+        int paginaPrecedente = pagina(blocco);
+        for (int r = 1; r < int(intestazione.size()); ++r)
+            blocco = blocco.next();
+        while (blocco != cursore.block()) {
+            blocco = blocco.next();
+            const int questa = pagina(blocco);
+            if (questa == paginaPrecedente)
+                continue;
+            QTextCursor prima(blocco.previous());
+            prima.movePosition(QTextCursor::EndOfBlock);
+            for (const QTextBlockFormat& riga : intestazione)
+                prima.insertBlock(riga, QTextCharFormat());
+            blocco = prima.block().next();
+            paginaPrecedente = pagina(blocco);
+        }
+        cursore.movePosition(QTextCursor::End);
+        cursore.beginEditBlock();
     }
 
     struct MisuraCella {
@@ -277,46 +320,57 @@ int contaPagine(const ModelloDocumento& modello)
     return Impaginatore(modello).pagine();
 }
 
-std::vector<int> larghezzeColonne(const Tabella& t, int larghezzaUtileTwip)
+DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip)
 {
     const size_t colonne = static_cast<size_t>(std::max(t.colonne, 0));
-    std::vector<int> larghezze(colonne, t.colonne > 0 ? larghezzaUtileTwip / t.colonne : 0);
+    DisposizioneTabella risultato{std::vector<int>(colonne, t.colonne > 0 ? larghezzaUtileTwip / t.colonne : 0)};
     if (t.formatoAutomatico == 0 || colonne == 0)
-        return larghezze;
+        return risultato;
 
-    // What each column needs for its rows, and for its heading as well.
+    // What each column's texts take, without margins: its rows, its heading as well, its longest word.
     const QImage dispositivo = dispositivoMisura();
     LarghezzeCaratteri corpo(formatoCarattere(t.carattere).font(), dispositivo);
     LarghezzeCaratteri intestazione(formatoCarattere(carattereIntestazione(t)).font(), dispositivo);
-    const double margini = 2 * margineCellaTwip + giocoColonnaTwip;
-    std::vector<double> righe(colonne, margini);
-    std::vector<double> conTesta(colonne, margini);
-    std::vector<double> parole(colonne, margini); // the longest word, which never breaks
+    const QRegularExpression spazi(QStringLiteral("\\s+"));
+    std::vector<double> righe(colonne, 0);
+    std::vector<double> conTesta(colonne, 0);
+    std::vector<double> parole(colonne, 0);
     for (int r = 1; r <= t.righe; ++r) {
-        LarghezzeCaratteri& metriche = r == 1 ? intestazione : corpo;
-        std::vector<double>& misure = r == 1 ? conTesta : righe;
+        const bool testa = r <= t.intestazione();
+        LarghezzeCaratteri& metriche = testa ? intestazione : corpo;
+        std::vector<double>& misure = testa ? conTesta : righe;
         for (size_t c = 0; c < colonne; ++c) {
             const QString& testo = t.cella(r, int(c) + 1)->testo;
-            misure[c] = std::max(misure[c], metriche.twip(testo) + margini);
-            for (const QString& parola : testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-                parole[c] = std::max(parole[c], metriche.twip(parola) + margini);
+            misure[c] = std::max(misure[c], metriche.twip(testo));
+            for (const QString& parola : testo.split(spazi, Qt::SkipEmptyParts))
+                parole[c] = std::max(parole[c], metriche.twip(parola));
         }
     }
+
+    // The cells' margins give way, down to their least, before a word would have to break.
+    const double larghezza = larghezzaUtileTwip;
+    double sommaParole = 0;
+    for (double p : parole)
+        sommaParole += p + giocoColonnaTwip;
+    const double margineCheEntra = std::floor((larghezza - sommaParole) / (2.0 * double(colonne)));
+    risultato.margineCella = int(std::clamp(margineCheEntra, double(margineCellaMinimoTwip), double(margineCellaTwip)));
+    const double margini = 2 * risultato.margineCella + giocoColonnaTwip;
+
     double sommaRighe = 0;
     double sommaTeste = 0;
-    double sommaParole = 0;
+    sommaParole = 0;
     for (size_t c = 0; c < colonne; ++c) {
-        righe[c] = std::max(righe[c], parole[c]); // a heading word wider than the rows
-        conTesta[c] = std::max(conTesta[c], righe[c]);
+        parole[c] += margini;
+        righe[c] = std::max(righe[c] + margini, parole[c]); // a heading word wider than the rows
+        conTesta[c] = std::max(conTesta[c] + margini, righe[c]);
         sommaRighe += righe[c];
         sommaTeste += conTesta[c];
         sommaParole += parole[c];
     }
 
     // Everything fits: the rest shared out equally. Else the rows come first, and the headings
-    // share what is left in proportion to what they lack (a heading may wrap); else everything
-    // gives way in proportion.
-    const double larghezza = larghezzaUtileTwip;
+    // share what is left in proportion to what they lack (a heading may wrap between words); else
+    // the rows give way in proportion down to their longest words.
     for (size_t c = 0; c < colonne; ++c) {
         double l;
         if (sommaTeste <= larghezza)
@@ -327,9 +381,9 @@ std::vector<int> larghezzeColonne(const Tabella& t, int larghezzaUtileTwip)
             l = parole[c] + (larghezza - sommaParole) * (righe[c] - parole[c]) / (sommaRighe - sommaParole);
         else // wider than the page rather than a word cut in two
             l = parole[c];
-        larghezze[c] = int(std::ceil(l));
+        risultato.larghezze[c] = int(l);
     }
-    return larghezze;
+    return risultato;
 }
 
 } // namespace office

@@ -11,11 +11,19 @@ namespace office {
 
 int contaPagine(const ModelloDocumento& modello);
 
-// The widths of a table's columns in twips, together `larghezzaUtileTwip`. A plain table has
-// equal columns. A table given an auto format fits its columns to their texts, as the word
-// processor's auto format does: each column takes its widest text (the heading row in bold) and
-// the cell margins, and the width left over is shared out equally. When that is wider than the
-// page the rows come first, so that a number never breaks inside its cell, and the headings wrap.
-std::vector<int> larghezzeColonne(const Tabella& t, int larghezzaUtileTwip);
+// How a table lies across the page, in twips: its columns' widths, together `larghezzaUtileTwip`,
+// and the left and right margin of its cells.
+struct DisposizioneTabella {
+    std::vector<int> larghezze;
+    int margineCella = margineCellaTwip;
+};
+
+// A plain table has equal columns. A table given an auto format fits its columns to their texts,
+// as the word processor's auto format does: each column takes its widest text (the heading rows in
+// bold) and the cell margins, and the width left over is shared out equally. When that is wider
+// than the page the rows come first, so that a number never breaks inside its cell, and the
+// headings wrap between words; a column is never narrower than its longest word, the cells'
+// margins narrowing first when the longest words would not fit across the page.
+DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip);
 
 } // namespace office

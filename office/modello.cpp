@@ -1,5 +1,6 @@
 #include "office/modello.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace office {
@@ -22,6 +23,11 @@ Cella* Tabella::cella(int riga, int colonna)
 const Cella* Tabella::cella(int riga, int colonna) const
 {
     return const_cast<Tabella*>(this)->cella(riga, colonna);
+}
+
+int Tabella::intestazione() const
+{
+    return std::clamp(std::max(righeIntestazione, formatoAutomatico == 9 ? 1 : 0), 0, righe);
 }
 
 FormatoCarta formatoCarta(int numero)

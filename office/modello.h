@@ -18,9 +18,11 @@ inline constexpr int commutaGrassetto = 9999998;
 // Page margins of every document, in twips (2.5 cm top and bottom, 2 cm left and right).
 inline constexpr int margineSopraSotto = 1418;
 inline constexpr int margineSinistraDestra = 1134;
-// Table cells: text 1 mm from the grid lines on the left and right; grid lines half a point thick
+// Table cells: text 1 mm from the grid lines on the left and right, down to a quarter of that in a
+// table whose longest words would not fit across the page otherwise; grid lines half a point thick
 // (in eighths of a point).
 inline constexpr int margineCellaTwip = 57;
+inline constexpr int margineCellaMinimoTwip = 14;
 inline constexpr int spessoreGrigliaOttavi = 4;
 
 struct Carattere {
@@ -71,6 +73,9 @@ struct Tabella {
 
     Cella* cella(int riga, int colonna); // from 1; nullptr outside the table
     const Cella* cella(int riga, int colonna) const;
+    // The rows the word processor takes as the heading: in bold on a grey ground with format 9
+    // (all of them, not just the first), and again at the top of each page the table goes on to.
+    int intestazione() const;
 };
 
 // A picture as it goes into the document: PNG or JPEG data and its size on the page.

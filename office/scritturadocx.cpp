@@ -206,11 +206,11 @@ void bordiTabella(ScrittoreXml& x)
     x.writeEndElement();
 }
 
-void marginiCelle(ScrittoreXml& x)
+void marginiCelle(ScrittoreXml& x, int margine)
 {
     x.writeStartElement(QStringLiteral("w:tblCellMar"));
-    for (const auto& [lato, ampiezza] : {std::pair{"w:top", 0}, std::pair{"w:left", margineCellaTwip},
-                                         std::pair{"w:bottom", 0}, std::pair{"w:right", margineCellaTwip}}) {
+    for (const auto& [lato, ampiezza] : {std::pair{"w:top", 0}, std::pair{"w:left", margine}, std::pair{"w:bottom", 0},
+                                         std::pair{"w:right", margine}}) {
         x.writeEmptyElement(QLatin1String(lato));
         x.writeAttribute(QStringLiteral("w:w"), numero(ampiezza));
         x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
@@ -231,9 +231,10 @@ QString pezzo(Scrivi scrivi)
 
 void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 {
+    const DisposizioneTabella colonne = disposizioneTabella(t, larghezzaUtileTwip);
     std::vector<QString> larghezzaColonna;
     long long larghezzaTabella = 0;
-    for (int larghezza : larghezzeColonne(t, larghezzaUtileTwip)) {
+    for (int larghezza : colonne.larghezze) {
         larghezzaColonna.push_back(numero(larghezza));
         larghezzaTabella += larghezza;
     }
@@ -247,7 +248,7 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
     x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
     bordiTabella(x);
     vuoto(x, QStringLiteral("w:tblLayout"), QStringLiteral("w:type"), QStringLiteral("fixed"));
-    marginiCelle(x);
+    marginiCelle(x, colonne.margineCella);
     x.writeEmptyElement(QStringLiteral("w:tblLook"));
     x.writeAttribute(QStringLiteral("w:val"), t.formatoAutomatico == 9 ? QStringLiteral("0020") : QStringLiteral("0000"));
     x.writeAttribute(QStringLiteral("w:firstRow"), t.formatoAutomatico == 9 ? QStringLiteral("1") : QStringLiteral("0"));
@@ -264,7 +265,7 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
     x.writeEndElement();
 
     // The heading rows come again on each page; no row is split between two pages.
-    const int intestazione = std::max(t.righeIntestazione, t.formatoAutomatico == 9 ? 1 : 0);
+    const int intestazione = t.intestazione();
 
     // The properties every cell of a column, every paragraph of an alignment and every run of the
     // table repeat, written once.
@@ -428,7 +429,7 @@ void stileTabella(ScrittoreXml& x, const char* id, const char* nome, bool intest
     vuoto(x, QStringLiteral("w:name"), QStringLiteral("w:val"), QLatin1String(nome));
     x.writeStartElement(QStringLiteral("w:tblPr"));
     bordiTabella(x);
-    marginiCelle(x);
+    marginiCelle(x, margineCellaTwip);
     x.writeEndElement();
     if (intestazione) {
         // format 9: the header row in bold on a grey ground

@@ -227,3 +227,62 @@ TEST_F(DocumentoInLibreOffice, IlTestoLeTabelleELePagineCorrispondono)
     EXPECT_TRUE(compatto.contains(QString("relazione%1compostadin.%2pagine.").arg(QChar(0xE8)).arg(loro)))
         << qPrintable(compatto.mid(compatto.indexOf("Lapresente"), 60));
 }
+
+// A table of sixteen narrow columns in the report's headings and widest numbers, two heading rows
+// (the word processor sets both in bold), eight lines deep together, and body rows enough to reach
+// a third page only because the heading comes again on the second: in LibreOffice no heading word
+// breaks, no cell passes the right margin, and the pages are ours.
+TEST_F(DocumentoInLibreOffice, TabellaLargaSuPiuPagine)
+{
+    ASSERT_FALSE(QStandardPaths::findExecutable("soffice").isEmpty()) << "install libreoffice-writer-nogui";
+    const QStringList codici = QString("tratto lungh. disl. bac. pend. acq. sup. dotaz. abit. port.c. port.s. "
+                                       "port.p. port.t. diam. vel. sez.")
+                                   .split(' ');
+    const QStringList unita = QString("n. m. m. n. % mm/h ha l/ab n. l/s l/s l/s l/s cm. m/s %").split(' ');
+    const QStringList numeri = QString("500 199.00 9.99 10 18.5% 120 9.99 999 99999 999.9 999.9 "
+                                       "9999.9 9999.9 500 9.99 100")
+                                   .split(' ');
+    const auto documento = [&](int righe) {
+        auto appword = nuovaApplicazione();
+        auto d = appword->Documents.Add();
+        appword->Selection.Font.Name = "Century Gothic";
+        auto t = d->Tables.Add(d->Bookmarks("\\endofdoc").Range, righe + 2, 16);
+        t->Range.Font.Size = 8;
+        for (int c = 1; c <= 16; ++c) {
+            t->Cell(1, c).Range.Text =
+                c == 1 ? "tratto\rdella\rrete\rin\rprogetto\rnumero\rprogressivo" : codici[c - 1];
+            t->Cell(2, c).Range.Text = unita[c - 1];
+            for (int r = 3; r <= righe + 2; ++r)
+                t->Cell(r, c).Range.Text = numeri[c - 1];
+        }
+        t->AutoFormat(9);
+        t->intestazioneRipetuta(2);
+        return d;
+    };
+    // Body rows on the first page with the paragraph that ends the document; without it a page
+    // holds one or two more. Twice as many and six more need a third page when the heading comes
+    // again on the second (eight rows' height), and fit on two when it does not.
+    int suUnaPagina = 1;
+    while (documento(suUnaPagina + 1)->numeroPagine() == 1)
+        ++suUnaPagina;
+    const auto d = documento(2 * suUnaPagina + 6);
+    ASSERT_EQ(d->numeroPagine(), 3);
+
+    const QString docx = cartella.filePath("larga.docx");
+    ASSERT_TRUE(d->SaveAs(docx));
+    QString uscita;
+    const QString pdf = convertiInPdf(docx, cartella.path(), &uscita);
+    ASSERT_FALSE(pdf.isEmpty()) << qPrintable(uscita);
+    EXPECT_EQ(paginePdf(pdf), 3);
+    const QString testo = esegui("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_EQ(testo.count(QRegularExpression("(?m)^\\s*" + unita.join("\\s+").replace(".", "\\.") + "\\s*$")), 3)
+        << qPrintable(testo.left(600));
+    // the words' boxes, in points: none past the right margin of the A4 page
+    const QString caselle = esegui("pdftotext", {"-bbox", pdf, "-"});
+    const QRegularExpression destra("xMax=\"([0-9.]+)\"");
+    double piuADestra = 0;
+    for (auto m = destra.globalMatch(caselle); m.hasNext();)
+        piuADestra = std::max(piuADestra, m.next().captured(1).toDouble());
+    EXPECT_GT(piuADestra, 500);
+    EXPECT_LE(piuADestra, (11906 - margineSinistraDestra) / 20.0);
+}

@@ -316,7 +316,10 @@ TEST_P(RelazioneIntera, StampaEDocumentoRiportanoTuttaLaRelazione)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Reti, RelazioneIntera, ::testing::Values(Caso{"misto", 140, 20}, Caso{"nere", 60, 0}),
-                         [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.sistema); });
+INSTANTIATE_TEST_SUITE_P(Reti, RelazioneIntera,
+                         ::testing::Values(Caso{"misto", 140, 20}, Caso{"nere", 60, 0}, Caso{"misto", 500, 50}),
+                         [](const ::testing::TestParamInfo<Caso>& i) {
+                             return std::string(i.param.sistema) + "_" + std::to_string(i.param.tratti);
+                         });
 
 } // namespace
