@@ -36,6 +36,7 @@ int main(int argc, char** argv)
     servizi::installa(&doppi::shell());
     servizi::installa(&doppi::musica());
     servizi::installa(&doppi::stampa());
+    consegnaDiProva();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
