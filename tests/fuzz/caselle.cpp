@@ -26,7 +26,11 @@ public:
     Ingresso(const std::uint8_t* dati, std::size_t quanti) : d(dati), n(quanti) {}
     bool finito() const { return i >= n; }
     int byte() { return i < n ? d[i++] : 0; }
-    int intero() { return byte() << 8 | byte(); }
+    int intero()
+    {
+        const int alto = byte();
+        return alto << 8 | byte();
+    }
     // A text of up to 12000 bytes taken as UTF-8, as a paste would bring it.
     QString testo()
     {
@@ -42,8 +46,11 @@ private:
     std::size_t i = 0;
 };
 
-void scrivi(QComboBox* lista, const QString& testo, int indice)
+// Types into a list that takes typing, or picks one of its items.
+void scrivi(QComboBox* lista, Ingresso& ingresso)
 {
+    const QString testo = ingresso.testo();
+    const int indice = ingresso.byte();
     if (lista->isEditable())
         lista->setEditText(testo);
     else if (lista->count() > 0)
@@ -75,13 +82,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* byte, std::size_t quan
         case 0: {
             const dati::Riga<QLineEdit>* colonne[] = {&rete.lungh, &rete.disl,   &rete.portc, &rete.abit,
                                                       &rete.dotaz, &rete.superf, &rete.piog,  &rete.riemp};
-            (*colonne[ingresso.byte() % 8])[std::size_t(r)]->setText(ingresso.testo());
+            QLineEdit* casella = (*colonne[ingresso.byte() % 8])[std::size_t(r)];
+            casella->setText(ingresso.testo());
             break;
         }
-        case 1: scrivi(rete.tiposup[std::size_t(r)], ingresso.testo(), ingresso.byte()); break;
-        case 2: scrivi(rete.pend[std::size_t(r)], ingresso.testo(), ingresso.byte()); break;
+        case 1: scrivi(rete.tiposup[std::size_t(r)], ingresso); break;
+        case 2: scrivi(rete.pend[std::size_t(r)], ingresso); break;
         case 3: rete.VScroll1->setValue(ingresso.intero() % (dati::primoInBasso + 1)); break;
-        case 4: tubi.datisismici[std::size_t(1 + ingresso.byte() % 15)]->setText(ingresso.testo()); break;
+        case 4: {
+            QLineEdit* casella = tubi.datisismici[std::size_t(1 + ingresso.byte() % 15)];
+            casella->setText(ingresso.testo());
+            break;
+        }
         case 5:
             if (r <= 3)
                 rete.tiporete[std::size_t(r)]->click();
