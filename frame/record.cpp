@@ -16,6 +16,8 @@ QString Adattamenti::descrizione() const
     QStringList parti;
     if (virgolette)
         parti << QStringLiteral("le virgolette (\") dentro i testi sono state scritte come virgolette tipografiche (”)");
+    if (aCapo)
+        parti << QStringLiteral("gli a capo dentro i testi sono stati scritti come spazi");
     if (!caratteriPersi.isEmpty())
         parti << "i caratteri " + caratteriPersi + " non sono ammessi nel file e sono stati scritti come '?'";
     return parti.join(QStringLiteral("; "));
@@ -36,6 +38,11 @@ QByteArray scrivi(const Campi& campi, Adattamenti* adattamenti)
                 testo.replace(QChar('"'), QChar(0x201D));
                 if (adattamenti)
                     adattamenti->virgolette = true;
+            }
+            if (testo.contains(QChar('\n')) || testo.contains(QChar('\r'))) {
+                testo.replace(QChar('\n'), QChar(' ')).replace(QChar('\r'), QChar(' '));
+                if (adattamenti)
+                    adattamenti->aCapo = true;
             }
             QString persi;
             riga.append('"');

@@ -17,12 +17,14 @@ namespace record {
 using Campi = QList<Valore>;
 
 // What writing changed to make the texts fit the encoding: double quotes
-// inside texts (the encoding has no escape) become typographic quotes, and
-// characters Windows-1252 cannot hold become '?'.
+// inside texts (the encoding has no escape) become typographic quotes, line
+// breaks (a record is one line) become blanks, and characters Windows-1252
+// cannot hold become '?'.
 struct Adattamenti {
     bool virgolette = false;
+    bool aCapo = false;
     QString caratteriPersi;
-    bool nessuno() const { return !virgolette && caratteriPersi.isEmpty(); }
+    bool nessuno() const { return !virgolette && !aCapo && caratteriPersi.isEmpty(); }
     // An Italian sentence telling the user what was changed, empty when nothing was.
     QString descrizione() const;
 };
