@@ -1,6 +1,6 @@
 # The two commands of the README: `make run` and `make test`; CI also runs
 # `make test-asan` (the tests under AddressSanitizer and UndefinedBehaviorSanitizer)
-# and `make fuzz` (every fuzz target of the readers, FUZZ_SECONDI seconds each).
+# and `make fuzz` (every fuzz target, FUZZ_SECONDI seconds each).
 BUILD := build
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS := $(shell nproc 2>/dev/null || echo 2)

@@ -103,7 +103,7 @@ std::optional<Contenuto> analizza(Tipo tipo, const QByteArray& byte, QString* er
         }
     }
     if (tipo != Tipo::verifica) {
-        const auto campi = lettore.prossimo(campiFrontespizio);
+        const auto campi = lettore.prossimo(campiFrontespizio, lunghezzaTestoFrontespizio);
         if (!campi)
             return fallisce();
         for (const Valore& v : *campi)

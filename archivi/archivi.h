@@ -22,6 +22,8 @@ namespace archivi {
 constexpr int campiTratto = 14;
 constexpr int campiTubo = 15;
 constexpr int campiFrontespizio = 7;
+// The longest text a title-page box takes: seven such texts still make a line the readers take.
+constexpr int lunghezzaTestoFrontespizio = record::lunghezzaMassimaTesto(campiFrontespizio);
 
 // What a file holds, read in full before anything in the program changes.
 struct Contenuto {

@@ -1,6 +1,6 @@
-# Fuzz targets of the readers of outside input. A target `nome` is the file
-# tests/fuzz/nome.cpp (defining LLVMFuzzerTestOneInput) with its seed corpus in
-# tests/fuzz/corpus/nome/. Adding one is one line below.
+# Fuzz targets of the readers of outside input and of typing into the windows. A
+# target `nome` is the file tests/fuzz/nome.cpp (defining LLVMFuzzerTestOneInput)
+# with its seed corpus in tests/fuzz/corpus/nome/. Adding one is one line below.
 #   VELMOR_FUZZ on:  fuzz_nome, a libFuzzer executable (the target fuzz_tutti builds
 #                    them all; scripts/fuzz.sh runs them).
 #   VELMOR_FUZZ off: riproduci_nome, the same entry point fed with every file of the
@@ -25,7 +25,8 @@ function(velmor_fuzz nome)
         add_executable(riproduci_${nome} ${sorgente} ${VELMOR_FUZZ_CARTELLA}/riproduci.cpp)
         target_link_libraries(riproduci_${nome} PRIVATE velmor_fuzz_comune)
         add_test(NAME fuzz_${nome} COMMAND riproduci_${nome} ${VELMOR_FUZZ_CARTELLA}/corpus/${nome})
-        set_tests_properties(fuzz_${nome} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+        set_tests_properties(fuzz_${nome} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+                             TIMEOUT ${VELMOR_TEMPO_PROVA})
     endif()
 endfunction()
 
@@ -35,3 +36,4 @@ velmor_fuzz(verifica)      # seismic data file
 velmor_fuzz(suggerimenti)  # tips file
 velmor_fuzz(pluviometria)  # rainfall data file
 velmor_fuzz(listino)       # price list
+velmor_fuzz(caselle)       # typing into the network grid and the seismic fields

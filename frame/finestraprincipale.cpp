@@ -9,6 +9,7 @@
 #include "frame/servizi.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -219,3 +220,18 @@ void FinestraPrincipale::sugger_Click() { finestre::mostra(QStringLiteral("frmTi
 void FinestraPrincipale::supporto_Click() { finestre::mostra(QStringLiteral("supportoclienti")); }
 void FinestraPrincipale::informazioni_Click() { finestre::mostra(QStringLiteral("informa")); }
 void FinestraPrincipale::esci_Click() { ModVelmor::esciprogramma(); }
+
+void FinestraPrincipale::closeEvent(QCloseEvent* evento)
+{
+    // With no other main window on screen, closing this one would leave the program running
+    // with nothing to reach its data by: such a close is the program's exit, with its question.
+    for (const QString& nome : finestre::nomiCaricate()) {
+        const auto* altra = qobject_cast<const FinestraPrincipale*>(finestre::trova(nome));
+        if (altra && altra != this && altra->isVisible()) {
+            Finestra::closeEvent(evento);
+            return;
+        }
+    }
+    evento->ignore();
+    ModVelmor::esciprogramma();
+}

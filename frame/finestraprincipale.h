@@ -75,6 +75,9 @@ protected:
     void Form_Resize() override;
     void Form_Unload() override;
 
+    // The title bar's close: as Finestra's, but the last main window on screen runs the exit.
+    void closeEvent(QCloseEvent* evento) override;
+
     // Adds a named item that runs `azione`.
     QAction* aggiungiVoce(QMenu* menu, const QString& nome, const QString& caption, std::function<void()> azione);
     QMenu* aggiungiSottomenu(QMenu* menu, const QString& nome, const QString& caption);

@@ -2,10 +2,10 @@
 
 #include "frame/cp1252.h"
 #include "frame/formati.h"
+#include "office/salvataggio.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -16,6 +16,8 @@ QString Adattamenti::descrizione() const
     QStringList parti;
     if (virgolette)
         parti << QStringLiteral("le virgolette (\") dentro i testi sono state scritte come virgolette tipografiche (”)");
+    if (aCapo)
+        parti << QStringLiteral("gli a capo dentro i testi sono stati scritti come spazi");
     if (!caratteriPersi.isEmpty())
         parti << "i caratteri " + caratteriPersi + " non sono ammessi nel file e sono stati scritti come '?'";
     return parti.join(QStringLiteral("; "));
@@ -36,6 +38,11 @@ QByteArray scrivi(const Campi& campi, Adattamenti* adattamenti)
                 testo.replace(QChar('"'), QChar(0x201D));
                 if (adattamenti)
                     adattamenti->virgolette = true;
+            }
+            if (testo.contains(QChar('\n')) || testo.contains(QChar('\r'))) {
+                testo.replace(QChar('\n'), QChar(' ')).replace(QChar('\r'), QChar(' '));
+                if (adattamenti)
+                    adattamenti->aCapo = true;
             }
             QString persi;
             riga.append('"');
@@ -108,7 +115,7 @@ void Lettore::sbaglia(const QString& motivo)
         primoErrore = "riga " + QString::number(posizione + 1) + ": " + motivo;
 }
 
-std::optional<Campi> Lettore::prossimo(int numeroCampi)
+std::optional<Campi> Lettore::prossimo(int numeroCampi, int lunghezzaTesto)
 {
     if (!primoErrore.isEmpty())
         return std::nullopt;
@@ -129,6 +136,12 @@ std::optional<Campi> Lettore::prossimo(int numeroCampi)
         sbaglia(QStringLiteral("la riga ha %1 campi invece di %2").arg(campi->size()).arg(numeroCampi));
         return std::nullopt;
     }
+    if (lunghezzaTesto >= 0)
+        for (const Valore& v : *campi)
+            if (v.eTesto() && v.testo().size() > lunghezzaTesto) {
+                sbaglia(QStringLiteral("un testo è più lungo di %1 caratteri").arg(lunghezzaTesto));
+                return std::nullopt;
+            }
     ++posizione;
     return campi;
 }
@@ -181,19 +194,31 @@ QString descrizioneErrore(const QFileDevice& file, bool scrittura)
     return scrittura ? QStringLiteral("il file non si può scrivere") : QStringLiteral("il file non si può aprire");
 }
 
+int rigaTroppoLunga(const QByteArray& contenuto)
+{
+    int numero = 1;
+    qsizetype inizio = 0;
+    while (inizio < contenuto.size()) {
+        qsizetype fine = contenuto.indexOf('\n', inizio);
+        if (fine < 0)
+            fine = contenuto.size();
+        const qsizetype lunghezza = fine - inizio - (fine > inizio && contenuto[fine - 1] == '\r' ? 1 : 0);
+        if (lunghezza > lunghezzaMassimaRiga)
+            return numero;
+        inizio = fine + 1;
+        ++numero;
+    }
+    return 0;
+}
+
 QString salvaFile(const QString& percorso, const QByteArray& contenuto)
 {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return descrizioneErrore(file, true);
-    if (file.write(contenuto) != contenuto.size()) {
-        const QString motivo = descrizioneErrore(file, true);
-        file.cancelWriting();
-        return motivo;
-    }
-    if (!file.commit())
-        return descrizioneErrore(file, true);
-    return {};
+    if (const int riga = rigaTroppoLunga(contenuto))
+        return QStringLiteral("la riga %1 sarebbe più lunga di %2 caratteri e il file non si potrebbe più aprire: "
+                              "accorciare i testi più lunghi")
+            .arg(riga)
+            .arg(lunghezzaMassimaRiga);
+    return office::salvaSuDisco(percorso, contenuto).motivo;
 }
 
 } // namespace record

@@ -17,12 +17,14 @@ namespace record {
 using Campi = QList<Valore>;
 
 // What writing changed to make the texts fit the encoding: double quotes
-// inside texts (the encoding has no escape) become typographic quotes, and
-// characters Windows-1252 cannot hold become '?'.
+// inside texts (the encoding has no escape) become typographic quotes, line
+// breaks (a record is one line) become blanks, and characters Windows-1252
+// cannot hold become '?'.
 struct Adattamenti {
     bool virgolette = false;
+    bool aCapo = false;
     QString caratteriPersi;
-    bool nessuno() const { return !virgolette && caratteriPersi.isEmpty(); }
+    bool nessuno() const { return !virgolette && !aCapo && caratteriPersi.isEmpty(); }
     // An Italian sentence telling the user what was changed, empty when nothing was.
     QString descrizione() const;
 };
@@ -42,13 +44,20 @@ QList<QString> righe(const QString& testo);
 // characters long, so a longer line is no such record (and could hold a text
 // of any length that would end up in the tables and the report).
 constexpr int lunghezzaMassimaRiga = 10000;
+// The longest text each of `campi` fields may hold so that a record of them all, quotes and
+// commas included, still fits in a line.
+constexpr int lunghezzaMassimaTesto(int campi)
+{
+    return (lunghezzaMassimaRiga - (campi - 1) - 2 * campi) / campi;
+}
 
 // Reads the records of a file one after the other and keeps the first error.
 class Lettore {
 public:
     explicit Lettore(const QByteArray& contenuto);
-    // The next record, which must have `numeroCampi` fields (any number when -1).
-    std::optional<Campi> prossimo(int numeroCampi = -1);
+    // The next record, which must have `numeroCampi` fields (any number when -1) and no
+    // text longer than `lunghezzaTesto` characters (any length when -1).
+    std::optional<Campi> prossimo(int numeroCampi = -1, int lunghezzaTesto = -1);
     // A whole number from 0 to `massimo` alone on its line, as a number; an
     // empty line, when `vuotoAmmesso`, as an empty value.
     std::optional<Valore> conteggio(int massimo, bool vuotoAmmesso);
@@ -68,9 +77,13 @@ private:
 // `scrittura`: the file was being written.
 QString descrizioneErrore(const QFileDevice& file, bool scrittura);
 
-// Writes a file whole through a temporary file, so that a failed write leaves
-// the previous file as it was. Returns an Italian description of the failure,
-// empty on success.
-QString salvaFile(const QString& percorso, const QByteArray& contenuto);
+// The number of the first line longer than a reader takes (lines of a file's bytes as
+// written, one byte a character), 0 when there is none.
+int rigaTroppoLunga(const QByteArray& contenuto);
+
+// Writes a file whole through a temporary file (office/salvataggio.h), so that a failed
+// write leaves the previous file as it was; a file with a line the readers refuse is not
+// written at all. Returns an Italian description of the failure, empty on success.
+[[nodiscard]] QString salvaFile(const QString& percorso, const QByteArray& contenuto);
 
 } // namespace record

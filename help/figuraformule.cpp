@@ -3,14 +3,15 @@
 #include "frame/servizi.h"
 #include "office/applicazione.h"
 #include "office/consegna.h"
+#include "office/salvataggio.h"
 #include "seismic/anello.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QtMath>
 #include <array>
 #include <functional>
@@ -247,17 +248,12 @@ QImage figuraFormule()
 
 QString salvaFigura(const QImage& figura, const QString& percorso)
 {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter scrittore(&file, "bmp");
-    if (!scrittore.write(figura)) {
-        file.cancelWriting();
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    QImageWriter scrittore(&memoria, "bmp");
+    if (!scrittore.write(figura))
         return scrittore.errorString();
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return office::salvaSuDisco(percorso, memoria.data()).motivo;
 }
 
 QString percorsoFigura()

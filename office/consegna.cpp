@@ -1,6 +1,7 @@
 #include "office/consegna.h"
 
 #include "office/documento.h"
+#include "office/salvataggio.h"
 #include "office/scritturadocx.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <cerrno>
 #include <vector>
 
 namespace office {
@@ -75,19 +77,12 @@ QString scriviNuovoFile(const StatoDocumento& stato)
     const QString base = QDir(cartella).filePath(nomeConsegna(stato.nome, QDateTime::currentDateTime()));
     for (int n = 1; n < 10000; ++n) {
         const QString percorso = base + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QStringLiteral(".docx");
-        QFile file(percorso);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (QFile::exists(percorso))
-                continue; // an earlier document: try the next number
+        const EsitoSalvataggio esito = salvaSuDisco(percorso, dati, Scrittura::nuovo);
+        if (esito.codice == EEXIST)
+            continue; // an earlier document: try the next number
+        if (!esito.riuscito()) {
             avvisaUtente(QStringLiteral("Non è stato possibile scrivere il documento in:\n%1\n(%2)")
-                             .arg(percorso, file.errorString()));
-            return {};
-        }
-        if (file.write(dati) != dati.size() || !file.flush()) {
-            const QString perche = file.errorString();
-            file.close();
-            file.remove();
-            avvisaUtente(QStringLiteral("Non è stato possibile scrivere il documento in:\n%1\n(%2)").arg(percorso, perche));
+                             .arg(QDir::toNativeSeparators(percorso), esito.motivo));
             return {};
         }
         return percorso;
@@ -188,6 +183,11 @@ void accodaConsegna(std::shared_ptr<StatoDocumento> stato)
 void ritiraConsegna(const std::shared_ptr<StatoDocumento>& stato)
 {
     std::erase(inSospeso(), stato);
+}
+
+void ritiraTutto()
+{
+    inSospeso().clear();
 }
 
 void consegnaInSospeso()

@@ -48,6 +48,8 @@ public:
 void accodaConsegna(std::shared_ptr<StatoDocumento> stato);
 // A document left unfinished by a failed command is not delivered.
 void ritiraConsegna(const std::shared_ptr<StatoDocumento>& stato);
+// Drops every document waiting for delivery, undelivered (what a test left behind).
+void ritiraTutto();
 // Delivers at once every document waiting for delivery.
 void consegnaInSospeso();
 int documentiInSospeso();

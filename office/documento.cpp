@@ -2,11 +2,11 @@
 
 #include "office/consegna.h"
 #include "office/impaginazione.h"
+#include "office/salvataggio.h"
 #include "office/scritturadocx.h"
 
 #include <algorithm>
 #include <QDebug>
-#include <QSaveFile>
 
 namespace office {
 
@@ -183,13 +183,13 @@ bool Document::SaveAs(const QString& percorso)
     QString errore;
     const QByteArray dati = scriviDocx(stato_->modello, &errore);
     if (!dati.isEmpty()) {
-        QSaveFile file(percorso);
-        if (file.open(QIODevice::WriteOnly) && file.write(dati) == dati.size() && file.commit()) {
+        const EsitoSalvataggio esito = salvaSuDisco(percorso, dati);
+        if (esito.riuscito()) {
             stato_->salvatoIn = percorso;
             stato_->revisioneSalvata = stato_->modello.revisione;
             return true;
         }
-        errore = file.errorString();
+        errore = esito.motivo;
     }
     avvisaUtente(QStringLiteral("Non è stato possibile salvare il documento in:\n%1\n(%2)").arg(percorso, errore));
     return false;

@@ -79,6 +79,9 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    // The boxes are the only store of the title page: the close button hides the window,
+    // which stays loaded until the program's exit.
+    bool chiusuraNasconde() const override { return true; }
     void comandoApri() override { apri_Click(); }
     void comandoSalva() override { salva_Click(); }
     void comandoElimina() override { eliminare_click(); }

@@ -7,6 +7,9 @@
 set -e
 cd "$(dirname "$0")/.."
 SECONDI=${1:-25}
+# The longest input tried: past the readers' 10,000-character line and past a file of 500
+# segments (about 45,000 bytes), so that both limits are reached.
+LUNGHEZZA=65536
 BUILD=${2:-build-fuzz}
 mkdir -p "$BUILD/artefatti" "$BUILD/registri"
 LSAN_OPTIONS="suppressions=$(pwd)/tests/fuzz/lsan.supp"
@@ -21,7 +24,7 @@ for eseguibile in "$BUILD"/fuzz_*; do
     lavoro="$BUILD/corpus/$nome"
     registro="$BUILD/registri/$nome.log"
     mkdir -p "$lavoro"
-    if "$eseguibile" -max_total_time="$SECONDI" -print_final_stats=1 -timeout=10 -max_len=4096 \
+    if "$eseguibile" -max_total_time="$SECONDI" -print_final_stats=1 -timeout=10 -max_len="$LUNGHEZZA" \
         -artifact_prefix="$BUILD/artefatti/$nome-" "$lavoro" "tests/fuzz/corpus/$nome" >"$registro" 2>&1; then
         esecuzioni=$(sed -n 's/^stat::number_of_executed_units: *//p' "$registro")
         copertura=$(grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+' "$registro" | tail -1)

@@ -56,10 +56,36 @@ TEST_F(Registro, ScaricareEPoiUsareRicaricaDaCapo)
 
 TEST_F(Registro, ChiudereUnaFinestraPrincipaleLaScarica)
 {
+    finestre::mostra("dati");
     finestre::mostra("sismica");
     finestre::trova("sismica")->close();
     EXPECT_FALSE(finestre::caricata("sismica"));
-    EXPECT_EQ(eventi(), (QStringList{"load sismica", "unload sismica"}));
+    EXPECT_EQ(eventi(), (QStringList{"load dati", "load sismica", "unload sismica"}));
+}
+
+TEST_F(Registro, ChiudereLUltimaFinestraPrincipaleVisibileEsceDalProgramma)
+{
+    // No answer given: the question's default button, No.
+    const struct {
+        std::deque<int> risposte;
+        bool resta;
+    } casi[] = {{{}, true}, {{vb::vbNo}, true}, {{vb::vbYes}, false}};
+    for (const auto& caso : casi) {
+        TearDown();
+        SetUp();
+        finestre::mostra("dati");
+        finestre::usa("sismica"); // loaded, not on screen
+        messaggi().risposte = caso.risposte;
+        finestre::trova("dati")->close();
+        scorri();
+        ASSERT_EQ(messaggi().visti.size(), 1u);
+        EXPECT_EQ(messaggi().visti[0].titolo, "Attenzione: i dati non archiviati andranno persi !");
+        EXPECT_EQ(finestre::caricata("dati"), caso.resta);
+        EXPECT_EQ(finestre::caricata("sismica"), caso.resta);
+        if (caso.resta) {
+            EXPECT_TRUE(finestre::trova("dati")->isVisible());
+        }
+    }
 }
 
 TEST_F(Registro, FinestraNonCostruitaNonFaNulla)

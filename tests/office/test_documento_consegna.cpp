@@ -147,6 +147,14 @@ TEST_F(Consegna, UnDocumentoCambiatoDopoSaveAsVieneConsegnatoComeNuovo)
     EXPECT_EQ(testoDi(percorso), "prima");
 }
 
+TEST_F(Consegna, UnDocumentoLasciatoDaUnaProvaNonVieneConsegnatoInUnAltra)
+{
+    comando("lasciato indietro"); // built outside a command: waiting for the event loop
+    ripristina();
+    EXPECT_EQ(documentiInSospeso(), 0);
+    EXPECT_TRUE(aperti.isEmpty()); // nor delivered by the reset's own turn of the event loop
+}
+
 TEST_F(Consegna, UnSaveAsFallitoLasciaIlFileDiPrimaEVieneDetto)
 {
     auto appword = nuovaApplicazione();

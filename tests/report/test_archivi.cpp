@@ -247,6 +247,33 @@ TEST_F(Archivi, SalvataggioFallitoLoDice)
     EXPECT_TRUE(QFileInfo(cartellaBersaglio).isDir());
 }
 
+TEST_F(Archivi, IlTestoPiuLungoCheLeCaselleAccettanoSiSalvaESiRiapre)
+{
+    treTratti();
+    for (QLineEdit* c : fr().campi())
+        c->setText(QString(20000, QChar(u'é'))); // a paste far longer than a box takes
+    const QStringList scritti = archivi::testiFrontespizio();
+    for (const QString& t : scritti)
+        EXPECT_GT(t.size(), 1000); // no title-page text is cut short of a thousand characters
+    const QString file = percorso("Velmor-dati-lunghi");
+    dialoghi().file_ = {file};
+    fr().salva_Click();
+    archivi::impostaFrontespizio({});
+    messaggi().visti.clear();
+    dialoghi().file_ = {file};
+    fr().apri_Click();
+    EXPECT_EQ(archivi::testiFrontespizio(), scritti);
+    for (const auto& m : messaggi().visti)
+        EXPECT_NE(m.stile, vbCritical) << qPrintable(m.testo);
+
+    // A longer text in a file is refused whole, not cut by the box that would take it.
+    QStringList troppo(archivi::campiFrontespizio);
+    troppo[6] = QString(archivi::lunghezzaTestoFrontespizio + 1, 'x');
+    QString errore;
+    EXPECT_FALSE(archivi::analizza(archivi::Tipo::dati, archivi::componi(archivi::Tipo::dati, troppo), &errore));
+    EXPECT_EQ(errore, QStringLiteral("riga 5: un testo è più lungo di %1 caratteri").arg(archivi::lunghezzaTestoFrontespizio));
+}
+
 TEST_F(Archivi, TestiCheIlFileNonPuoContenereSonoSegnalati)
 {
     treTratti();

@@ -40,6 +40,20 @@ protected:
     }
 };
 
+TEST_F(Frontespizio, IlPulsanteDiChiusuraNascondeELeCaselleRestano)
+{
+    finestre::mostra("dati"); // another main window on screen: the close is no exit
+    f().Show();
+    riempi();
+    f().close();
+    EXPECT_FALSE(f().isVisible());
+    ASSERT_TRUE(finestre::caricata("frontespizio"));
+    f().Show();
+    for (QLineEdit* c : f().campi())
+        EXPECT_EQ(c->text(), "x");
+    EXPECT_TRUE(messaggi().visti.empty());
+}
+
 TEST_F(Frontespizio, Caricamento)
 {
     EXPECT_EQ(f().Caption(), "Velmor: frontespizio per la relazione");

@@ -36,6 +36,10 @@ TEST(Record, VirgoletteECaratteriFuoriTabellaNonSiPerdonoInSilenzio)
     const auto letti = record::leggi(record::righe(cp1252::leggiTesto(riga)).first());
     ASSERT_TRUE(letti);
     EXPECT_EQ((*letti)[0], Valore(QString::fromUtf8("tubo ”A” ? 5"))); // the text still reads back whole
+
+    record::Adattamenti b;
+    EXPECT_EQ(record::scrivi({Valore("uno\r\ndue\ntre"), Valore(1)}, &b), QByteArray("\"uno  due tre\",1\r\n"));
+    EXPECT_TRUE(b.aCapo); // a record stays one line
 }
 
 TEST(Record, LetturaDeiTipiDiValore)

@@ -498,8 +498,7 @@ TEST_F(Relazione, IlSuggerimentoDiceComeEAndataLaConsegna)
         EXPECT_TRUE(f().passo->text().startsWith(QString::fromUtf8(c.suggerimento))) << f().passo->text().toStdString();
         EXPECT_EQ(avvisi.size(), c.scrivibile && c.siApre ? 0 : 1);
     }
-    office::impostaAvvisaUtente({});
-    office::impostaApriFile({});
+    consegnaDiProva();
 }
 
 } // namespace

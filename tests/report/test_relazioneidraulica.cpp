@@ -46,9 +46,7 @@ protected:
     void TearDown() override
     {
         office::consegnaInSospeso();
-        office::impostaApriFile({});
-        office::impostaAvvisaUtente({});
-        office::impostaCartellaDocumenti({});
+        consegnaDiProva();
         ConArchivi::TearDown();
     }
     static frontespizio& f() { return finestre::forma<frontespizio>(); }

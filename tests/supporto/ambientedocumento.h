@@ -4,6 +4,7 @@
 
 #include "office/applicazione.h"
 #include "office/consegna.h"
+#include "supporto/doppi.h"
 #include "supporto/lettoredocx.h"
 
 #include <QDir>
@@ -28,9 +29,7 @@ protected:
     {
         // nothing left over for the next test
         office::consegnaInSospeso();
-        office::impostaApriFile({});
-        office::impostaAvvisaUtente({});
-        office::impostaCartellaDocumenti({});
+        consegnaDiProva();
     }
 
     QString cartellaDocumenti() const { return cartella.filePath(QStringLiteral("Documenti/Velmor")); }

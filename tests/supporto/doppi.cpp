@@ -3,10 +3,12 @@
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
 
+#include "office/consegna.h"
 #include "office/superficieregistrata.h"
 #include "office/superficiestampante.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
@@ -179,6 +181,13 @@ MusicaFinta& musica()
 
 } // namespace doppi
 
+void consegnaDiProva()
+{
+    office::impostaApriFile([](const QString&) { return true; });
+    office::impostaAvvisaUtente([](const QString& messaggio) { qWarning().noquote() << messaggio; });
+    office::impostaCartellaDocumenti({});
+}
+
 void ripristina()
 {
     // Unload what the previous test left, without ending the test run.
@@ -186,6 +195,8 @@ void ripristina()
     for (int giri = 0; finestre::quanteCaricate() > 0 && giri < 100; ++giri)
         for (const QString& nome : finestre::nomiCaricate())
             finestre::scarica(nome);
+    // Documents a test left waiting are not delivered into the next one.
+    office::ritiraTutto();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 

@@ -98,8 +98,13 @@ CodeFinte& code();
 
 } // namespace doppi
 
-// Clears the doubles' scripts and records, unloads every window, and puts the
-// shared program data back as at start.
+// Document delivery as the tests have it outside a fixture that records it: nothing is
+// opened, and what would be told to the user goes to the log instead of a message box that
+// waits for a click nobody gives.
+void consegnaDiProva();
+
+// Clears the doubles' scripts and records, unloads every window, drops the documents
+// waiting for delivery, and puts the shared program data back as at start.
 void ripristina();
 
 // A test that starts and ends with everything put back as at start.

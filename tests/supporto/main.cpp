@@ -37,6 +37,7 @@ int main(int argc, char** argv)
     servizi::installa(&doppi::musica());
     servizi::installa(&doppi::stampa());
     servizi::installa(&doppi::code());
+    consegnaDiProva();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,197 @@
+#include "office/salvataggio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace office {
+
+namespace {
+
+std::function<int(Passo)>& guastoImpostato()
+{
+    static std::function<int(Passo)> guasto;
+    return guasto;
+}
+
+// The injected failure of a step, as the system call would report it: -1 with errno set.
+bool guasta(Passo passo)
+{
+    if (!guastoImpostato())
+        return false;
+    const int codice = guastoImpostato()(passo);
+    if (codice != 0)
+        errno = codice;
+    return codice != 0;
+}
+
+// An open file descriptor that a failure closes and removes.
+class FileInScrittura {
+public:
+    ~FileInScrittura()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (!nome.isEmpty())
+            ::unlink(nome.constData());
+    }
+    // The file is in place: nothing to remove any more.
+    void tieni() { nome.clear(); }
+    int fd = -1;
+    QByteArray nome;
+};
+
+int apri(const QByteArray& nome)
+{
+    if (guasta(Passo::apertura))
+        return -1;
+    int fd;
+    do
+        fd = ::open(nome.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Writes every byte; 0 or the error number.
+int scriviTutto(int fd, const QByteArray& dati)
+{
+    qsizetype fatti = 0;
+    while (fatti < dati.size()) {
+        if (guasta(Passo::scrittura))
+            return errno;
+        const ssize_t n = ::write(fd, dati.constData() + fatti, size_t(dati.size() - fatti));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        fatti += n;
+    }
+    return 0;
+}
+
+// Syncs the data, checks the size on disk and closes: 0 or the error number.
+int chiudiSulDisco(FileInScrittura& file, qsizetype attesi)
+{
+    if (guasta(Passo::sincronizzazione) || ::fdatasync(file.fd) != 0)
+        return errno;
+    struct stat st {};
+    if (::fstat(file.fd, &st) != 0)
+        return errno;
+    if (st.st_size != attesi)
+        return EIO;
+    const int fd = file.fd;
+    file.fd = -1;
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+// After the rename the folder holds the new name; syncing it makes the rename itself last
+// through a power cut. The file is already in place, so a folder that cannot be synced (some
+// file systems refuse) changes nothing for the user.
+void sincronizzaCartella(const QByteArray& cartella)
+{
+    const int fd = ::open(cartella.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+EsitoSalvataggio fallito(int codice, const QString& percorso)
+{
+    return {codice, motivoScrittura(codice, percorso)};
+}
+
+} // namespace
+
+QString motivoScrittura(int codice, const QString& percorso)
+{
+    switch (codice) {
+    case 0: return {};
+    case ENOSPC: return QStringLiteral("il disco è pieno");
+    case EDQUOT: return QStringLiteral("lo spazio su disco concesso all'utente è esaurito");
+    case EROFS: return QStringLiteral("il disco è protetto dalla scrittura (sola lettura)");
+    case EACCES:
+    case EPERM: return QStringLiteral("non si ha il permesso di scrivere in quella cartella");
+    case ETXTBSY: return QStringLiteral("il file è in uso");
+    case EIO: return QStringLiteral("errore di scrittura del disco");
+    case EFBIG: return QStringLiteral("il file è troppo grande per quel disco");
+    case ENAMETOOLONG: return QStringLiteral("il nome del file è troppo lungo");
+    case EISDIR: return QStringLiteral("il nome è quello di una cartella, non di un file");
+    case EEXIST: return QStringLiteral("esiste già un file con quel nome");
+    case ENOENT:
+    case ENOTDIR: return "la cartella " + QDir::toNativeSeparators(QFileInfo(percorso).absolutePath()) + " non esiste";
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM: return QStringLiteral("il sistema non ha risorse sufficienti (memoria o file aperti)");
+    default: return QStringLiteral("errore del sistema n. %1 durante la scrittura").arg(codice);
+    }
+}
+
+void impostaGuasto(std::function<int(Passo)> guasto)
+{
+    guastoImpostato() = std::move(guasto);
+}
+
+EsitoSalvataggio salvaSuDisco(const QString& percorso, const QByteArray& dati, Scrittura modo)
+{
+    QFileInfo info(percorso);
+    if (info.isSymLink())
+        info = QFileInfo(info.symLinkTarget()); // the link stays, its target gets the data
+    if (info.isDir())
+        return fallito(EISDIR, percorso);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return fallito(ENOENT, percorso);
+    const QByteArray bersaglio = QFile::encodeName(info.absoluteFilePath());
+    struct stat vecchio {};
+    const bool esiste = ::stat(bersaglio.constData(), &vecchio) == 0;
+    if (esiste && modo == Scrittura::nuovo)
+        return fallito(EEXIST, percorso);
+    if (esiste && ::access(bersaglio.constData(), W_OK) != 0 && errno != EROFS)
+        return {EACCES, QStringLiteral("il file è protetto dalla scrittura")};
+
+    FileInScrittura file;
+    if (modo == Scrittura::nuovo) {
+        file.fd = apri(bersaglio);
+        if (file.fd >= 0)
+            file.nome = bersaglio;
+    } else {
+        const QByteArray cartella = QFile::encodeName(info.absolutePath());
+        const QByteArray base = QFile::encodeName(info.fileName());
+        for (int tentativo = 0; tentativo < 100 && file.fd < 0; ++tentativo) {
+            const QByteArray nome =
+                cartella + "/." + base + ".velmor-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+            file.fd = apri(nome);
+            if (file.fd >= 0)
+                file.nome = nome;
+            else if (errno != EEXIST)
+                break;
+        }
+        if (file.fd >= 0 && esiste)
+            ::fchmod(file.fd, vecchio.st_mode & 07777); // the new file keeps the old one's permissions
+    }
+    if (file.fd < 0)
+        return fallito(errno, percorso);
+
+    if (const int codice = scriviTutto(file.fd, dati))
+        return fallito(codice, percorso);
+    if (const int codice = chiudiSulDisco(file, dati.size()))
+        return fallito(codice, percorso);
+    if (modo == Scrittura::sostituisce) {
+        if (guasta(Passo::sostituzione) || ::rename(file.nome.constData(), bersaglio.constData()) != 0)
+            return fallito(errno, percorso);
+    }
+    file.tieni();
+    sincronizzaCartella(QFile::encodeName(info.absolutePath()));
+    return {};
+}
+
+} // namespace office
