@@ -33,6 +33,7 @@ QString Lettura::testo() const
 {
     QString t = cp1252::leggiTesto(byte);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QChar(u'\r'), QChar(u'\n')); // a line end of its own, as old editors write it
     return t;
 }
 

@@ -17,7 +17,7 @@ TEST(LetturaDati, TestoOMotivoInItaliano)
     ASSERT_TRUE(cartella.isValid());
     const QString testo = cartella.filePath("testo.txt");
     const QString grande = cartella.filePath("grande.txt");
-    for (const auto& [percorso, byte] : {std::pair{testo, QByteArray("Citt\xE0\r\nseconda\r\n")},
+    for (const auto& [percorso, byte] : {std::pair{testo, QByteArray("Citt\xE0\r\nseconda\rterza\r\n")},
                                          std::pair{grande, QByteArray(2048, 'x')}}) {
         QFile f(percorso);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -43,8 +43,8 @@ TEST(LetturaDati, TestoOMotivoInItaliano)
             EXPECT_TRUE(l.byte.isEmpty());
         }
     }
-    // Windows-1252 decoded, CR LF as LF.
-    EXPECT_EQ(percorsi::leggi(testo).testo(), QString::fromUtf8("Città\nseconda\n"));
+    // Windows-1252 decoded, CR LF and a lone CR as LF.
+    EXPECT_EQ(percorsi::leggi(testo).testo(), QString::fromUtf8("Città\nseconda\nterza\n"));
     // A data file found nowhere is named in the reason.
     const percorsi::Lettura assente = percorsi::leggiDati("nessuno-così.txt", true);
     EXPECT_TRUE(assente.percorso.isEmpty());
