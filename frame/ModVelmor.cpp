@@ -3,6 +3,7 @@
 #include "frame/finestre.h"
 #include "frame/formati.h"
 #include "frame/frmSplash.h"
+#include "frame/identita.h"
 #include "frame/servizi.h"
 #include "office/applicazione.h"
 #include "office/consegna.h"
@@ -31,11 +32,11 @@ std::array<Tratti*, 5> risultatitratto()
 
 void inizializza()
 {
-    nomeprogramma = Valore("Velmor");
-    descrizioneprogramma = Valore("programma per il calcolo di reti fognanti");
-    versione = Valore("4.11.01");
-    dataprimaversione = Valore("25/03/1999");
-    codicedata = Valore("020520");
+    nomeprogramma = Valore(identita::nome);
+    descrizioneprogramma = Valore(identita::descrizione);
+    versione = Valore(identita::versione);
+    dataprimaversione = Valore(identita::dataprimaversione);
+    codicedata = Valore(identita::codicedata);
 
     titolocontrollo = Valore(nomeprogramma.testo() + ": controllo dati immessi nella finestra attiva");
     titoloaiuto = nomeprogramma.testo() + ": aiuto in linea";
