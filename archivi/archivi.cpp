@@ -6,6 +6,7 @@
 #include "frame/controllosilenzioso.h"
 #include "frame/finestraprincipale.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "frame/tubi.h"
 
@@ -148,7 +149,7 @@ QStringList testiFrontespizio()
     // A title page never filled is the title-page window's fresh one: loading
     // the window puts its texts (the date of today) into the shared data.
     if (testifrontespizio.isEmpty())
-        finestre::usa(QStringLiteral("frontespizio"));
+        finestre::usa(finestre::nomi::frontespizio);
     QStringList testi = testifrontespizio;
     testi.resize(campiFrontespizio);
     return testi;
@@ -216,12 +217,12 @@ void controllaFinestra(const QString& nome)
 
 void controllaDati()
 {
-    controllaFinestra(QStringLiteral("dati"));
+    controllaFinestra(finestre::nomi::dati);
 }
 
 void controllaSismica()
 {
-    controllaFinestra(QStringLiteral("sismica"));
+    controllaFinestra(finestre::nomi::sismica);
 }
 
 bool progettoPresente()
@@ -229,7 +230,7 @@ bool progettoPresente()
     if (!testiFrontespizio().constFirst().isEmpty())
         return true;
     MsgBox(QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."), vbCritical, titolocontrollo.testo());
-    finestre::mostra(QStringLiteral("frontespizio"));
+    finestre::mostra(finestre::nomi::frontespizio);
     return false;
 }
 
@@ -305,7 +306,7 @@ void apriCompleto(CommonDialog& d)
 
 void salvaDati(CommonDialog& d)
 {
-    if (!controllato(QStringLiteral("dati"), controllaDati) || !progettoPresente())
+    if (!controllato(finestre::nomi::dati, controllaDati) || !progettoPresente())
         return;
     // A seismic data file as the current file is never rewritten with the network.
     if (nomefile.isEmpty() || QFileInfo(nomefile).fileName().startsWith(prefissoVerifica)) {
@@ -317,7 +318,7 @@ void salvaDati(CommonDialog& d)
 
 void salvaCompleto(CommonDialog& d)
 {
-    if (!controllato(QStringLiteral("dati"), controllaDati) || !controllato(QStringLiteral("sismica"), controllaSismica)
+    if (!controllato(finestre::nomi::dati, controllaDati) || !controllato(finestre::nomi::sismica, controllaSismica)
         || !progettoPresente())
         return;
     d.FileName = QStringLiteral("Velmor-completa-");
@@ -355,7 +356,7 @@ void apriVerifica(CommonDialog& d)
 
 void salvaVerifica(CommonDialog& d)
 {
-    if (!controllato(QStringLiteral("sismica"), controllaSismica))
+    if (!controllato(finestre::nomi::sismica, controllaSismica))
         return;
     d.FileName = QFileInfo(nomefile).fileName().startsWith(prefissoVerifica) ? nomefile : prefissoVerifica;
     if (!salvaDialogo(d, filtroVerifica))

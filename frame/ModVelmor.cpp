@@ -13,10 +13,10 @@ using namespace vb;
 namespace ModVelmor {
 
 const std::array<const char*, 23> ordineChiusura = {
-    "dati",          "pluviometrici", "sismica",          "circolare",    "circolare2",         "circolare3",
-    "frontespizio",  "sommario",      "manuale",          "guidafunzionamento", "guidaarchivio", "guidadati",
-    "guidapluviometrici", "guidasismica", "guidanorme",   "guidafrontespizio", "guidastampa",   "guidaformule",
-    "frmTip",        "licenza",       "prodotti",         "supportoclienti", "informa",
+    finestre::nomi::dati,          finestre::nomi::pluviometrici, finestre::nomi::sismica,          finestre::nomi::circolare,    finestre::nomi::circolare2,         finestre::nomi::circolare3,
+    finestre::nomi::frontespizio,  finestre::nomi::sommario,      finestre::nomi::manuale,          finestre::nomi::guidafunzionamento, finestre::nomi::guidaarchivio, finestre::nomi::guidadati,
+    finestre::nomi::guidapluviometrici, finestre::nomi::guidasismica, finestre::nomi::guidanorme,   finestre::nomi::guidafrontespizio, finestre::nomi::guidastampa,   finestre::nomi::guidaformule,
+    finestre::nomi::frmTip,        finestre::nomi::licenza,       finestre::nomi::prodotti,         finestre::nomi::supportoclienti, finestre::nomi::informa,
 };
 
 std::array<Tratti*, 13> campitratto()

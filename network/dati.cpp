@@ -6,6 +6,7 @@
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "network/classipendenza.h"
 #include "archivi/archivi.h"
@@ -125,7 +126,7 @@ constexpr int scattoRotella = 120;
 
 } // namespace
 
-dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Dati"), QStringLiteral("guidadati"))
+dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Dati"), finestre::nomi::guidadati)
 {
     setCaption(titolo);
 
@@ -200,9 +201,9 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
                                    QStringLiteral("cliccare per visualizzare il Sommario della guida"), 1200, [this] { guida_Click(); });
     piazza(passo, 2400, 5640, 3615, 450);
     Command5 = pulsanteInBasso(QStringLiteral("&Frontespizio"), QStringLiteral("cliccare per visualizzare la finestra Frontespizio"),
-                               6120, [] { finestre::mostra(QStringLiteral("frontespizio")); });
+                               6120, [] { finestre::mostra(finestre::nomi::frontespizio); });
     Command6 = pulsanteInBasso(QStringLiteral("&Verifica"), QStringLiteral("cliccare per visualizzare la finestra Verifica sismica"),
-                               7200, [] { finestre::mostra(QStringLiteral("sismica")); });
+                               7200, [] { finestre::mostra(finestre::nomi::sismica); });
     cmdesci = pulsanteInBasso(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"), 8280,
                               [this] { esci_Click(); });
 }

@@ -5,6 +5,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/controlli.h"
 #include "frame/finestraprincipale.h"
+#include "frame/nomifinestre.h"
 #include "network/tratti.h"
 
 #include <QList>
@@ -21,7 +22,7 @@ class QScrollBar;
 class dati : public FinestraPrincipale {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "dati";
+    static constexpr const char* NOME = finestre::nomi::dati;
     static constexpr int righe = 10;
     // The bar's highest value: the first of the last ten segments.
     static constexpr int primoInBasso = ModVelmor::massimotratti - righe + 1;

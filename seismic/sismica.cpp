@@ -6,6 +6,7 @@
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "archivi/archivi.h"
 #include "seismic/campitubo.h"
@@ -80,7 +81,7 @@ void sfondoCasella(QLineEdit* casella, std::uint32_t colore)
 }  // namespace
 
 sismica::sismica()
-    : FinestraPrincipale(QString::fromUtf8(NOME), 3, QStringLiteral("Verifica sismica"), QStringLiteral("guidasismica")),
+    : FinestraPrincipale(QString::fromUtf8(NOME), 3, QStringLiteral("Verifica sismica"), finestre::nomi::guidasismica),
       intestazione(didascalia(QStringLiteral("Verifica sismica dei tubi interrati (secondo il D.M. 23/02/1971 n.2445)"),
                               Qt::AlignCenter)),
       ntubo(didascalia(QStringLiteral("n.1"), Qt::AlignCenter)), VScroll1(new QScrollBar(Qt::Vertical)),
@@ -415,7 +416,7 @@ void sismica::aiuto_Click()
 
 void sismica::intestazione_Click()
 {
-    finestre::mostra(QStringLiteral("guidaformule"));
+    finestre::mostra(finestre::nomi::guidaformule);
 }
 
 void sismica::cmdesci_Click()

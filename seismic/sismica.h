@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/finestraprincipale.h"
+#include "frame/nomifinestre.h"
 #include "seismic/campitubo.h"
 
 #include <array>
@@ -15,7 +16,7 @@ class QScrollBar;
 class sismica : public FinestraPrincipale {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "sismica";
+    static constexpr const char* NOME = finestre::nomi::sismica;
     // The widest number the boxes and the stresses are made to show whole.
     static constexpr char valorePiuLargo[] = "-99999.99";
     sismica();
