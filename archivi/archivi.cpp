@@ -35,10 +35,10 @@ void scriviTratti(QByteArray& file, record::Adattamenti* a)
 void scriviTubi(QByteArray& file, record::Adattamenti* a)
 {
     file += record::scrivi({numerotubi}, a);
-    for (int j = 1; j <= velmor::sismica::numeroTubi(); ++j) {
+    for (int j = 1; j <= tubazioni::numeroTubi(); ++j) {
         record::Campi campi;
         for (int c = 1; c <= campiTubo; ++c)
-            campi.append(velmor::sismica::valoreCampo(c, j));
+            campi.append(tubazioni::valoreCampo(c, j));
         file += record::scrivi(campi, a);
     }
 }
@@ -134,13 +134,13 @@ void applicaTubi(const Contenuto& c)
     for (int j = 1; j <= massimotubi; ++j) {
         const bool letto = j <= c.tubi.size();
         for (int k = 1; k <= campiTubo; ++k)
-            velmor::sismica::impostaCampo(k, j, letto ? c.tubi[j - 1][k - 1] : Valore());
+            tubazioni::impostaCampo(k, j, letto ? c.tubi[j - 1][k - 1] : Valore());
         for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
             for (auto& lato : *sigma)
                 lato[j] = Valore();
     }
     // The pipes the file does not hold start again from the window's presets.
-    velmor::sismica::impostaValoriIniziali();
+    tubazioni::impostaValoriIniziali();
     numerotubi = c.numerotubi;
 }
 

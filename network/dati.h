@@ -109,10 +109,10 @@ private:
     void abilitaCampi();
     QLineEdit* casella(tratti::Campo campo, int r) const;
 
-    bool mostrando = false; // rows being filled from the table: their change handlers stay quiet
+    bool m_mostrando = false; // rows being filled from the table: their change handlers stay quiet
     int m_rotella = 0;      // the wheel's turn not yet made into whole notches
     int m_passate = 0;      // Passata objects alive
     bool m_righeDaMostrare = false;       // rows sized during a Passata and not yet shown
     std::array<tratti::Esito, righe + 1> m_esiti{}; // each row's last sizing
-    const QString titolo = QStringLiteral("Velmor: dati per il progetto di condotte fognarie");
+    const QString m_titolo = QStringLiteral("Velmor: dati per il progetto di condotte fognarie");
 };

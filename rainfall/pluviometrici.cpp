@@ -15,6 +15,7 @@
 
 VELMOR_FINESTRA(pluviometrici);
 
+using namespace pioggia;
 using namespace vb;
 
 namespace {

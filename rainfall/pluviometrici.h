@@ -32,7 +32,7 @@ public:
         QLabel* intensita;
     };
     std::vector<Riga> righe;
-    QList<Zona> zone;
+    QList<pioggia::Zona> zone;
     QPushButton* aiuto;
     QPushButton* guidainlinea;
     QPushButton* cmdesci;

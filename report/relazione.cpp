@@ -108,7 +108,7 @@ bool prepara()
         finestre::mostra(finestre::nomi::sismica);
         return false;
     }
-    for (int j = 1; j <= velmor::sismica::numeroTubi(); ++j) {
+    for (int j = 1; j <= tubazioni::numeroTubi(); ++j) {
         tubi.VScroll1->setValue(j);
         tubi.VScroll1_Change();
     }

@@ -73,13 +73,13 @@ private:
     void mostraRisultati(bool verificato);
     void cancellaRisultati();
     // Records how box `numero` reads and colours it when it is not a number.
-    void segnaLettura(int numero, velmor::sismica::Lettura lettura);
+    void segnaLettura(int numero, tubazioni::Lettura lettura);
     bool casellaErrata() const;
     void suggerimento();
 
     std::array<QLabel*, 6> sigma() const { return {scs, sts, scm, stm, sci, sti}; }
 
-    bool caricamento = false;       // the boxes are being filled from the table
-    std::array<velmor::sismica::Lettura, 16> letture{};  // how each box read when last typed into
-    bool verificaMostrata = false;
+    bool m_caricamento = false; // the boxes are being filled from the table
+    std::array<tubazioni::Lettura, 16> m_letture{}; // how each box read when last typed into
+    bool m_verificaMostrata = false;
 };
