@@ -6,6 +6,7 @@
 #include "frame/controllosilenzioso.h"
 #include "frame/finestraprincipale.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "frame/tubi.h"
 
@@ -34,10 +35,10 @@ void scriviTratti(QByteArray& file, record::Adattamenti* a)
 void scriviTubi(QByteArray& file, record::Adattamenti* a)
 {
     file += record::scrivi({numerotubi}, a);
-    for (int j = 1; j <= velmor::sismica::numeroTubi(); ++j) {
+    for (int j = 1; j <= tubazioni::numeroTubi(); ++j) {
         record::Campi campi;
         for (int c = 1; c <= campiTubo; ++c)
-            campi.append(velmor::sismica::valoreCampo(c, j));
+            campi.append(tubazioni::valoreCampo(c, j));
         file += record::scrivi(campi, a);
     }
 }
@@ -133,13 +134,13 @@ void applicaTubi(const Contenuto& c)
     for (int j = 1; j <= massimotubi; ++j) {
         const bool letto = j <= c.tubi.size();
         for (int k = 1; k <= campiTubo; ++k)
-            velmor::sismica::impostaCampo(k, j, letto ? c.tubi[j - 1][k - 1] : Valore());
+            tubazioni::impostaCampo(k, j, letto ? c.tubi[j - 1][k - 1] : Valore());
         for (auto* sigma : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
             for (auto& lato : *sigma)
                 lato[j] = Valore();
     }
     // The pipes the file does not hold start again from the window's presets.
-    velmor::sismica::impostaValoriIniziali();
+    tubazioni::impostaValoriIniziali();
     numerotubi = c.numerotubi;
 }
 
@@ -148,7 +149,7 @@ QStringList testiFrontespizio()
     // A title page never filled is the title-page window's fresh one: loading
     // the window puts its texts (the date of today) into the shared data.
     if (testifrontespizio.isEmpty())
-        finestre::usa(QStringLiteral("frontespizio"));
+        finestre::usa(finestre::nomi::frontespizio);
     QStringList testi = testifrontespizio;
     testi.resize(campiFrontespizio);
     return testi;
@@ -216,12 +217,12 @@ void controllaFinestra(const QString& nome)
 
 void controllaDati()
 {
-    controllaFinestra(QStringLiteral("dati"));
+    controllaFinestra(finestre::nomi::dati);
 }
 
 void controllaSismica()
 {
-    controllaFinestra(QStringLiteral("sismica"));
+    controllaFinestra(finestre::nomi::sismica);
 }
 
 bool progettoPresente()
@@ -229,7 +230,7 @@ bool progettoPresente()
     if (!testiFrontespizio().constFirst().isEmpty())
         return true;
     MsgBox(QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."), vbCritical, titolocontrollo.testo());
-    finestre::mostra(QStringLiteral("frontespizio"));
+    finestre::mostra(finestre::nomi::frontespizio);
     return false;
 }
 
@@ -305,7 +306,7 @@ void apriCompleto(CommonDialog& d)
 
 void salvaDati(CommonDialog& d)
 {
-    if (!controllato(QStringLiteral("dati"), controllaDati) || !progettoPresente())
+    if (!controllato(finestre::nomi::dati, controllaDati) || !progettoPresente())
         return;
     // A seismic data file as the current file is never rewritten with the network.
     if (nomefile.isEmpty() || QFileInfo(nomefile).fileName().startsWith(prefissoVerifica)) {
@@ -317,7 +318,7 @@ void salvaDati(CommonDialog& d)
 
 void salvaCompleto(CommonDialog& d)
 {
-    if (!controllato(QStringLiteral("dati"), controllaDati) || !controllato(QStringLiteral("sismica"), controllaSismica)
+    if (!controllato(finestre::nomi::dati, controllaDati) || !controllato(finestre::nomi::sismica, controllaSismica)
         || !progettoPresente())
         return;
     d.FileName = QStringLiteral("Velmor-completa-");
@@ -355,7 +356,7 @@ void apriVerifica(CommonDialog& d)
 
 void salvaVerifica(CommonDialog& d)
 {
-    if (!controllato(QStringLiteral("sismica"), controllaSismica))
+    if (!controllato(finestre::nomi::sismica, controllaSismica))
         return;
     d.FileName = QFileInfo(nomefile).fileName().startsWith(prefissoVerifica) ? nomefile : prefissoVerifica;
     if (!salvaDialogo(d, filtroVerifica))

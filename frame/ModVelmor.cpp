@@ -3,6 +3,7 @@
 #include "frame/finestre.h"
 #include "frame/formati.h"
 #include "frame/frmSplash.h"
+#include "frame/identita.h"
 #include "frame/servizi.h"
 #include "office/applicazione.h"
 #include "office/consegna.h"
@@ -12,10 +13,10 @@ using namespace vb;
 namespace ModVelmor {
 
 const std::array<const char*, 23> ordineChiusura = {
-    "dati",          "pluviometrici", "sismica",          "circolare",    "circolare2",         "circolare3",
-    "frontespizio",  "sommario",      "manuale",          "guidafunzionamento", "guidaarchivio", "guidadati",
-    "guidapluviometrici", "guidasismica", "guidanorme",   "guidafrontespizio", "guidastampa",   "guidaformule",
-    "frmTip",        "licenza",       "prodotti",         "supportoclienti", "informa",
+    finestre::nomi::dati,          finestre::nomi::pluviometrici, finestre::nomi::sismica,          finestre::nomi::circolare,    finestre::nomi::circolare2,         finestre::nomi::circolare3,
+    finestre::nomi::frontespizio,  finestre::nomi::sommario,      finestre::nomi::manuale,          finestre::nomi::guidafunzionamento, finestre::nomi::guidaarchivio, finestre::nomi::guidadati,
+    finestre::nomi::guidapluviometrici, finestre::nomi::guidasismica, finestre::nomi::guidanorme,   finestre::nomi::guidafrontespizio, finestre::nomi::guidastampa,   finestre::nomi::guidaformule,
+    finestre::nomi::frmTip,        finestre::nomi::licenza,       finestre::nomi::prodotti,         finestre::nomi::supportoclienti, finestre::nomi::informa,
 };
 
 std::array<Tratti*, 13> campitratto()
@@ -31,11 +32,11 @@ std::array<Tratti*, 5> risultatitratto()
 
 void inizializza()
 {
-    nomeprogramma = Valore("Velmor");
-    descrizioneprogramma = Valore("programma per il calcolo di reti fognanti");
-    versione = Valore("4.11.01");
-    dataprimaversione = Valore("25/03/1999");
-    codicedata = Valore("020520");
+    nomeprogramma = Valore(identita::nome);
+    descrizioneprogramma = Valore(identita::descrizione);
+    versione = Valore(identita::versione);
+    dataprimaversione = Valore(identita::dataprimaversione);
+    codicedata = Valore(identita::codicedata);
 
     titolocontrollo = Valore(nomeprogramma.testo() + ": controllo dati immessi nella finestra attiva");
     titoloaiuto = nomeprogramma.testo() + ": aiuto in linea";

@@ -2,6 +2,7 @@
 // The program's shared data and routines, alive for the whole run. The
 // windows read and write these variables directly; no window keeps a copy.
 
+#include "frame/nomifinestre.h"
 #include "frame/valore.h"
 
 #include <QLabel>
@@ -140,15 +141,15 @@ struct FinestraNumerata {
 };
 inline constexpr std::array<FinestraNumerata, 8> finestreNumerate = {{
     {"", "", ""},
-    {"dati", "Finestra Dati", "visualizza finestra 'Dati'"},
-    {"pluviometrici", "Finestra Dati pluviometrici", "visualizza finestra 'Dati pluviometrici'"},
-    {"sismica", "Finestra Verifica sismica", "visualizza finestra 'Verifica Sismica'"},
-    {"circolare", "Finestra normativa - definizioni", "visualizza finestra 'Normativa tecnica - Definizioni'"},
-    {"circolare2", "Finestra normativa - progetto di massima",
+    {finestre::nomi::dati, "Finestra Dati", "visualizza finestra 'Dati'"},
+    {finestre::nomi::pluviometrici, "Finestra Dati pluviometrici", "visualizza finestra 'Dati pluviometrici'"},
+    {finestre::nomi::sismica, "Finestra Verifica sismica", "visualizza finestra 'Verifica Sismica'"},
+    {finestre::nomi::circolare, "Finestra normativa - definizioni", "visualizza finestra 'Normativa tecnica - Definizioni'"},
+    {finestre::nomi::circolare2, "Finestra normativa - progetto di massima",
      "visualizza finestra 'Normativa tecnica - Progetto di massima'"},
-    {"circolare3", "Finestra normativa - progetto esecutivo",
+    {finestre::nomi::circolare3, "Finestra normativa - progetto esecutivo",
      "visualizza finestra 'Normativa tecnica - Progetto esecutivo'"},
-    {"frontespizio", "Finestra Frontespizio", "visualizza finestra 'Frontespizio'"},
+    {finestre::nomi::frontespizio, "Finestra Frontespizio", "visualizza finestra 'Frontespizio'"},
 }};
 // Their names alone.
 inline constexpr std::array<const char*, 8> finestrePrincipali = [] {

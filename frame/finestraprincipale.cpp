@@ -6,6 +6,7 @@
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 
 #include <QAction>
@@ -198,7 +199,7 @@ void FinestraPrincipale::colorare_Click()
         const int risposta = MsgBox(QStringLiteral("Colori uguali e riposanti (grigio) per tutte le finestre?"), vbYesNo,
                                     ModVelmor::nomeprogramma.testo() + ": colore di sfondo");
         if (risposta == vbYes) {
-            for (const char* nome : {"dati", "sismica", "pluviometrici", "circolare", "circolare2", "circolare3", "frontespizio"})
+            for (const char* nome : {finestre::nomi::dati, finestre::nomi::sismica, finestre::nomi::pluviometrici, finestre::nomi::circolare, finestre::nomi::circolare2, finestre::nomi::circolare3, finestre::nomi::frontespizio})
                 if (Finestra* f = finestre::usa(QString::fromUtf8(nome)))
                     f->setBackColor(colori::grigio);
             return;
@@ -215,10 +216,10 @@ void FinestraPrincipale::colorare_Click()
     setBackColor(CommonDialog1.Color);
 }
 
-void FinestraPrincipale::guida_Click() { finestre::mostra(QStringLiteral("sommario")); }
-void FinestraPrincipale::sugger_Click() { finestre::mostra(QStringLiteral("frmTip")); }
-void FinestraPrincipale::supporto_Click() { finestre::mostra(QStringLiteral("supportoclienti")); }
-void FinestraPrincipale::informazioni_Click() { finestre::mostra(QStringLiteral("informa")); }
+void FinestraPrincipale::guida_Click() { finestre::mostra(finestre::nomi::sommario); }
+void FinestraPrincipale::sugger_Click() { finestre::mostra(finestre::nomi::frmTip); }
+void FinestraPrincipale::supporto_Click() { finestre::mostra(finestre::nomi::supportoclienti); }
+void FinestraPrincipale::informazioni_Click() { finestre::mostra(finestre::nomi::informa); }
 void FinestraPrincipale::esci_Click() { ModVelmor::esciprogramma(); }
 
 void FinestraPrincipale::closeEvent(QCloseEvent* evento)

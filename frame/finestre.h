@@ -43,7 +43,7 @@ QStringList nomiCaricate();
 // What happens when the last window is unloaded (by default the application quits).
 void allaFine(std::function<void()> azione);
 
-// Typed access to a window class W (with static const char NOME[]).
+// Typed access to a window class W, whose NOME is its name in frame/nomifinestre.h.
 template <class W>
 W& forma()
 {

@@ -3,6 +3,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/colori.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
 #include "frame/twips.h"
@@ -86,14 +87,14 @@ void frmSplash::suona()
 void frmSplash::Form_Click()
 {
     servizi::musica().pause();
-    finestre::mostra(QStringLiteral("dati"));
+    finestre::mostra(finestre::nomi::dati);
 }
 
 void frmSplash::Form_KeyPress()
 {
     servizi::musica().close();
     Unload();
-    finestre::scarica(QStringLiteral("prodotti"));
+    finestre::scarica(finestre::nomi::prodotti);
 }
 
 void frmSplash::schermataDiChiusura()

@@ -2,13 +2,14 @@
 // The start-up splash, and the closing screen after the exit routine.
 
 #include "frame/finestra.h"
+#include "frame/nomifinestre.h"
 
 class QLabel;
 
 class frmSplash : public Finestra {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "frmSplash";
+    static constexpr const char* NOME = finestre::nomi::frmSplash;
     frmSplash();
 
     QLabel* lblAzienda;

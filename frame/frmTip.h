@@ -2,6 +2,7 @@
 // Tip of the day: one tip per line of the tips file.
 
 #include "frame/finestra.h"
+#include "frame/nomifinestre.h"
 
 #include <QStringList>
 
@@ -11,7 +12,7 @@ class QPushButton;
 class frmTip : public Finestra {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "frmTip";
+    static constexpr const char* NOME = finestre::nomi::frmTip;
     static constexpr char FILE_SUGGERIMENTI[] = "SuggerimentiVelmor.TXT";
     frmTip();
 

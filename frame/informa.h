@@ -2,6 +2,7 @@
 // About the program.
 
 #include "frame/finestra.h"
+#include "frame/nomifinestre.h"
 
 class QLabel;
 class QPushButton;
@@ -9,7 +10,7 @@ class QPushButton;
 class informa : public Finestra {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "informa";
+    static constexpr const char* NOME = finestre::nomi::informa;
     informa();
 
     QLabel* lblTitle;

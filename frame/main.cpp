@@ -1,5 +1,6 @@
 #include "frame/applicazione.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 
 #include <QApplication>
 
@@ -23,6 +24,6 @@ int main(int argc, char** argv)
     qInstallMessageHandler(messaggiDelToolkit);
     QApplication app(argc, argv);
     applicazione::prepara();
-    finestre::mostra(QStringLiteral("frmSplash"));
+    finestre::mostra(finestre::nomi::frmSplash);
     return app.exec();
 }

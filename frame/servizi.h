@@ -103,7 +103,8 @@ public:
     virtual void close() = 0;
 };
 
-// The services in use. Until something is installed, the Qt implementations serve.
+// The services in use. Until something is installed, the Qt implementations serve
+// (the choice is made in servizipredefiniti.cpp).
 Messaggi& messaggi();
 Dialoghi& dialoghi();
 Shell& shell();

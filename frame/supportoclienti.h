@@ -2,6 +2,7 @@
 // How to reach the maker's customer support.
 
 #include "frame/finestra.h"
+#include "frame/nomifinestre.h"
 
 class QLabel;
 class QPushButton;
@@ -9,7 +10,7 @@ class QPushButton;
 class supportoclienti : public Finestra {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "supportoclienti";
+    static constexpr const char* NOME = finestre::nomi::supportoclienti;
     supportoclienti();
 
     QLabel* Label1;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 namespace {
 
@@ -83,4 +83,4 @@ void svuotaTubi()
     ModVelmor::numerotubi = Valore(0);
 }
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

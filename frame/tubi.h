@@ -6,7 +6,7 @@
 
 #include "frame/valore.h"
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 // Field numbers 1 to 15, in the order of the seismic data file: also the
 // indexes of the seismic window's input boxes.
@@ -55,4 +55,4 @@ void impostaValoriIniziali();
 // sets the pipe count to 0.
 void svuotaTubi();
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

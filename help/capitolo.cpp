@@ -5,6 +5,7 @@
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
 #include "help/documento.h"
@@ -56,7 +57,7 @@ QString Capitolo::fileTesto(int numero) { return QString::fromUtf8(dati(numero).
 
 Capitolo::Capitolo(const char* nome, int numero)
     : FinestraPrincipale(QString::fromUtf8(nome), numero, "Normativa tecnica - " + argomento(numero),
-                         QStringLiteral("guidanorme"), Menu::Senza),
+                         finestre::nomi::guidanorme, Menu::Senza),
       Frame3(new QGroupBox(citazione + " - " + argomento(numero))), Text1(new QPlainTextEdit)
 {
     setCaption("Velmor: normativa tecnica - " + argomento(numero));
@@ -145,7 +146,7 @@ void Capitolo::aiuto_Click()
 }
 
 void Capitolo::guidainlinea_Click() { guida_Click(); }
-void Capitolo::cmddati_Click() { finestre::mostra(QStringLiteral("dati")); }
+void Capitolo::cmddati_Click() { finestre::mostra(finestre::nomi::dati); }
 void Capitolo::esco_Click() { esci_Click(); }
 
 void Capitolo::stampaword()

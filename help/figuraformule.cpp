@@ -22,7 +22,7 @@ namespace guida {
 
 namespace {
 
-namespace sis = velmor::sismica;
+namespace sis = tubazioni;
 
 // A load case of the ring: the check's own function, called with a unit load on
 // a unit radius, gives the coefficients of M (times load r^2) and N (times load r).

@@ -3,6 +3,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "help/aspetto.h"
 
 #include <QLabel>
@@ -13,7 +14,7 @@ namespace {
 
 bool paginaManuale(const guida::Pagina& pagina)
 {
-    return pagina.nome == std::string_view("manuale");
+    return std::string_view(pagina.nome) == finestre::nomi::manuale;
 }
 
 // The nine pages are nine windows, each known by its own name.
@@ -60,12 +61,12 @@ finestraguida::finestraguida(const guida::Pagina& pagina)
     connect(cmdchiudi, &QPushButton::clicked, this, [this] { cmdchiudi_Click(); });
 }
 
-bool finestraguida::eManuale() const { return nome() == QLatin1String("manuale"); }
-bool finestraguida::eNorme() const { return nome() == QLatin1String("guidanorme"); }
+bool finestraguida::eManuale() const { return nome() == finestre::nomi::manuale; }
+bool finestraguida::eNorme() const { return nome() == finestre::nomi::guidanorme; }
 
 void finestraguida::cmdSommario_Click()
 {
-    finestre::mostra(QStringLiteral("sommario"));
+    finestre::mostra(finestre::nomi::sommario);
 }
 
 void finestraguida::cmdstampa_Click()

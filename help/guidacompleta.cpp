@@ -2,6 +2,7 @@
 
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "help/documento.h"
 #include "help/figuraformule.h"
@@ -32,7 +33,7 @@ std::pair<QString, QString> titoloETesto(const Pagina& pagina)
 
 QImage figuraDellaFinestra()
 {
-    if (auto* f = qobject_cast<guidaformule*>(finestre::usa(QString::fromUtf8(guidaformule::NOME))))
+    if (auto* f = qobject_cast<guidaformule*>(finestre::usa(finestre::nomi::guidaformule)))
         return f->figura();
     return figuraFormule();
 }

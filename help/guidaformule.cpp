@@ -2,6 +2,7 @@
 
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/twips.h"
 #include "help/aspetto.h"
 #include "help/figuraformule.h"
@@ -80,7 +81,7 @@ void guidaformule::VScroll1_Change()
 
 void guidaformule::cmdSommario_Click()
 {
-    finestre::mostra(QStringLiteral("sommario"));
+    finestre::mostra(finestre::nomi::sommario);
 }
 
 void guidaformule::cmdstampa_Click()

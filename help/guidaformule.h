@@ -2,6 +2,7 @@
 // The picture of the seismic formulas, larger than the window, moved under it
 // by two scroll bars; its print button puts the picture into a new document.
 
+#include "frame/nomifinestre.h"
 #include "help/finestraaiuto.h"
 
 #include <QImage>
@@ -13,7 +14,7 @@ class QScrollBar;
 class guidaformule : public FinestraAiuto {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "guidaformule";
+    static constexpr const char* NOME = finestre::nomi::guidaformule;
 
     guidaformule();
 

@@ -4,6 +4,7 @@
 #include "frame/colori.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 
 #include <QPushButton>
 
@@ -47,6 +48,6 @@ void FinestraInformativa::Form_Resize()
 
 void FinestraInformativa::Form_Unload() { m_ridimensiona.reset(); }
 
-void FinestraInformativa::cmdSommario_Click() { finestre::mostra(QStringLiteral("sommario")); }
+void FinestraInformativa::cmdSommario_Click() { finestre::mostra(finestre::nomi::sommario); }
 
 void FinestraInformativa::cmdchiudi_Click() { Hide(); }

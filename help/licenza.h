@@ -2,6 +2,7 @@
 // The terms of use: a fixed text under the program's name, read-only, which a
 // button types into a new word-processor document. Opened from the help index.
 
+#include "frame/nomifinestre.h"
 #include "help/informativa.h"
 
 class QLabel;
@@ -10,7 +11,7 @@ class QPlainTextEdit;
 class licenza : public FinestraInformativa {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "licenza";
+    static constexpr const char* NOME = finestre::nomi::licenza;
     static constexpr char FILE_TESTO[] = "licenza.txt";
     licenza();
 

@@ -1,5 +1,6 @@
 #include "help/pagine.h"
 
+#include "frame/nomifinestre.h"
 #include "frame/percorsi.h"
 
 #include <QStringList>
@@ -7,15 +8,15 @@
 namespace guida {
 
 const std::array<Pagina, 9> pagine = {{
-    {"manuale", "MANUALE D'USO RAPIDO", 3615, 375, 9135, 5520},
-    {"guidafunzionamento", "FUNZIONAMENTO DEL PROGRAMMA", 4095, 255, 5175, 5280},
-    {"guidaarchivio", "ARCHIVIO DATI", 3615, 255, 5175, 5415},
-    {"guidastampa", "COME STAMPARE", 3615, 255, 5175, 5295},
-    {"guidadati", "Finestra DATI", 3615, 255, 5175, 5295},
-    {"guidapluviometrici", "Finestra DATI PLUVIOMETRICI", 4695, 255, 5295, 5415},
-    {"guidasismica", "Finestra VERIFICA SISMICA", 3615, 255, 5175, 5295},
-    {"guidanorme", "Finestra NORME", 3615, 255, 5175, 5295},
-    {"guidafrontespizio", "Finestra FRONTESPIZIO", 3615, 255, 5175, 5295},
+    {finestre::nomi::manuale, "MANUALE D'USO RAPIDO", 3615, 375, 9135, 5520},
+    {finestre::nomi::guidafunzionamento, "FUNZIONAMENTO DEL PROGRAMMA", 4095, 255, 5175, 5280},
+    {finestre::nomi::guidaarchivio, "ARCHIVIO DATI", 3615, 255, 5175, 5415},
+    {finestre::nomi::guidastampa, "COME STAMPARE", 3615, 255, 5175, 5295},
+    {finestre::nomi::guidadati, "Finestra DATI", 3615, 255, 5175, 5295},
+    {finestre::nomi::guidapluviometrici, "Finestra DATI PLUVIOMETRICI", 4695, 255, 5295, 5415},
+    {finestre::nomi::guidasismica, "Finestra VERIFICA SISMICA", 3615, 255, 5175, 5295},
+    {finestre::nomi::guidanorme, "Finestra NORME", 3615, 255, 5175, 5295},
+    {finestre::nomi::guidafrontespizio, "Finestra FRONTESPIZIO", 3615, 255, 5175, 5295},
 }};
 
 const Pagina* pagina(const QString& nome)

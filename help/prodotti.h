@@ -6,6 +6,7 @@
 // mail to the maker through the shell. Opened from the help index; closing
 // hides it, keeping the list and its position.
 
+#include "frame/nomifinestre.h"
 #include "help/informativa.h"
 #include "help/listino.h"
 
@@ -18,7 +19,7 @@ class QScrollBar;
 class prodotti : public FinestraInformativa {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "prodotti";
+    static constexpr const char* NOME = finestre::nomi::prodotti;
     static constexpr char FILE_LISTINO[] = "listino.txt";
     static constexpr int righe = 10;
     prodotti();

@@ -3,6 +3,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "frame/nomifinestre.h"
 #include "frame/percorsi.h"
 #include "help/aspetto.h"
 #include "help/guidacompleta.h"
@@ -28,22 +29,22 @@ struct Argomento {
 
 // Three groups: general help, the program's windows, the rest.
 const std::array<Argomento, sommario::argomenti + 1> tabellaArgomenti = {{
-    {"", 0, 0, std::nullopt, "manuale"},
-    {"  Manuale d'uso rapido", 1080, guida::ciano, std::nullopt, "manuale"},
-    {"  Funzionamento del programma", 1320, guida::ciano, guida::nero, "guidafunzionamento"},
-    {"  Archivio dati", 1560, guida::ciano, std::nullopt, "guidaarchivio"},
-    {" Come stampare", 1800, guida::ciano, std::nullopt, "guidastampa"},
-    {" Finestra Dati", 2400, guida::ciano, std::nullopt, "guidadati"},
-    {" Finestra Dati pluviometrici", 2640, guida::ciano, std::nullopt, "guidapluviometrici"},
-    {" Finestra Verifica sismica", 2880, guida::ciano, std::nullopt, "guidasismica"},
-    {" Finestra Normativa - Definizioni", 3120, guida::ciano, std::nullopt, "guidanorme"},
-    {" Finestra Normativa - Progetto massima", 3360, guida::ciano, std::nullopt, "guidanorme"},
-    {" Finestra Normativa - Progetto esecutivo", 3600, guida::ciano, std::nullopt, "guidanorme"},
-    {" Finestra Frontespizio", 3840, guida::ciano, std::nullopt, "guidafrontespizio"},
-    {" Formule per verifica sismica", 4080, guida::ciano, std::nullopt, "guidaformule"},
-    {"  Suggerimento del giorno", 4680, guida::ciano, std::nullopt, "frmTip"},
-    {"  Licenza d'uso di \" Velmor\"", 5040, guida::rosso, guida::giallo, "licenza"},
-    {"  altri prodotti Software Zentoria", 5400, guida::giallo, std::nullopt, "prodotti"},
+    {"", 0, 0, std::nullopt, finestre::nomi::manuale},
+    {"  Manuale d'uso rapido", 1080, guida::ciano, std::nullopt, finestre::nomi::manuale},
+    {"  Funzionamento del programma", 1320, guida::ciano, guida::nero, finestre::nomi::guidafunzionamento},
+    {"  Archivio dati", 1560, guida::ciano, std::nullopt, finestre::nomi::guidaarchivio},
+    {" Come stampare", 1800, guida::ciano, std::nullopt, finestre::nomi::guidastampa},
+    {" Finestra Dati", 2400, guida::ciano, std::nullopt, finestre::nomi::guidadati},
+    {" Finestra Dati pluviometrici", 2640, guida::ciano, std::nullopt, finestre::nomi::guidapluviometrici},
+    {" Finestra Verifica sismica", 2880, guida::ciano, std::nullopt, finestre::nomi::guidasismica},
+    {" Finestra Normativa - Definizioni", 3120, guida::ciano, std::nullopt, finestre::nomi::guidanorme},
+    {" Finestra Normativa - Progetto massima", 3360, guida::ciano, std::nullopt, finestre::nomi::guidanorme},
+    {" Finestra Normativa - Progetto esecutivo", 3600, guida::ciano, std::nullopt, finestre::nomi::guidanorme},
+    {" Finestra Frontespizio", 3840, guida::ciano, std::nullopt, finestre::nomi::guidafrontespizio},
+    {" Formule per verifica sismica", 4080, guida::ciano, std::nullopt, finestre::nomi::guidaformule},
+    {"  Suggerimento del giorno", 4680, guida::ciano, std::nullopt, finestre::nomi::frmTip},
+    {"  Licenza d'uso di \" Velmor\"", 5040, guida::rosso, guida::giallo, finestre::nomi::licenza},
+    {"  altri prodotti Software Zentoria", 5400, guida::giallo, std::nullopt, finestre::nomi::prodotti},
 }};
 
 constexpr int argomentoFormule = 12;

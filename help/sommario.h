@@ -3,6 +3,7 @@
 // the whole guide, close and exit at its foot. A topic opens as soon as the
 // mouse button goes down on its label; the label under the pointer is bold.
 
+#include "frame/nomifinestre.h"
 #include "help/finestraaiuto.h"
 
 #include <array>
@@ -13,7 +14,7 @@ class QPushButton;
 class sommario : public FinestraAiuto {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "sommario";
+    static constexpr const char* NOME = finestre::nomi::sommario;
     static constexpr int argomenti = 15;
     static constexpr int larghezza = 3975; // twips
 

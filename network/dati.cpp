@@ -6,6 +6,7 @@
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "network/classipendenza.h"
 #include "archivi/archivi.h"
@@ -125,9 +126,9 @@ constexpr int scattoRotella = 120;
 
 } // namespace
 
-dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Dati"), QStringLiteral("guidadati"))
+dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Dati"), finestre::nomi::guidadati)
 {
-    setCaption(titolo);
+    setCaption(m_titolo);
 
     CommonDialog1.FileName = QStringLiteral("Velmor-dati-");
     QMenu* file = menuFile();
@@ -149,7 +150,7 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
         tiporete[i]->setObjectName(QStringLiteral("tiporete%1").arg(i));
         piazza(tiporete[i], 180 + (i - 1) * 1200, 255, 1140, 255, cornice);
         connect(tiporete[i], &QRadioButton::toggled, this, [this, i](bool scelto) {
-            if (scelto && !mostrando)
+            if (scelto && !m_mostrando)
                 tiporete_Click(i);
         });
     }
@@ -200,9 +201,9 @@ dati::dati() : FinestraPrincipale(QString::fromUtf8(NOME), 1, QStringLiteral("Da
                                    QStringLiteral("cliccare per visualizzare il Sommario della guida"), 1200, [this] { guida_Click(); });
     piazza(passo, 2400, 5640, 3615, 450);
     Command5 = pulsanteInBasso(QStringLiteral("&Frontespizio"), QStringLiteral("cliccare per visualizzare la finestra Frontespizio"),
-                               6120, [] { finestre::mostra(QStringLiteral("frontespizio")); });
+                               6120, [] { finestre::mostra(finestre::nomi::frontespizio); });
     Command6 = pulsanteInBasso(QStringLiteral("&Verifica"), QStringLiteral("cliccare per visualizzare la finestra Verifica sismica"),
-                               7200, [] { finestre::mostra(QStringLiteral("sismica")); });
+                               7200, [] { finestre::mostra(finestre::nomi::sismica); });
     cmdesci = pulsanteInBasso(QStringLiteral("US&CITA"), QStringLiteral("cliccare per uscire da Velmor"), 8280,
                               [this] { esci_Click(); });
 }
@@ -265,13 +266,13 @@ void dati::Form_Load()
     FinestraPrincipale::Form_Load();
     ModVelmor::impostaTipiSuperficie();
     for (int r = 1; r <= righe; ++r) {
-        const bool prima = mostrando;
-        mostrando = true;
+        const bool prima = m_mostrando;
+        m_mostrando = true;
         for (int i = 1; i <= 10; ++i)
             tiposup[r]->setItemText(i - 1, ModVelmor::tipisuperficie[i]);
         tiposup[r]->setCurrentIndex(-1);
         pend[r]->setCurrentIndex(-1);
-        mostrando = prima;
+        m_mostrando = prima;
     }
     if (ModVelmor::sistema.isEmpty())
         ModVelmor::sistema = QStringLiteral("misto");
@@ -289,7 +290,7 @@ void dati::mostraDa(int primo)
 
 void dati::mostraDaCapo()
 {
-    setCaption(ModVelmor::filecompleto.isEmpty() ? titolo : titolo + " - file:" + ModVelmor::filecompleto);
+    setCaption(ModVelmor::filecompleto.isEmpty() ? m_titolo : m_titolo + " - file:" + ModVelmor::filecompleto);
     mostraDa(1);
 }
 
@@ -313,10 +314,10 @@ QLineEdit* dati::casella(Campo campo, int r) const
 
 void dati::VScroll1_Change()
 {
-    mostrando = true;
+    m_mostrando = true;
     for (int i = 1; i <= 3; ++i)
         tiporete[i]->setChecked(ModVelmor::sistema == nomiRete[i]);
-    mostrando = false;
+    m_mostrando = false;
     abilitaCampi();
     ModVelmor::primotratto = VScroll1->value();
     // One message for the rows shown, not one for each.
@@ -379,8 +380,8 @@ void dati::mostraRiga(int r)
 {
     using namespace ModVelmor;
     const int t = primotratto + r - 1;
-    const bool prima = mostrando;
-    mostrando = true;
+    const bool prima = m_mostrando;
+    m_mostrando = true;
     numero[r]->setText(QString::number(t));
     for (const CampoTesto& c : campiTesto) {
         QLineEdit* e = (this->*c.caselle)[r];
@@ -395,7 +396,7 @@ void dati::mostraRiga(int r)
     tiposup[r]->setCurrentIndex(tipo >= 1 && tipo <= 10 ? tipo - 1 : -1);
     const int classe = pendenza[t].vuoto() ? -1 : rete::classedacoefficiente(coefpendenza[t].numero());
     pend[r]->setCurrentIndex(classe);
-    mostrando = prima;
+    m_mostrando = prima;
 }
 
 tratti::Esito dati::dimensionaRiga(int r)
@@ -422,7 +423,7 @@ void dati::mostraRisultati(int r)
 void dati::campo_Change(Campo campo, int r)
 {
     using namespace ModVelmor;
-    if (mostrando)
+    if (m_mostrando)
         return;
     const int t = primotratto + r - 1;
     switch (campo) {

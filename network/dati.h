@@ -5,6 +5,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/controlli.h"
 #include "frame/finestraprincipale.h"
+#include "frame/nomifinestre.h"
 #include "network/tratti.h"
 
 #include <QList>
@@ -21,7 +22,7 @@ class QScrollBar;
 class dati : public FinestraPrincipale {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "dati";
+    static constexpr const char* NOME = finestre::nomi::dati;
     static constexpr int righe = 10;
     // The bar's highest value: the first of the last ten segments.
     static constexpr int primoInBasso = ModVelmor::massimotratti - righe + 1;
@@ -108,10 +109,10 @@ private:
     void abilitaCampi();
     QLineEdit* casella(tratti::Campo campo, int r) const;
 
-    bool mostrando = false; // rows being filled from the table: their change handlers stay quiet
+    bool m_mostrando = false; // rows being filled from the table: their change handlers stay quiet
     int m_rotella = 0;      // the wheel's turn not yet made into whole notches
     int m_passate = 0;      // Passata objects alive
     bool m_righeDaMostrare = false;       // rows sized during a Passata and not yet shown
     std::array<tratti::Esito, righe + 1> m_esiti{}; // each row's last sizing
-    const QString titolo = QStringLiteral("Velmor: dati per il progetto di condotte fognarie");
+    const QString m_titolo = QStringLiteral("Velmor: dati per il progetto di condotte fognarie");
 };

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <optional>
 
+namespace pioggia {
+
 namespace {
 
 constexpr int campiMinimi = 7;
@@ -114,7 +116,7 @@ std::optional<Zona> zonaDaRiga(const QString& riga, QString& errore)
     return zona;
 }
 
-}  // namespace
+} // namespace
 
 LetturaZone analizzaZone(const QString& testo)
 {
@@ -178,3 +180,5 @@ double intensitaPioggia(const Zona& zona, double durataMinuti)
         return 0.0;
     return altezzaPioggia(zona, durataMinuti) / (durataMinuti / 60.0);
 }
+
+} // namespace pioggia

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace pioggia {
+
 // Unit of the duration t that an equation h = a * t^n was fitted with.
 enum class UnitaDurata { Ore, Minuti };
 
@@ -48,3 +50,5 @@ double altezzaPioggia(const Zona& zona, double durataMinuti);
 
 // Mean intensity in mm/h over a duration in minutes (0 for a duration not above 0).
 double intensitaPioggia(const Zona& zona, double durataMinuti);
+
+} // namespace pioggia

@@ -5,6 +5,7 @@
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
+#include "frame/nomifinestre.h"
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
 
@@ -14,6 +15,7 @@
 
 VELMOR_FINESTRA(pluviometrici);
 
+using namespace pioggia;
 using namespace vb;
 
 namespace {
@@ -71,7 +73,7 @@ QString testoEquazione(const Zona& z)
 } // namespace
 
 pluviometrici::pluviometrici()
-    : FinestraPrincipale(QString::fromUtf8(NOME), 2, QStringLiteral("Dati pluviometrici"), QStringLiteral("guidapluviometrici"))
+    : FinestraPrincipale(QString::fromUtf8(NOME), 2, QStringLiteral("Dati pluviometrici"), finestre::nomi::guidapluviometrici)
 {
     setCaption(QStringLiteral("Velmor: dati pluviometrici"));
     aggiungiVoce(menuFile(), QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });

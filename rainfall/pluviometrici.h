@@ -4,6 +4,7 @@
 
 #include "frame/controlli.h"
 #include "frame/finestraprincipale.h"
+#include "frame/nomifinestre.h"
 #include "rainfall/equazioni.h"
 
 #include <QList>
@@ -16,7 +17,7 @@ class QScrollBar;
 class pluviometrici : public FinestraPrincipale {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "pluviometrici";
+    static constexpr const char* NOME = finestre::nomi::pluviometrici;
     static constexpr char FILE_ZONE[] = "pluviometria.txt";
     static constexpr int durataIniziale = 60; // minutes
     pluviometrici();
@@ -31,7 +32,7 @@ public:
         QLabel* intensita;
     };
     std::vector<Riga> righe;
-    QList<Zona> zone;
+    QList<pioggia::Zona> zone;
     QPushButton* aiuto;
     QPushButton* guidainlinea;
     QPushButton* cmdesci;

@@ -6,6 +6,6 @@ namespace relazione {
 
 bool conAcqueBianche(const QString& sistema) { return sistema != QLatin1String("nere"); }
 bool conAcqueNere(const QString& sistema) { return sistema != QLatin1String("bianche"); }
-bool conTubi() { return velmor::sismica::numeroTubi() > 0; }
+bool conTubi() { return tubazioni::numeroTubi() > 0; }
 
 } // namespace relazione

@@ -7,6 +7,7 @@
 #include "frame/finestre.h"
 #include "frame/formati.h"
 #include "frame/indirizzi.h"
+#include "frame/nomifinestre.h"
 #include "frame/percorsi.h"
 #include "frame/servizi.h"
 #include "archivi/archivi.h"
@@ -69,7 +70,7 @@ QString frontespizio::indirizzoWeb(int indice)
 }
 
 frontespizio::frontespizio()
-    : FinestraPrincipale(QString::fromUtf8(NOME), 7, QStringLiteral("Frontespizio"), QStringLiteral("guidafrontespizio"))
+    : FinestraPrincipale(QString::fromUtf8(NOME), 7, QStringLiteral("Frontespizio"), finestre::nomi::guidafrontespizio)
 {
     setCaption(QStringLiteral("Velmor: frontespizio per la relazione"));
     setBackColor(colori::grigioScuro);
@@ -317,7 +318,7 @@ void frontespizio::labelindirizzo_Click() { Labelstudio_Click(); }
 
 void frontespizio::Option1_Click(int indice) { ModVelmor::apriindirizzo(indirizzoWeb(indice)); }
 
-void frontespizio::Command5_Click() { finestre::mostra(QStringLiteral("dati")); }
+void frontespizio::Command5_Click() { finestre::mostra(finestre::nomi::dati); }
 
 void frontespizio::cmdesci_Click() { ModVelmor::esciprogramma(); }
 

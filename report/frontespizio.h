@@ -6,6 +6,7 @@
 // the data sheet take the window's texts and keep their own state (report/contesto.h).
 
 #include "frame/finestraprincipale.h"
+#include "frame/nomifinestre.h"
 
 #include <array>
 
@@ -22,7 +23,7 @@ class QRadioButton;
 class frontespizio : public FinestraPrincipale {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "frontespizio";
+    static constexpr const char* NOME = finestre::nomi::frontespizio;
     frontespizio();
 
     // The title-page record, in record order.

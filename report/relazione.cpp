@@ -4,6 +4,7 @@
 #include "frame/controllosilenzioso.h"
 #include "frame/finestre.h"
 #include "frame/lavorostampa.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "network/dati.h"
 #include "office/stampante.h"
@@ -87,7 +88,7 @@ bool prepara()
 {
     dati& rete = finestre::forma<dati>();
     if (!ModVelmor::controlloSilenzioso([&rete] { rete.controlla_click(); })) {
-        finestre::mostra(QString::fromUtf8(dati::NOME));
+        finestre::mostra(finestre::nomi::dati);
         return false;
     }
     // Segments 1 to 10 are sized whenever they are typed or shown. The pages stepped through
@@ -104,10 +105,10 @@ bool prepara()
         return true;
     sismica& tubi = finestre::forma<sismica>();
     if (!ModVelmor::controlloSilenzioso([&tubi] { tubi.controlla_click(); })) {
-        finestre::mostra(QString::fromUtf8(sismica::NOME));
+        finestre::mostra(finestre::nomi::sismica);
         return false;
     }
-    for (int j = 1; j <= velmor::sismica::numeroTubi(); ++j) {
+    for (int j = 1; j <= tubazioni::numeroTubi(); ++j) {
         tubi.VScroll1->setValue(j);
         tubi.VScroll1_Change();
     }

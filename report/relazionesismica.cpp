@@ -16,10 +16,10 @@
 namespace relazione {
 
 using namespace office;
-namespace campo = velmor::sismica::campo;
-using velmor::sismica::descrizioneCampo;
-using velmor::sismica::numeroTubi;
-using velmor::sismica::valoreCampo;
+namespace campo = tubazioni::campo;
+using tubazioni::descrizioneCampo;
+using tubazioni::numeroTubi;
+using tubazioni::valoreCampo;
 
 namespace {
 

@@ -40,7 +40,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 namespace {
 
@@ -152,4 +152,4 @@ double pressioneReazione(double g, double p)
     return (2.0 * pi * g + 2.0 * p) / (2.0 * std::sin(semiangoloAppoggio));
 }
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

@@ -15,7 +15,7 @@
 
 #include <array>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 enum Sezione { superiore = 0, mediana = 1, inferiore = 2 };
 
@@ -56,4 +56,4 @@ AzioniAnello casoReazioneFondo(double e, double r);
 // The bed pressure of case E that carries the vertical loads of cases A and B.
 double pressioneReazione(double g, double p);
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 namespace {
 
@@ -43,4 +43,4 @@ Lettura leggiTesto(const QString& testo)
     return numeroIncompleto(testo) ? Lettura::Incompleto : Lettura::NonNumero;
 }
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

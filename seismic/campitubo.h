@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 struct DescrizioneCampo {
     const char* nome;        // the field's code, as the report's legend names it
@@ -28,4 +28,4 @@ enum class Lettura {
 
 Lettura leggiTesto(const QString& testo);
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

@@ -6,6 +6,7 @@
 #include "frame/controlli.h"
 #include "frame/finestre.h"
 #include "frame/formati.h"
+#include "frame/nomifinestre.h"
 #include "frame/servizi.h"
 #include "archivi/archivi.h"
 #include "seismic/campitubo.h"
@@ -25,7 +26,7 @@
 
 using namespace servizi;
 using namespace vb;
-using namespace velmor::sismica;
+using namespace tubazioni;
 using controlli::Bordo;
 
 VELMOR_FINESTRA(sismica);
@@ -80,7 +81,7 @@ void sfondoCasella(QLineEdit* casella, std::uint32_t colore)
 }  // namespace
 
 sismica::sismica()
-    : FinestraPrincipale(QString::fromUtf8(NOME), 3, QStringLiteral("Verifica sismica"), QStringLiteral("guidasismica")),
+    : FinestraPrincipale(QString::fromUtf8(NOME), 3, QStringLiteral("Verifica sismica"), finestre::nomi::guidasismica),
       intestazione(didascalia(QStringLiteral("Verifica sismica dei tubi interrati (secondo il D.M. 23/02/1971 n.2445)"),
                               Qt::AlignCenter)),
       ntubo(didascalia(QStringLiteral("n.1"), Qt::AlignCenter)), VScroll1(new QScrollBar(Qt::Vertical)),
@@ -238,7 +239,7 @@ void sismica::VScroll1_Change()
     const int tubo = VScroll1->value();
     ModVelmor::tubocorrente = tubo;
     ntubo->setText("n." + QString::number(tubo));
-    caricamento = true;
+    m_caricamento = true;
     for (int c = 1; c <= numeroCampi; ++c) {
         const QString testo = valoreCampo(c, tubo).testo();
         datisismici[c]->setText(testo);
@@ -248,7 +249,7 @@ void sismica::VScroll1_Change()
         const Lettura lettura = numerico ? leggiTesto(testo) : Lettura::Vuoto;
         segnaLettura(c, lettura == Lettura::Incompleto ? Lettura::NonNumero : lettura);
     }
-    caricamento = false;
+    m_caricamento = false;
     cancellaRisultati();
     ricalcola();
     suggerimento();
@@ -256,7 +257,7 @@ void sismica::VScroll1_Change()
 
 void sismica::datisismici_Change(int Index)
 {
-    if (caricamento)
+    if (m_caricamento)
         return;
     const int tubo = ModVelmor::tubocorrente;
     const QString testo = datisismici[Index]->text();
@@ -268,7 +269,7 @@ void sismica::datisismici_Change(int Index)
     }
 
     const Lettura lettura = leggiTesto(testo);
-    const bool giaAvvisato = letture[Index] == Lettura::NonNumero;
+    const bool giaAvvisato = m_letture[Index] == Lettura::NonNumero;
     if (lettura == Lettura::Vuoto || lettura == Lettura::Numero) {
         impostaCampo(Index, tubo, lettura == Lettura::Vuoto ? Valore(QString()) : Valore(Val(testo)));
         contaTubi();
@@ -293,9 +294,9 @@ void sismica::ricalcola()
 {
     const int tubo = ModVelmor::tubocorrente;
     const auto verifica = ricalcolaTubo(tubo);
-    caricamento = true;
+    m_caricamento = true;
     datisismici[campo::peso]->setText(valoreCampo(campo::peso, tubo).testo());
-    caricamento = false;
+    m_caricamento = false;
     if (verifica)
         mostraRisultati(verifica->verificato);
     else
@@ -312,9 +313,9 @@ void sismica::mostraRisultati(bool verificato)
     for (int k = 0; k < 6; ++k)
         s[k]->setText(Format(valori[k], QStringLiteral("##0.00")));
 
-    esito->setText(QString::fromUtf8(velmor::sismica::esito(verificato)));
+    esito->setText(QString::fromUtf8(tubazioni::esito(verificato)));
     controlli::coloreTesto(esito, verificato ? colori::rgb(0, 110, 0) : colori::rgb(190, 0, 0));
-    verificaMostrata = true;
+    m_verificaMostrata = true;
 }
 
 void sismica::cancellaRisultati()
@@ -322,12 +323,12 @@ void sismica::cancellaRisultati()
     for (QLabel* l : sigma())
         l->clear();
     esito->clear();
-    verificaMostrata = false;
+    m_verificaMostrata = false;
 }
 
 void sismica::segnaLettura(int numero, Lettura lettura)
 {
-    letture[numero] = lettura;
+    m_letture[numero] = lettura;
     const bool errata = lettura == Lettura::Incompleto || lettura == Lettura::NonNumero;
     if (numero != campo::peso)
         sfondoCasella(datisismici[numero], errata ? rosa : colori::bianco);
@@ -335,7 +336,7 @@ void sismica::segnaLettura(int numero, Lettura lettura)
 
 bool sismica::casellaErrata() const
 {
-    return std::any_of(letture.begin(), letture.end(),
+    return std::any_of(m_letture.begin(), m_letture.end(),
                        [](Lettura l) { return l == Lettura::Incompleto || l == Lettura::NonNumero; });
 }
 
@@ -415,7 +416,7 @@ void sismica::aiuto_Click()
 
 void sismica::intestazione_Click()
 {
-    finestre::mostra(QStringLiteral("guidaformule"));
+    finestre::mostra(finestre::nomi::guidaformule);
 }
 
 void sismica::cmdesci_Click()
@@ -436,7 +437,7 @@ void sismica::suggerimento()
             return;
         }
     }
-    if (verificaMostrata)
+    if (m_verificaMostrata)
         passo->setText(tubo + "l'esito è in basso a destra; con la barra di scorrimento si passa al tubo successivo.");
     else
         passo->setText(tubo + "con questi dati la verifica non si può eseguire: controllare lo spessore, il diametro "

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/finestraprincipale.h"
+#include "frame/nomifinestre.h"
 #include "seismic/campitubo.h"
 
 #include <array>
@@ -15,7 +16,7 @@ class QScrollBar;
 class sismica : public FinestraPrincipale {
     Q_OBJECT
 public:
-    static constexpr char NOME[] = "sismica";
+    static constexpr const char* NOME = finestre::nomi::sismica;
     // The widest number the boxes and the stresses are made to show whole.
     static constexpr char valorePiuLargo[] = "-99999.99";
     sismica();
@@ -72,13 +73,13 @@ private:
     void mostraRisultati(bool verificato);
     void cancellaRisultati();
     // Records how box `numero` reads and colours it when it is not a number.
-    void segnaLettura(int numero, velmor::sismica::Lettura lettura);
+    void segnaLettura(int numero, tubazioni::Lettura lettura);
     bool casellaErrata() const;
     void suggerimento();
 
     std::array<QLabel*, 6> sigma() const { return {scs, sts, scm, stm, sci, sti}; }
 
-    bool caricamento = false;       // the boxes are being filled from the table
-    std::array<velmor::sismica::Lettura, 16> letture{};  // how each box read when last typed into
-    bool verificaMostrata = false;
+    bool m_caricamento = false; // the boxes are being filled from the table
+    std::array<tubazioni::Lettura, 16> m_letture{}; // how each box read when last typed into
+    bool m_verificaMostrata = false;
 };

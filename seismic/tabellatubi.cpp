@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 namespace {
 
@@ -79,4 +79,4 @@ std::optional<RisultatoVerifica> ricalcolaTubo(int i)
     return ris;
 }
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

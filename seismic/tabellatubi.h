@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 // The numeric fields of a pipe as the check reads them (an empty field is 0),
 // and which of the fields the check needs are empty.
@@ -30,4 +30,4 @@ int campoNonNumerico(int tubo);
 // nothing is returned.
 std::optional<RisultatoVerifica> ricalcolaTubo(int tubo);
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

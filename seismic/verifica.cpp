@@ -46,7 +46,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace velmor::sismica {
+namespace tubazioni {
 
 namespace {
 
@@ -147,4 +147,4 @@ const char* esito(bool verificato)
     return verificato ? "verificato" : "non verificato";
 }
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

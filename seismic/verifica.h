@@ -6,7 +6,9 @@
 
 #include <array>
 
-namespace velmor::sismica {
+// The pipes' code (this folder and the pipe table in frame/tubi.h) is in namespace
+// tubazioni: the word sismica is the seismic window's class.
+namespace tubazioni {
 
 // The 13 numeric fields of a pipe, in the order of the seismic data file, with
 // the units the window and the file use. An empty field is passed as 0.
@@ -95,4 +97,4 @@ RisultatoVerifica verificaTubo(const DatiTubo& dati);
 // The verdict as the window shows it: "verificato" or "non verificato".
 const char* esito(bool verificato);
 
-}  // namespace velmor::sismica
+} // namespace tubazioni

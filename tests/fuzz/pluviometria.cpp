@@ -6,6 +6,8 @@
 #include <QSet>
 #include <cmath>
 
+using namespace pioggia;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti)
 {
     const LetturaZone lettura = leggiZone(fuzz::inFile(fuzz::byte(dati, quanti)));

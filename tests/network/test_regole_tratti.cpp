@@ -11,7 +11,7 @@
 
 namespace {
 
-using velmor::sismica::Lettura;
+using tubazioni::Lettura;
 
 class NumeroIncompleto : public ConRipristino {};
 
@@ -33,7 +33,7 @@ TEST_F(NumeroIncompleto, LaReteELaVerificaSismicaLeggonoAlloStessoModo)
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.testo);
         EXPECT_EQ(numeroIncompleto(c.testo), c.incompleto);
-        EXPECT_EQ(velmor::sismica::leggiTesto(c.testo), c.incompleto ? Lettura::Incompleto : Lettura::NonNumero);
+        EXPECT_EQ(tubazioni::leggiTesto(c.testo), c.incompleto ? Lettura::Incompleto : Lettura::NonNumero);
         ModVelmor::lunghezza[1] = Valore(c.testo);
         EXPECT_EQ(tratti::dimensiona(1), c.incompleto ? tratti::Esito::incompleto : tratti::Esito::noninterpretabile);
     }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace pioggia;
+
 namespace {
 
 const QString fonteProva = QStringLiteral("; Appunti di prova; https://esempio.it/pioggia");

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace doppi;
+using namespace pioggia;
 
 namespace {
 

@@ -30,7 +30,7 @@
 using namespace ModVelmor;
 using namespace doppi;
 using namespace relazione;
-namespace campo = velmor::sismica::campo;
+namespace campo = tubazioni::campo;
 
 namespace {
 
@@ -116,8 +116,8 @@ QString rigaTratto(Resa resa, int i)
 
 QString rigaSigma(Resa, int j)
 {
-    QStringList parti{QString::number(j), velmor::sismica::valoreCampo(campo::riferimento, j).testo(),
-                      velmor::sismica::valoreCampo(campo::materiale, j).testo()};
+    QStringList parti{QString::number(j), tubazioni::valoreCampo(campo::riferimento, j).testo(),
+                      tubazioni::valoreCampo(campo::materiale, j).testo()};
     for (const auto* s : {&sigmasuperiore, &sigmamediana, &sigmainferiore})
         for (int lato : {1, 2})
             parti << sigmaIn((*s)[lato][j]);
@@ -128,7 +128,7 @@ QString rigaDatiTubo(Resa, int j)
 {
     QStringList parti{QString::number(j)};
     for (int c = campo::pesos; c <= campo::bmax; ++c)
-        parti << testoTabella(velmor::sismica::valoreCampo(c, j));
+        parti << testoTabella(tubazioni::valoreCampo(c, j));
     return unaRiga(parti);
 }
 
@@ -192,9 +192,9 @@ QList<Atteso> relazioneAttesa(Resa resa, int pagine)
         attesi.append({rigaTratto(resa, i), Atteso::Tipo::rigaUnica});
     if (conTubi()) {
         attesi.append({titoloSismica, Atteso::Tipo::rigaUnica});
-        for (int j = 1; j <= velmor::sismica::numeroTubi(); ++j)
+        for (int j = 1; j <= tubazioni::numeroTubi(); ++j)
             attesi.append({rigaSigma(resa, j), Atteso::Tipo::rigaUnica});
-        for (int j = 1; j <= velmor::sismica::numeroTubi(); ++j)
+        for (int j = 1; j <= tubazioni::numeroTubi(); ++j)
             attesi.append({rigaDatiTubo(resa, j), Atteso::Tipo::rigaUnica});
     }
     attesi.append(
@@ -279,7 +279,7 @@ TEST_P(RelazioneIntera, StampaEDocumentoRiportanoTuttaLaRelazione)
     dialoghi().file_ = {file};
     finestre::forma<dati>().apritutto_Click();
     ASSERT_EQ(numerotratti, c.tratti);
-    ASSERT_EQ(velmor::sismica::numeroTubi(), c.tubi);
+    ASSERT_EQ(tubazioni::numeroTubi(), c.tubi);
 
     frontespizio& f = finestre::forma<frontespizio>();
     const QString stampato = cartella.filePath("stampa.pdf");

@@ -24,7 +24,7 @@
 
 using namespace ModVelmor;
 using namespace relazione;
-using namespace velmor::sismica;
+using namespace tubazioni;
 using office::ScrittaRegistrata;
 using Scritte = std::vector<ScrittaRegistrata>;
 

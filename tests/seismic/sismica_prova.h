@@ -32,7 +32,7 @@ protected:
     // increment, the wheel and its imprint keep the window's presets.
     static void digitaTuboCompleto(const QString& riferimento = QStringLiteral("tratto 1-2"))
     {
-        using namespace velmor::sismica;
+        using namespace tubazioni;
         digita(campo::riferimento, riferimento);
         digita(campo::materiale, QStringLiteral("calcestruzzo"));
         digita(campo::pesos, QStringLiteral("2500"));

@@ -33,7 +33,7 @@ TEST_F(PesoDelTubo, NonCalcolabileRestaVuotoEIlFileSiRiapre)
         spess[1] = Valore(c.spess);
         pesos[1] = Valore(c.pesos);
         numerotubi = Valore(1);
-        velmor::sismica::ricalcolaTubo(1);
+        tubazioni::ricalcolaTubo(1);
         EXPECT_EQ(peso[1], c.atteso < 0 ? Valore("") : Valore(c.atteso)) << c.diam;
         QString errore;
         const auto riletto = archivi::analizza(archivi::Tipo::verifica, archivi::componi(archivi::Tipo::verifica, {}), &errore);

@@ -13,7 +13,7 @@
 
 #include <cmath>
 
-using namespace velmor::sismica;
+using namespace tubazioni;
 using namespace vb;
 using doppi::messaggi;
 

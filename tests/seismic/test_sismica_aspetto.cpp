@@ -14,7 +14,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-using namespace velmor::sismica;
+using namespace tubazioni;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-using namespace velmor::sismica;
+using namespace tubazioni;
 using namespace vb;
 using doppi::messaggi;
 

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace velmor::sismica;
+using namespace tubazioni;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-using namespace velmor::sismica;
+using namespace tubazioni;
 using prova::Forza;
 
 namespace {

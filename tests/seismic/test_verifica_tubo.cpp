@@ -10,7 +10,7 @@
 #include <numbers>
 #include <string>
 
-using namespace velmor::sismica;
+using namespace tubazioni;
 
 namespace {
 
