@@ -45,6 +45,32 @@ void vuoto(ScrittoreXml& x, const QString& nome, const QString& attributo, const
     x.writeAttribute(attributo, valore);
 }
 
+// The table fonts of a document, each once, in the order of their first table. The paragraphs of
+// a table's cells take their font from a paragraph style of that font rather than repeating it
+// in every cell (a report's tables have some 10,000 cells). A paragraph style, not a character
+// style: LibreOffice lays a table style's character format (the document's default font, when
+// the table style has none) over a character style, but not over a paragraph style. Bold stays
+// on the run itself, as direct formatting that the styles cannot toggle.
+std::vector<Carattere> caratteriTabelle(const ModelloDocumento& modello)
+{
+    std::vector<Carattere> elenco;
+    for (const Tabella& t : modello.tabelle) {
+        Carattere c = t.carattere;
+        c.grassetto = false;
+        if (std::find(elenco.begin(), elenco.end(), c) == elenco.end())
+            elenco.push_back(c);
+    }
+    return elenco;
+}
+
+QString idStileTesto(const std::vector<Carattere>& elenco, const Carattere& c)
+{
+    Carattere senzaGrassetto = c;
+    senzaGrassetto.grassetto = false;
+    const auto trovato = std::find(elenco.begin(), elenco.end(), senzaGrassetto);
+    return QStringLiteral("TestoTabella%1").arg(trovato - elenco.begin() + 1);
+}
+
 void proprietaCarattere(ScrittoreXml& x, const Carattere& c)
 {
     x.writeStartElement(QStringLiteral("w:rPr"));
@@ -58,15 +84,31 @@ void proprietaCarattere(ScrittoreXml& x, const Carattere& c)
     x.writeEndElement();
 }
 
-void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, const Carattere* segno)
+// What a run or a paragraph mark of a table cell adds to its paragraph style: bold, when the
+// table's font is bold.
+void proprietaCaratterePerStile(ScrittoreXml& x, const Carattere& c)
+{
+    if (!c.grassetto)
+        return;
+    x.writeStartElement(QStringLiteral("w:rPr"));
+    x.writeEmptyElement(QStringLiteral("w:b"));
+    x.writeEndElement();
+}
+
+// A paragraph's properties; with `stile`, the paragraph style that gives its font, the mark's
+// included.
+void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, const Carattere* segno,
+                        const QString* stile = nullptr)
 {
     static const QString giustificazioni[] = {QString(), QStringLiteral("center"), QStringLiteral("right"),
                                               QStringLiteral("both")};
     const bool interlineaPropria = interlinea != 12;
     const bool allineato = allineamento >= 1 && allineamento <= 3;
-    if (!interlineaPropria && !allineato && !segno)
+    if (!interlineaPropria && !allineato && !segno && !stile)
         return;
     x.writeStartElement(QStringLiteral("w:pPr"));
+    if (stile)
+        vuoto(x, QStringLiteral("w:pStyle"), QStringLiteral("w:val"), *stile);
     if (interlineaPropria) {
         x.writeEmptyElement(QStringLiteral("w:spacing"));
         x.writeAttribute(QStringLiteral("w:line"), numero(std::lround(interlinea / 12.0 * 240)));
@@ -74,7 +116,9 @@ void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, co
     }
     if (allineato)
         vuoto(x, QStringLiteral("w:jc"), QStringLiteral("w:val"), giustificazioni[allineamento]);
-    if (segno)
+    if (segno && stile)
+        proprietaCaratterePerStile(x, *segno);
+    else if (segno)
         proprietaCarattere(x, *segno);
     x.writeEndElement();
 }
@@ -91,7 +135,7 @@ void testo(ScrittoreXml& x, QStringView t)
             x.writeStartElement(QStringLiteral("w:t"));
             if (pezzo.contains(u' '))
                 x.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-            x.writeCharacters(pezzo.toString());
+            x.writeCharacters(pezzo);
             x.writeEndElement();
         }
         if (tab < t.size())
@@ -220,16 +264,16 @@ void marginiCelle(ScrittoreXml& x, int margine)
 
 // What a writer writes, as a piece to append whole elsewhere.
 template <class Scrivi>
-QString pezzo(Scrivi scrivi)
+QByteArray pezzo(Scrivi scrivi)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     scrivi(x);
     x.writeEndDocument();
     return xml;
 }
 
-void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
+void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip, const QString& stileTesto)
 {
     const DisposizioneTabella colonne = disposizioneTabella(t, larghezzaUtileTwip);
     std::vector<QString> larghezzaColonna;
@@ -269,7 +313,7 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 
     // The properties every cell of a column, every paragraph of an alignment and every run of the
     // table repeat, written once.
-    std::vector<QString> proprietaCella;
+    std::vector<QByteArray> proprietaCella;
     for (const QString& larghezza : larghezzaColonna)
         proprietaCella.push_back(pezzo([&larghezza](ScrittoreXml& y) {
             y.writeStartElement(QStringLiteral("w:tcPr"));
@@ -277,16 +321,16 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
             y.writeAttribute(QStringLiteral("w:w"), larghezza);
             y.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
         }));
-    QHash<std::pair<int, bool>, QString> proprietaRiga; // by alignment and whether the line is empty
-    const auto proprietaDi = [&](int allineamento, bool vuota) -> const QString& {
+    QHash<std::pair<int, bool>, QByteArray> proprietaRiga; // by alignment and whether the line is empty
+    const auto proprietaDi = [&](int allineamento, bool vuota) -> const QByteArray& {
         auto trovata = proprietaRiga.find({allineamento, vuota});
         if (trovata == proprietaRiga.end())
             trovata = proprietaRiga.insert({allineamento, vuota}, pezzo([&](ScrittoreXml& y) {
-                proprietaParagrafo(y, allineamento, t.interlinea, vuota ? &t.carattere : nullptr);
+                proprietaParagrafo(y, allineamento, t.interlinea, vuota ? &t.carattere : nullptr, &stileTesto);
             }));
         return *trovata;
     };
-    const QString proprietaTesto = pezzo([&t](ScrittoreXml& y) { proprietaCarattere(y, t.carattere); });
+    const QByteArray proprietaTesto = pezzo([&t](ScrittoreXml& y) { proprietaCaratterePerStile(y, t.carattere); });
 
     for (int r = 1; r <= t.righe; ++r) {
         x.writeStartElement(QStringLiteral("w:tr"));
@@ -332,7 +376,7 @@ void inizioParte(ScrittoreXml& x)
 
 QByteArray tipiContenuto(const ModelloDocumento& modello)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Types"));
@@ -361,7 +405,7 @@ QByteArray tipiContenuto(const ModelloDocumento& modello)
     Q_UNUSED(modello);
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 void relazione(ScrittoreXml& x, const QString& id, const QString& tipo, const QString& destinazione)
@@ -374,7 +418,7 @@ void relazione(ScrittoreXml& x, const QString& id, const QString& tipo, const QS
 
 QByteArray relazioniPacchetto()
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Relationships"));
@@ -382,12 +426,12 @@ QByteArray relazioniPacchetto()
     relazione(x, QStringLiteral("rId1"), nsR + QStringLiteral("/officeDocument"), QStringLiteral("word/document.xml"));
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray relazioniDocumento(const ModelloDocumento& modello)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Relationships"));
@@ -399,12 +443,12 @@ QByteArray relazioniDocumento(const ModelloDocumento& modello)
                   QStringLiteral("media/") + nomeImmagine(modello.immagini[i], i));
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray impostazioniXml()
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:settings"));
@@ -418,7 +462,7 @@ QByteArray impostazioniXml()
     x.writeEndElement();
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 void stileTabella(ScrittoreXml& x, const char* id, const char* nome, bool intestazione)
@@ -475,9 +519,9 @@ bool aggiungiParte(zip_t* archivio, const char* nome, const QByteArray& dati, bo
 
 } // namespace
 
-QByteArray stiliXml()
+QByteArray stiliXml(const ModelloDocumento& modello)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:styles"));
@@ -508,17 +552,31 @@ QByteArray stiliXml()
     stileTabella(x, stileGriglia, "Griglia Velmor", false);
     stileTabella(x, stileFormato9, "Formato 9 Velmor", true);
 
+    const std::vector<Carattere> caratteri = caratteriTabelle(modello);
+    for (const Carattere& c : caratteri) {
+        x.writeStartElement(QStringLiteral("w:style"));
+        x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("paragraph"));
+        x.writeAttribute(QStringLiteral("w:customStyle"), QStringLiteral("1"));
+        x.writeAttribute(QStringLiteral("w:styleId"), idStileTesto(caratteri, c));
+        vuoto(x, QStringLiteral("w:name"), QStringLiteral("w:val"),
+              QStringLiteral("Tabella %1 %2").arg(c.nome, QString::number(c.dimensione)));
+        vuoto(x, QStringLiteral("w:basedOn"), QStringLiteral("w:val"), QStringLiteral("Normale"));
+        proprietaCarattere(x, c);
+        x.writeEndElement();
+    }
+
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray documentoXml(const ModelloDocumento& modello)
 {
     const FormatoCarta carta = formatoCarta(modello.numeroCarta);
     const int larghezzaUtileTwip = carta.larghezza - 2 * margineSinistraDestra;
+    const std::vector<Carattere> caratteri = caratteriTabelle(modello);
 
-    QString xml;
+    QByteArray xml;
     xml.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
     ScrittoreXml x(&xml);
     inizioParte(x);
@@ -530,7 +588,10 @@ QByteArray documentoXml(const ModelloDocumento& modello)
 
     for (const Blocco& b : modello.blocchi) {
         if (b.tabella >= 0)
-            tabella(x, modello.tabelle[static_cast<size_t>(b.tabella)], larghezzaUtileTwip);
+        {
+            const Tabella& t = modello.tabelle[static_cast<size_t>(b.tabella)];
+            tabella(x, t, larghezzaUtileTwip, idStileTesto(caratteri, t.carattere));
+        }
         else
             paragrafo(x, b.paragrafo, modello);
     }
@@ -552,7 +613,7 @@ QByteArray documentoXml(const ModelloDocumento& modello)
     x.writeEndElement(); // body
     x.writeEndElement(); // document
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
@@ -562,7 +623,7 @@ QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
     const QByteArray pacchetto = relazioniPacchetto();
     const QByteArray relazioni = relazioniDocumento(modello);
     const QByteArray documento = documentoXml(modello);
-    const QByteArray stili = stiliXml();
+    const QByteArray stili = stiliXml(modello);
     const QByteArray impostazioni = impostazioniXml();
 
     auto fallito = [errore](const QString& perche) {
