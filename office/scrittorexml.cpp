@@ -29,11 +29,11 @@ const char* sostituto(char16_t c, Modo modo)
 }
 
 // Appends UTF-16 text as UTF-8, escaped as the mode wants (names are written as they are).
-void accoda(QByteArray& uscita, QStringView testo, Modo modo)
+void accoda(std::string& uscita, QStringView testo, Modo modo)
 {
     // at most 6 bytes for a UTF-16 unit ("&quot;"); a surrogate pair gives 4 for 2
-    const qsizetype prima = uscita.size();
-    const qsizetype massimo = prima + testo.size() * 6;
+    const std::size_t prima = uscita.size();
+    const std::size_t massimo = prima + static_cast<std::size_t>(testo.size()) * 6;
     if (uscita.capacity() < massimo)
         uscita.reserve(std::max(massimo, 2 * uscita.capacity()));
     uscita.resize(massimo);
@@ -73,10 +73,10 @@ void accoda(QByteArray& uscita, QStringView testo, Modo modo)
         }
         *o++ = char(0x80 | (c & 0x3F));
     }
-    uscita.resize(o - uscita.data());
+    uscita.resize(static_cast<std::size_t>(o - uscita.data()));
 }
 
-void accoda(QByteArray& uscita, QAnyStringView testo, Modo modo)
+void accoda(std::string& uscita, QAnyStringView testo, Modo modo)
 {
     testo.visit([&uscita, modo](auto t) {
         using Vista = decltype(t);
@@ -85,11 +85,11 @@ void accoda(QByteArray& uscita, QAnyStringView testo, Modo modo)
         } else if constexpr (std::is_same_v<Vista, QLatin1StringView>) {
             const bool ascii = std::all_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
             if (modo == Modo::nome && ascii)
-                uscita.append(t.data(), t.size());
+                uscita.append(t.data(), static_cast<std::size_t>(t.size()));
             else
                 accoda(uscita, QStringView(t.toString()), modo);
         } else if (modo == Modo::nome) {
-            uscita.append(reinterpret_cast<const char*>(t.data()), t.size()); // UTF-8 already
+            uscita.append(reinterpret_cast<const char*>(t.data()), static_cast<std::size_t>(t.size())); // UTF-8 already
         } else {
             accoda(uscita, QStringView(t.toString()), modo);
         }
@@ -102,58 +102,67 @@ ScrittoreXml::ScrittoreXml(QByteArray* uscita) : m_uscita(*uscita)
 {
 }
 
+ScrittoreXml::~ScrittoreXml()
+{
+    consegna();
+}
+
+void ScrittoreXml::consegna()
+{
+    m_uscita.append(m_testo.data(), static_cast<qsizetype>(m_testo.size()));
+    m_testo.clear();
+}
+
 void ScrittoreXml::aggiungi(QAnyStringView testo)
 {
-    accoda(m_uscita, testo, Modo::nome);
+    accoda(m_testo, testo, Modo::nome);
 }
 
 void ScrittoreXml::writeStartDocument(QAnyStringView versione, bool autonomo)
 {
-    m_uscita += "<?xml version=\"";
+    m_testo += "<?xml version=\"";
     aggiungi(versione);
-    m_uscita += autonomo ? "\" encoding=\"UTF-8\" standalone=\"yes\"?>" : "\" encoding=\"UTF-8\"?>";
+    m_testo += autonomo ? "\" encoding=\"UTF-8\" standalone=\"yes\"?>" : "\" encoding=\"UTF-8\"?>";
 }
 
 void ScrittoreXml::chiudiApertura()
 {
     if (m_stato == Stato::Apertura)
-        m_uscita += '>';
+        m_testo += '>';
     else if (m_stato == Stato::Vuoto)
-        m_uscita += "/>";
+        m_testo += "/>";
     m_stato = Stato::Fuori;
 }
 
 void ScrittoreXml::writeStartElement(QAnyStringView nome)
 {
     chiudiApertura();
-    m_uscita += '<';
-    const qsizetype inizio = m_uscita.size();
+    m_testo += '<';
+    const std::size_t inizio = m_testo.size();
     aggiungi(nome);
     // the name's bytes are kept in an array reused from an element closed before: no allocation
     // for each element
     if (m_profondita == m_aperti.size())
         m_aperti.emplace_back();
-    QByteArray& aperto = m_aperti[m_profondita++];
-    aperto.resize(0);
-    aperto.append(m_uscita.constData() + inizio, m_uscita.size() - inizio);
+    m_aperti[m_profondita++].assign(m_testo, inizio);
     m_stato = Stato::Apertura;
 }
 
 void ScrittoreXml::writeEmptyElement(QAnyStringView nome)
 {
     chiudiApertura();
-    m_uscita += '<';
+    m_testo += '<';
     aggiungi(nome);
     m_stato = Stato::Vuoto;
 }
 
 void ScrittoreXml::writeAttribute(QAnyStringView nome, QAnyStringView valore)
 {
-    m_uscita += ' ';
+    m_testo += ' ';
     aggiungi(nome);
-    m_uscita += "=\"";
+    m_testo += "=\"";
     scriviEscape(valore, true);
-    m_uscita += '"';
+    m_testo += '"';
 }
 
 void ScrittoreXml::writeCharacters(QAnyStringView testo)
@@ -167,13 +176,13 @@ void ScrittoreXml::writeEndElement()
     if (m_profondita == 0)
         return;
     if (m_stato == Stato::Apertura) {
-        m_uscita += "/>"; // nothing inside: one empty element
+        m_testo += "/>"; // nothing inside: one empty element
         m_stato = Stato::Fuori;
     } else {
         chiudiApertura();
-        m_uscita += "</";
-        m_uscita += m_aperti[m_profondita - 1];
-        m_uscita += '>';
+        m_testo += "</";
+        m_testo += m_aperti[m_profondita - 1];
+        m_testo += '>';
     }
     --m_profondita;
 }
@@ -183,17 +192,18 @@ void ScrittoreXml::writeEndDocument()
     while (m_profondita > 0)
         writeEndElement();
     chiudiApertura();
+    consegna();
 }
 
 void ScrittoreXml::writeFragment(QByteArrayView xml)
 {
     chiudiApertura();
-    m_uscita += xml;
+    m_testo.append(xml.data(), static_cast<std::size_t>(xml.size()));
 }
 
 void ScrittoreXml::scriviEscape(QAnyStringView testo, bool attributo)
 {
-    accoda(m_uscita, testo, attributo ? Modo::attributo : Modo::testo);
+    accoda(m_testo, testo, attributo ? Modo::attributo : Modo::testo);
 }
 
 } // namespace office

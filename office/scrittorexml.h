@@ -10,13 +10,19 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStringView>
+#include <string>
 #include <vector>
 
 namespace office {
 
 class ScrittoreXml {
 public:
+    // What is written reaches *uscita (appended) at writeEndDocument, or when the writer ends.
     explicit ScrittoreXml(QByteArray* uscita);
+    ~ScrittoreXml();
+    ScrittoreXml(const ScrittoreXml&) = delete;
+    ScrittoreXml& operator=(const ScrittoreXml&) = delete;
+    void reserve(qsizetype byte) { m_testo.reserve(static_cast<std::size_t>(byte)); }
 
     void setAutoFormatting(bool) {} // never: the parts are written compact
     // The declaration, with standalone="yes" when asked; the text is UTF-8.
@@ -36,9 +42,11 @@ private:
     void chiudiApertura();
     void aggiungi(QAnyStringView testo); // names and other texts that need no escape
     void scriviEscape(QAnyStringView testo, bool attributo);
+    void consegna();
 
     QByteArray& m_uscita;
-    std::vector<QByteArray> m_aperti; // the open elements' names; entries past m_profondita kept for reuse
+    std::string m_testo; // appending to a standard string is quicker than to a QByteArray
+    std::vector<std::string> m_aperti; // the open elements' names; entries past m_profondita kept for reuse
     std::size_t m_profondita = 0;
     enum class Stato { Fuori, Apertura, Vuoto } m_stato = Stato::Fuori;
 };

@@ -68,7 +68,7 @@ QString idStileTesto(const std::vector<Carattere>& elenco, const Carattere& c)
     Carattere senzaGrassetto = c;
     senzaGrassetto.grassetto = false;
     const auto trovato = std::find(elenco.begin(), elenco.end(), senzaGrassetto);
-    return QStringLiteral("TestoTabella%1").arg(trovato - elenco.begin() + 1);
+    return QStringLiteral("Tab%1").arg(trovato - elenco.begin() + 1); // short: every cell names it
 }
 
 void proprietaCarattere(ScrittoreXml& x, const Carattere& c)
@@ -577,8 +577,8 @@ QByteArray documentoXml(const ModelloDocumento& modello)
     const std::vector<Carattere> caratteri = caratteriTabelle(modello);
 
     QByteArray xml;
-    xml.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
     ScrittoreXml x(&xml);
+    x.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:document"));
     x.writeAttribute(QStringLiteral("xmlns:w"), nsW);
