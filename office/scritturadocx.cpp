@@ -45,29 +45,47 @@ void vuoto(ScrittoreXml& x, const QString& nome, const QString& attributo, const
     x.writeAttribute(attributo, valore);
 }
 
-// The table fonts of a document, each once, in the order of their first table. The paragraphs of
-// a table's cells take their font from a paragraph style of that font rather than repeating it
-// in every cell (a report's tables have some 10,000 cells). A paragraph style, not a character
-// style: LibreOffice lays a table style's character format (the document's default font, when
-// the table style has none) over a character style, but not over a paragraph style. Bold stays
-// on the run itself, as direct formatting that the styles cannot toggle.
-std::vector<Carattere> caratteriTabelle(const ModelloDocumento& modello)
+// The w:jc values of the alignments; the left one is the default and is not written.
+const QString giustificazioni[] = {QString(), QStringLiteral("center"), QStringLiteral("right"), QStringLiteral("both")};
+
+int allineamentoScritto(int allineamento)
 {
-    std::vector<Carattere> elenco;
-    for (const Tabella& t : modello.tabelle) {
-        Carattere c = t.carattere;
-        c.grassetto = false;
-        if (std::find(elenco.begin(), elenco.end(), c) == elenco.end())
-            elenco.push_back(c);
-    }
+    return allineamento >= Centrato && allineamento <= Giustificato ? allineamento : Sinistra;
+}
+
+// The paragraphs of a table's cells take their font and alignment from a paragraph style rather
+// than repeating them in every cell (a report's tables have some 10,000 cells): one style for each
+// table font (bold aside) and cell alignment of the document, in the order of first use. A
+// paragraph style, not a character style: LibreOffice lays a table style's character format (the
+// document's default font, when the table style has none) over a character style, but not over
+// a paragraph style. Bold stays on the run itself, as direct formatting the styles cannot toggle.
+struct StileTesto {
+    Carattere carattere;
+    int allineamento = Sinistra;
+    bool operator==(const StileTesto&) const = default;
+};
+
+StileTesto stileDi(const Carattere& c, int allineamento)
+{
+    StileTesto stile{c, allineamentoScritto(allineamento)};
+    stile.carattere.grassetto = false;
+    return stile;
+}
+
+std::vector<StileTesto> stiliTesto(const ModelloDocumento& modello)
+{
+    std::vector<StileTesto> elenco;
+    for (const Tabella& t : modello.tabelle)
+        for (const Cella& cella : t.celle)
+            if (const StileTesto stile = stileDi(t.carattere, cella.allineamento);
+                std::find(elenco.begin(), elenco.end(), stile) == elenco.end())
+                elenco.push_back(stile);
     return elenco;
 }
 
-QString idStileTesto(const std::vector<Carattere>& elenco, const Carattere& c)
+QString idStileTesto(const std::vector<StileTesto>& elenco, const StileTesto& stile)
 {
-    Carattere senzaGrassetto = c;
-    senzaGrassetto.grassetto = false;
-    const auto trovato = std::find(elenco.begin(), elenco.end(), senzaGrassetto);
+    const auto trovato = std::find(elenco.begin(), elenco.end(), stile);
     return QStringLiteral("Tab%1").arg(trovato - elenco.begin() + 1); // short: every cell names it
 }
 
@@ -100,8 +118,6 @@ void proprietaCaratterePerStile(ScrittoreXml& x, const Carattere& c)
 void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, const Carattere* segno,
                         const QString* stile = nullptr)
 {
-    static const QString giustificazioni[] = {QString(), QStringLiteral("center"), QStringLiteral("right"),
-                                              QStringLiteral("both")};
     const bool interlineaPropria = interlinea != 12;
     const bool allineato = allineamento >= 1 && allineamento <= 3;
     if (!interlineaPropria && !allineato && !segno && !stile)
@@ -273,7 +289,7 @@ QByteArray pezzo(Scrivi scrivi)
     return xml;
 }
 
-void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip, const QString& stileTesto)
+void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip, const std::vector<StileTesto>& stili)
 {
     const DisposizioneTabella colonne = disposizioneTabella(t, larghezzaUtileTwip);
     std::vector<QString> larghezzaColonna;
@@ -326,7 +342,8 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip, const QS
         auto trovata = proprietaRiga.find({allineamento, vuota});
         if (trovata == proprietaRiga.end())
             trovata = proprietaRiga.insert({allineamento, vuota}, pezzo([&](ScrittoreXml& y) {
-                proprietaParagrafo(y, allineamento, t.interlinea, vuota ? &t.carattere : nullptr, &stileTesto);
+                const QString stile = idStileTesto(stili, stileDi(t.carattere, allineamento));
+                proprietaParagrafo(y, Sinistra, t.interlinea, vuota ? &t.carattere : nullptr, &stile);
             }));
         return *trovata;
     };
@@ -552,15 +569,20 @@ QByteArray stiliXml(const ModelloDocumento& modello)
     stileTabella(x, stileGriglia, "Griglia Velmor", false);
     stileTabella(x, stileFormato9, "Formato 9 Velmor", true);
 
-    const std::vector<Carattere> caratteri = caratteriTabelle(modello);
-    for (const Carattere& c : caratteri) {
+    const std::vector<StileTesto> stili = stiliTesto(modello);
+    static const QString nomiAllineamenti[] = {QString(), QStringLiteral(", centrato"), QStringLiteral(", a destra"),
+                                                QStringLiteral(", giustificato")};
+    for (const StileTesto& stile : stili) {
+        const Carattere& c = stile.carattere;
         x.writeStartElement(QStringLiteral("w:style"));
         x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("paragraph"));
         x.writeAttribute(QStringLiteral("w:customStyle"), QStringLiteral("1"));
-        x.writeAttribute(QStringLiteral("w:styleId"), idStileTesto(caratteri, c));
+        x.writeAttribute(QStringLiteral("w:styleId"), idStileTesto(stili, stile));
         vuoto(x, QStringLiteral("w:name"), QStringLiteral("w:val"),
-              QStringLiteral("Tabella %1 %2").arg(c.nome, QString::number(c.dimensione)));
+              QStringLiteral("Tabella %1 %2%3").arg(c.nome, QString::number(c.dimensione),
+                                                    nomiAllineamenti[stile.allineamento]));
         vuoto(x, QStringLiteral("w:basedOn"), QStringLiteral("w:val"), QStringLiteral("Normale"));
+        proprietaParagrafo(x, stile.allineamento, 12, nullptr);
         proprietaCarattere(x, c);
         x.writeEndElement();
     }
@@ -574,7 +596,7 @@ QByteArray documentoXml(const ModelloDocumento& modello)
 {
     const FormatoCarta carta = formatoCarta(modello.numeroCarta);
     const int larghezzaUtileTwip = carta.larghezza - 2 * margineSinistraDestra;
-    const std::vector<Carattere> caratteri = caratteriTabelle(modello);
+    const std::vector<StileTesto> stili = stiliTesto(modello);
 
     QByteArray xml;
     ScrittoreXml x(&xml);
@@ -590,7 +612,7 @@ QByteArray documentoXml(const ModelloDocumento& modello)
         if (b.tabella >= 0)
         {
             const Tabella& t = modello.tabelle[static_cast<size_t>(b.tabella)];
-            tabella(x, t, larghezzaUtileTwip, idStileTesto(caratteri, t.carattere));
+            tabella(x, t, larghezzaUtileTwip, stili);
         }
         else
             paragrafo(x, b.paragrafo, modello);

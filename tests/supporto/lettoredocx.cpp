@@ -23,9 +23,13 @@ QString attributo(const QXmlStreamReader& x, QStringView nome)
     return {};
 }
 
-// The paragraph styles of styles.xml by their id: the character format that the runs and the
-// mark of a paragraph that names one take from it.
-using Stili = QHash<QString, Frammento>;
+// A paragraph style of styles.xml: the alignment of the paragraphs that name it, and the
+// character format of their runs and mark.
+struct Stile {
+    QString allineamento;
+    Frammento carattere;
+};
+using Stili = QHash<QString, Stile>; // by id
 
 void leggiProprietaCarattere(QXmlStreamReader& x, Frammento& f)
 {
@@ -50,8 +54,10 @@ Stili leggiStili(const QByteArray& xml)
         x.readNext();
         if (x.isStartElement() && x.name() == u"style")
             id = attributo(x, u"type") == u"paragraph" ? attributo(x, u"styleId") : QString();
+        else if (x.isStartElement() && x.name() == u"jc" && !id.isEmpty())
+            stili[id].allineamento = attributo(x, u"val");
         else if (x.isStartElement() && x.name() == u"rPr" && !id.isEmpty())
-            leggiProprietaCarattere(x, stili[id]);
+            leggiProprietaCarattere(x, stili[id].carattere);
     }
     return stili;
 }
@@ -97,7 +103,9 @@ Paragrafo leggiParagrafo(QXmlStreamReader& x, const Stili& stili)
         } else if (x.name() == u"spacing") {
             p.interlinea = attributo(x, u"line").toInt();
         } else if (x.name() == u"pStyle") {
-            stile = stili.value(attributo(x, u"val"));
+            const Stile& s = stili.value(attributo(x, u"val"));
+            p.allineamento = s.allineamento;
+            stile = s.carattere;
             p.dimensioneSegno = stile.dimensione;
         } else if (x.name() == u"rPr") {
             Frammento segno = stile;
