@@ -4,12 +4,12 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
-#include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -84,32 +84,64 @@ Carattere carattereIntestazione(const Tabella& t)
     return intestazione;
 }
 
-// The width of a cell's widest paragraph in twips, as the sum of its characters' widths (kerning is
-// off): measuring each text whole would take a good part of the time of a large report.
+// The width of a cell's widest paragraph and of its longest word in twips, as the sums of their
+// characters' widths (kerning is off): measuring each text whole would take a good part of the
+// time of a large report.
 class LarghezzeCaratteri {
 public:
-    LarghezzeCaratteri(const QFont& font, const QImage& dispositivo) : metriche_(font, &dispositivo) {}
-    double twip(const QString& testo)
+    LarghezzeCaratteri(const QFont& font, const QImage& dispositivo) : metriche_(font, &dispositivo)
     {
-        double piu = 0;
+        latini_.fill(-1);
+    }
+    double twip(const QString& testo) { return misura(testo).riga; }
+
+    struct Misura {
+        double riga = 0;   // the widest paragraph (they are separated by \r)
+        double parola = 0; // the widest word (words are separated by white space)
+    };
+    Misura misura(QStringView testo)
+    {
+        Misura piu;
         double riga = 0;
+        double parola = 0;
         for (const QChar c : testo) {
-            if (c == u'\r') {
-                riga = 0;
-                continue;
+            const char16_t u = c.unicode();
+            if (u == u' ' || (u >= u'\t' && u <= u'\r')) {
+                parola = 0;
+                if (u == u'\r') {
+                    riga = 0;
+                    continue;
+                }
             }
-            auto trovata = larghezze_.constFind(c);
-            if (trovata == larghezze_.constEnd())
-                trovata = larghezze_.insert(c, metriche_.horizontalAdvance(c) * 1440.0 / puntiPerPollice);
-            riga += *trovata;
-            piu = std::max(piu, riga);
+            const double l = larghezza(c);
+            riga += l;
+            piu.riga = std::max(piu.riga, riga);
+            if (u != u' ' && (u < u'\t' || u > u'\r')) {
+                parola += l;
+                piu.parola = std::max(piu.parola, parola);
+            }
         }
         return piu;
     }
 
 private:
+    double larghezza(QChar c)
+    {
+        const char16_t u = c.unicode();
+        if (u < latini_.size()) {
+            if (latini_[u] < 0)
+                latini_[u] = metriche_.horizontalAdvance(c) * 1440.0 / puntiPerPollice;
+            return latini_[u];
+        }
+        auto trovata = larghezze_.constFind(c);
+        if (trovata == larghezze_.constEnd())
+            trovata = larghezze_.insert(c, metriche_.horizontalAdvance(c) * 1440.0 / puntiPerPollice);
+        return *trovata;
+    }
+
     QFontMetricsF metriche_;
-    QHash<QChar, double> larghezze_;
+    std::array<double, 256> latini_; // the widths of the first 256 characters, -1 until measured
+    QHash<QChar, double> larghezze_; // of the others
 };
 
 // Room in a fitted column for the small differences between our measures and the word processor's.
@@ -331,7 +363,6 @@ DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip
     const QImage dispositivo = dispositivoMisura();
     LarghezzeCaratteri corpo(formatoCarattere(t.carattere).font(), dispositivo);
     LarghezzeCaratteri intestazione(formatoCarattere(carattereIntestazione(t)).font(), dispositivo);
-    const QRegularExpression spazi(QStringLiteral("\\s+"));
     std::vector<double> righe(colonne, 0);
     std::vector<double> conTesta(colonne, 0);
     std::vector<double> parole(colonne, 0);
@@ -340,10 +371,9 @@ DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip
         LarghezzeCaratteri& metriche = testa ? intestazione : corpo;
         std::vector<double>& misure = testa ? conTesta : righe;
         for (size_t c = 0; c < colonne; ++c) {
-            const QString& testo = t.cella(r, int(c) + 1)->testo;
-            misure[c] = std::max(misure[c], metriche.twip(testo));
-            for (const QString& parola : testo.split(spazi, Qt::SkipEmptyParts))
-                parole[c] = std::max(parole[c], metriche.twip(parola));
+            const LarghezzeCaratteri::Misura m = metriche.misura(t.cella(r, int(c) + 1)->testo);
+            misure[c] = std::max(misure[c], m.riga);
+            parole[c] = std::max(parole[c], m.parola);
         }
     }
 

@@ -1,73 +1,168 @@
 #include "office/scrittorexml.h"
 
+#include <QChar>
+#include <QString>
+
+#include <algorithm>
 #include <type_traits>
 
 namespace office {
 
-ScrittoreXml::ScrittoreXml(QString* uscita) : m_uscita(*uscita)
+namespace {
+
+enum class Modo { nome, testo, attributo };
+
+// What stands for an ASCII character in text or in an attribute: nullptr when the character
+// stands for itself, an empty string when XML 1.0 cannot hold it.
+const char* sostituto(char16_t c, Modo modo)
 {
+    switch (c) {
+    case u'&': return "&amp;";
+    case u'<': return "&lt;";
+    case u'>': return "&gt;";
+    case u'"': return modo == Modo::attributo ? "&quot;" : nullptr;
+    case u'\t': return modo == Modo::attributo ? "&#9;" : nullptr;
+    case u'\n': return modo == Modo::attributo ? "&#10;" : nullptr;
+    case u'\r': return "&#13;";
+    default: return c < 0x20 ? "" : nullptr;
+    }
+}
+
+// Appends UTF-16 text as UTF-8, escaped as the mode wants (names are written as they are).
+void accoda(std::string& uscita, QStringView testo, Modo modo)
+{
+    // at most 6 bytes for a UTF-16 unit ("&quot;"); a surrogate pair gives 4 for 2
+    const std::size_t prima = uscita.size();
+    const std::size_t massimo = prima + static_cast<std::size_t>(testo.size()) * 6;
+    if (uscita.capacity() < massimo)
+        uscita.reserve(std::max(massimo, 2 * uscita.capacity()));
+    uscita.resize(massimo);
+    char* o = uscita.data() + prima;
+    const char16_t* p = testo.utf16();
+    const qsizetype n = testo.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = p[i];
+        if (c < 0x80) {
+            if (modo != Modo::nome && (c < 0x20 || c == u'&' || c == u'<' || c == u'>' || c == u'"')) {
+                if (const char* s = sostituto(char16_t(c), modo)) {
+                    while (*s)
+                        *o++ = *s++;
+                    continue;
+                }
+            }
+            *o++ = char(c);
+            continue;
+        }
+        if (QChar::isSurrogate(c)) {
+            if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1]))
+                c = QChar::surrogateToUcs4(char16_t(c), p[++i]);
+            else
+                c = 0xFFFD; // a lone half of a pair
+        } else if (modo != Modo::nome && (c == 0xFFFE || c == 0xFFFF)) {
+            continue; // not a character XML 1.0 can hold
+        }
+        if (c < 0x800) {
+            *o++ = char(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            *o++ = char(0xE0 | (c >> 12));
+            *o++ = char(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            *o++ = char(0xF0 | (c >> 18));
+            *o++ = char(0x80 | ((c >> 12) & 0x3F));
+            *o++ = char(0x80 | ((c >> 6) & 0x3F));
+        }
+        *o++ = char(0x80 | (c & 0x3F));
+    }
+    uscita.resize(static_cast<std::size_t>(o - uscita.data()));
+}
+
+void accoda(std::string& uscita, QAnyStringView testo, Modo modo)
+{
+    testo.visit([&uscita, modo](auto t) {
+        using Vista = decltype(t);
+        if constexpr (std::is_same_v<Vista, QStringView>) {
+            accoda(uscita, t, modo);
+        } else if constexpr (std::is_same_v<Vista, QLatin1StringView>) {
+            const bool ascii = std::all_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+            if (modo == Modo::nome && ascii)
+                uscita.append(t.data(), static_cast<std::size_t>(t.size()));
+            else
+                accoda(uscita, QStringView(t.toString()), modo);
+        } else if (modo == Modo::nome) {
+            uscita.append(reinterpret_cast<const char*>(t.data()), static_cast<std::size_t>(t.size())); // UTF-8 already
+        } else {
+            accoda(uscita, QStringView(t.toString()), modo);
+        }
+    });
+}
+
+} // namespace
+
+ScrittoreXml::ScrittoreXml(QByteArray* uscita) : m_uscita(*uscita)
+{
+}
+
+ScrittoreXml::~ScrittoreXml()
+{
+    consegna();
+}
+
+void ScrittoreXml::consegna()
+{
+    m_uscita.append(m_testo.data(), static_cast<qsizetype>(m_testo.size()));
+    m_testo.clear();
 }
 
 void ScrittoreXml::aggiungi(QAnyStringView testo)
 {
-    testo.visit([this](auto t) {
-        if constexpr (std::is_same_v<decltype(t), QUtf8StringView>)
-            m_uscita += QString::fromUtf8(t.data(), t.size());
-        else
-            m_uscita += t;
-    });
+    accoda(m_testo, testo, Modo::nome);
 }
 
 void ScrittoreXml::writeStartDocument(QAnyStringView versione, bool autonomo)
 {
-    m_uscita += u"<?xml version=\"";
+    m_testo += "<?xml version=\"";
     aggiungi(versione);
-    m_uscita += autonomo ? u"\" encoding=\"UTF-8\" standalone=\"yes\"?>" : u"\" encoding=\"UTF-8\"?>";
+    m_testo += autonomo ? "\" encoding=\"UTF-8\" standalone=\"yes\"?>" : "\" encoding=\"UTF-8\"?>";
 }
 
 void ScrittoreXml::chiudiApertura()
 {
     if (m_stato == Stato::Apertura)
-        m_uscita += u'>';
+        m_testo += '>';
     else if (m_stato == Stato::Vuoto)
-        m_uscita += u"/>";
+        m_testo += "/>";
     m_stato = Stato::Fuori;
 }
 
 void ScrittoreXml::writeStartElement(QAnyStringView nome)
 {
     chiudiApertura();
-    m_uscita += u'<';
+    m_testo += '<';
+    const std::size_t inizio = m_testo.size();
     aggiungi(nome);
-    // the name's string is reused from an element closed before: no allocation for each element
+    // the name's bytes are kept in an array reused from an element closed before: no allocation
+    // for each element
     if (m_profondita == m_aperti.size())
         m_aperti.emplace_back();
-    QString& aperto = m_aperti[m_profondita++];
-    aperto.resize(0);
-    nome.visit([&aperto](auto n) {
-        if constexpr (std::is_same_v<decltype(n), QUtf8StringView>)
-            aperto += QString::fromUtf8(n.data(), n.size());
-        else
-            aperto += n;
-    });
+    m_aperti[m_profondita++].assign(m_testo, inizio);
     m_stato = Stato::Apertura;
 }
 
 void ScrittoreXml::writeEmptyElement(QAnyStringView nome)
 {
     chiudiApertura();
-    m_uscita += u'<';
+    m_testo += '<';
     aggiungi(nome);
     m_stato = Stato::Vuoto;
 }
 
 void ScrittoreXml::writeAttribute(QAnyStringView nome, QAnyStringView valore)
 {
-    m_uscita += u' ';
+    m_testo += ' ';
     aggiungi(nome);
-    m_uscita += u"=\"";
+    m_testo += "=\"";
     scriviEscape(valore, true);
-    m_uscita += u'"';
+    m_testo += '"';
 }
 
 void ScrittoreXml::writeCharacters(QAnyStringView testo)
@@ -81,13 +176,13 @@ void ScrittoreXml::writeEndElement()
     if (m_profondita == 0)
         return;
     if (m_stato == Stato::Apertura) {
-        m_uscita += u"/>"; // nothing inside: one empty element
+        m_testo += "/>"; // nothing inside: one empty element
         m_stato = Stato::Fuori;
     } else {
         chiudiApertura();
-        m_uscita += u"</";
-        m_uscita += m_aperti[m_profondita - 1];
-        m_uscita += u'>';
+        m_testo += "</";
+        m_testo += m_aperti[m_profondita - 1];
+        m_testo += '>';
     }
     --m_profondita;
 }
@@ -97,55 +192,18 @@ void ScrittoreXml::writeEndDocument()
     while (m_profondita > 0)
         writeEndElement();
     chiudiApertura();
+    consegna();
 }
 
-void ScrittoreXml::writeFragment(QStringView xml)
+void ScrittoreXml::writeFragment(QByteArrayView xml)
 {
     chiudiApertura();
-    m_uscita += xml;
+    m_testo.append(xml.data(), static_cast<std::size_t>(xml.size()));
 }
 
 void ScrittoreXml::scriviEscape(QAnyStringView testo, bool attributo)
 {
-    testo.visit([this, attributo](auto t) {
-        if constexpr (std::is_same_v<decltype(t), QStringView>)
-            scriviEscape(t, attributo);
-        else
-            scriviEscape(QStringView(t.toString()), attributo);
-    });
-}
-
-void ScrittoreXml::scriviEscape(QStringView testo, bool attributo)
-{
-    qsizetype inizio = 0;
-    const auto copia = [&](qsizetype fine) {
-        if (fine > inizio)
-            m_uscita += testo.mid(inizio, fine - inizio);
-    };
-    for (qsizetype i = 0; i < testo.size(); ++i) {
-        const char16_t c = testo[i].unicode();
-        const char16_t* sostituto = nullptr;
-        switch (c) {
-        case u'&': sostituto = u"&amp;"; break;
-        case u'<': sostituto = u"&lt;"; break;
-        case u'>': sostituto = u"&gt;"; break;
-        case u'"': sostituto = attributo ? u"&quot;" : nullptr; break;
-        case u'\t': sostituto = attributo ? u"&#9;" : nullptr; break;
-        case u'\n': sostituto = attributo ? u"&#10;" : nullptr; break;
-        case u'\r': sostituto = u"&#13;"; break;
-        default:
-            // Characters XML 1.0 cannot hold are dropped.
-            if (c < 0x20 || c == 0xFFFE || c == 0xFFFF)
-                sostituto = u"";
-            break;
-        }
-        if (!sostituto)
-            continue;
-        copia(i);
-        m_uscita += QStringView(sostituto);
-        inizio = i + 1;
-    }
-    copia(testo.size());
+    accoda(m_testo, testo, attributo ? Modo::attributo : Modo::testo);
 }
 
 } // namespace office

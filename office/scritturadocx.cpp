@@ -45,6 +45,50 @@ void vuoto(ScrittoreXml& x, const QString& nome, const QString& attributo, const
     x.writeAttribute(attributo, valore);
 }
 
+// The w:jc values of the alignments; the left one is the default and is not written.
+const QString giustificazioni[] = {QString(), QStringLiteral("center"), QStringLiteral("right"), QStringLiteral("both")};
+
+int allineamentoScritto(int allineamento)
+{
+    return allineamento >= Centrato && allineamento <= Giustificato ? allineamento : Sinistra;
+}
+
+// The paragraphs of a table's cells take their font and alignment from a paragraph style rather
+// than repeating them in every cell (a report's tables have some 10,000 cells): one style for each
+// table font (bold aside) and cell alignment of the document, in the order of first use. A
+// paragraph style, not a character style: LibreOffice lays a table style's character format (the
+// document's default font, when the table style has none) over a character style, but not over
+// a paragraph style. Bold stays on the run itself, as direct formatting the styles cannot toggle.
+struct StileTesto {
+    Carattere carattere;
+    int allineamento = Sinistra;
+    bool operator==(const StileTesto&) const = default;
+};
+
+StileTesto stileDi(const Carattere& c, int allineamento)
+{
+    StileTesto stile{c, allineamentoScritto(allineamento)};
+    stile.carattere.grassetto = false;
+    return stile;
+}
+
+std::vector<StileTesto> stiliTesto(const ModelloDocumento& modello)
+{
+    std::vector<StileTesto> elenco;
+    for (const Tabella& t : modello.tabelle)
+        for (const Cella& cella : t.celle)
+            if (const StileTesto stile = stileDi(t.carattere, cella.allineamento);
+                std::find(elenco.begin(), elenco.end(), stile) == elenco.end())
+                elenco.push_back(stile);
+    return elenco;
+}
+
+QString idStileTesto(const std::vector<StileTesto>& elenco, const StileTesto& stile)
+{
+    const auto trovato = std::find(elenco.begin(), elenco.end(), stile);
+    return QStringLiteral("Tab%1").arg(trovato - elenco.begin() + 1); // short: every cell names it
+}
+
 void proprietaCarattere(ScrittoreXml& x, const Carattere& c)
 {
     x.writeStartElement(QStringLiteral("w:rPr"));
@@ -58,15 +102,29 @@ void proprietaCarattere(ScrittoreXml& x, const Carattere& c)
     x.writeEndElement();
 }
 
-void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, const Carattere* segno)
+// What a run or a paragraph mark of a table cell adds to its paragraph style: bold, when the
+// table's font is bold.
+void proprietaCaratterePerStile(ScrittoreXml& x, const Carattere& c)
 {
-    static const QString giustificazioni[] = {QString(), QStringLiteral("center"), QStringLiteral("right"),
-                                              QStringLiteral("both")};
+    if (!c.grassetto)
+        return;
+    x.writeStartElement(QStringLiteral("w:rPr"));
+    x.writeEmptyElement(QStringLiteral("w:b"));
+    x.writeEndElement();
+}
+
+// A paragraph's properties; with `stile`, the paragraph style that gives its font, the mark's
+// included.
+void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, const Carattere* segno,
+                        const QString* stile = nullptr)
+{
     const bool interlineaPropria = interlinea != 12;
     const bool allineato = allineamento >= 1 && allineamento <= 3;
-    if (!interlineaPropria && !allineato && !segno)
+    if (!interlineaPropria && !allineato && !segno && !stile)
         return;
     x.writeStartElement(QStringLiteral("w:pPr"));
+    if (stile)
+        vuoto(x, QStringLiteral("w:pStyle"), QStringLiteral("w:val"), *stile);
     if (interlineaPropria) {
         x.writeEmptyElement(QStringLiteral("w:spacing"));
         x.writeAttribute(QStringLiteral("w:line"), numero(std::lround(interlinea / 12.0 * 240)));
@@ -74,7 +132,9 @@ void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, co
     }
     if (allineato)
         vuoto(x, QStringLiteral("w:jc"), QStringLiteral("w:val"), giustificazioni[allineamento]);
-    if (segno)
+    if (segno && stile)
+        proprietaCaratterePerStile(x, *segno);
+    else if (segno)
         proprietaCarattere(x, *segno);
     x.writeEndElement();
 }
@@ -91,7 +151,7 @@ void testo(ScrittoreXml& x, QStringView t)
             x.writeStartElement(QStringLiteral("w:t"));
             if (pezzo.contains(u' '))
                 x.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-            x.writeCharacters(pezzo.toString());
+            x.writeCharacters(pezzo);
             x.writeEndElement();
         }
         if (tab < t.size())
@@ -220,16 +280,16 @@ void marginiCelle(ScrittoreXml& x, int margine)
 
 // What a writer writes, as a piece to append whole elsewhere.
 template <class Scrivi>
-QString pezzo(Scrivi scrivi)
+QByteArray pezzo(Scrivi scrivi)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     scrivi(x);
     x.writeEndDocument();
     return xml;
 }
 
-void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
+void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip, const std::vector<StileTesto>& stili)
 {
     const DisposizioneTabella colonne = disposizioneTabella(t, larghezzaUtileTwip);
     std::vector<QString> larghezzaColonna;
@@ -269,7 +329,7 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
 
     // The properties every cell of a column, every paragraph of an alignment and every run of the
     // table repeat, written once.
-    std::vector<QString> proprietaCella;
+    std::vector<QByteArray> proprietaCella;
     for (const QString& larghezza : larghezzaColonna)
         proprietaCella.push_back(pezzo([&larghezza](ScrittoreXml& y) {
             y.writeStartElement(QStringLiteral("w:tcPr"));
@@ -277,16 +337,17 @@ void tabella(ScrittoreXml& x, const Tabella& t, int larghezzaUtileTwip)
             y.writeAttribute(QStringLiteral("w:w"), larghezza);
             y.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
         }));
-    QHash<std::pair<int, bool>, QString> proprietaRiga; // by alignment and whether the line is empty
-    const auto proprietaDi = [&](int allineamento, bool vuota) -> const QString& {
+    QHash<std::pair<int, bool>, QByteArray> proprietaRiga; // by alignment and whether the line is empty
+    const auto proprietaDi = [&](int allineamento, bool vuota) -> const QByteArray& {
         auto trovata = proprietaRiga.find({allineamento, vuota});
         if (trovata == proprietaRiga.end())
             trovata = proprietaRiga.insert({allineamento, vuota}, pezzo([&](ScrittoreXml& y) {
-                proprietaParagrafo(y, allineamento, t.interlinea, vuota ? &t.carattere : nullptr);
+                const QString stile = idStileTesto(stili, stileDi(t.carattere, allineamento));
+                proprietaParagrafo(y, Sinistra, t.interlinea, vuota ? &t.carattere : nullptr, &stile);
             }));
         return *trovata;
     };
-    const QString proprietaTesto = pezzo([&t](ScrittoreXml& y) { proprietaCarattere(y, t.carattere); });
+    const QByteArray proprietaTesto = pezzo([&t](ScrittoreXml& y) { proprietaCaratterePerStile(y, t.carattere); });
 
     for (int r = 1; r <= t.righe; ++r) {
         x.writeStartElement(QStringLiteral("w:tr"));
@@ -332,7 +393,7 @@ void inizioParte(ScrittoreXml& x)
 
 QByteArray tipiContenuto(const ModelloDocumento& modello)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Types"));
@@ -361,7 +422,7 @@ QByteArray tipiContenuto(const ModelloDocumento& modello)
     Q_UNUSED(modello);
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 void relazione(ScrittoreXml& x, const QString& id, const QString& tipo, const QString& destinazione)
@@ -374,7 +435,7 @@ void relazione(ScrittoreXml& x, const QString& id, const QString& tipo, const QS
 
 QByteArray relazioniPacchetto()
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Relationships"));
@@ -382,12 +443,12 @@ QByteArray relazioniPacchetto()
     relazione(x, QStringLiteral("rId1"), nsR + QStringLiteral("/officeDocument"), QStringLiteral("word/document.xml"));
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray relazioniDocumento(const ModelloDocumento& modello)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("Relationships"));
@@ -399,12 +460,12 @@ QByteArray relazioniDocumento(const ModelloDocumento& modello)
                   QStringLiteral("media/") + nomeImmagine(modello.immagini[i], i));
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray impostazioniXml()
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:settings"));
@@ -418,7 +479,7 @@ QByteArray impostazioniXml()
     x.writeEndElement();
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 void stileTabella(ScrittoreXml& x, const char* id, const char* nome, bool intestazione)
@@ -475,9 +536,9 @@ bool aggiungiParte(zip_t* archivio, const char* nome, const QByteArray& dati, bo
 
 } // namespace
 
-QByteArray stiliXml()
+QByteArray stiliXml(const ModelloDocumento& modello)
 {
-    QString xml;
+    QByteArray xml;
     ScrittoreXml x(&xml);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:styles"));
@@ -508,19 +569,38 @@ QByteArray stiliXml()
     stileTabella(x, stileGriglia, "Griglia Velmor", false);
     stileTabella(x, stileFormato9, "Formato 9 Velmor", true);
 
+    const std::vector<StileTesto> stili = stiliTesto(modello);
+    static const QString nomiAllineamenti[] = {QString(), QStringLiteral(", centrato"), QStringLiteral(", a destra"),
+                                                QStringLiteral(", giustificato")};
+    for (const StileTesto& stile : stili) {
+        const Carattere& c = stile.carattere;
+        x.writeStartElement(QStringLiteral("w:style"));
+        x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("paragraph"));
+        x.writeAttribute(QStringLiteral("w:customStyle"), QStringLiteral("1"));
+        x.writeAttribute(QStringLiteral("w:styleId"), idStileTesto(stili, stile));
+        vuoto(x, QStringLiteral("w:name"), QStringLiteral("w:val"),
+              QStringLiteral("Tabella %1 %2%3").arg(c.nome, QString::number(c.dimensione),
+                                                    nomiAllineamenti[stile.allineamento]));
+        vuoto(x, QStringLiteral("w:basedOn"), QStringLiteral("w:val"), QStringLiteral("Normale"));
+        proprietaParagrafo(x, stile.allineamento, 12, nullptr);
+        proprietaCarattere(x, c);
+        x.writeEndElement();
+    }
+
     x.writeEndElement();
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray documentoXml(const ModelloDocumento& modello)
 {
     const FormatoCarta carta = formatoCarta(modello.numeroCarta);
     const int larghezzaUtileTwip = carta.larghezza - 2 * margineSinistraDestra;
+    const std::vector<StileTesto> stili = stiliTesto(modello);
 
-    QString xml;
-    xml.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
+    QByteArray xml;
     ScrittoreXml x(&xml);
+    x.reserve(4096 + static_cast<qsizetype>(modello.blocchi.size() + modello.tabelle.size() * 1000) * 256);
     inizioParte(x);
     x.writeStartElement(QStringLiteral("w:document"));
     x.writeAttribute(QStringLiteral("xmlns:w"), nsW);
@@ -530,7 +610,10 @@ QByteArray documentoXml(const ModelloDocumento& modello)
 
     for (const Blocco& b : modello.blocchi) {
         if (b.tabella >= 0)
-            tabella(x, modello.tabelle[static_cast<size_t>(b.tabella)], larghezzaUtileTwip);
+        {
+            const Tabella& t = modello.tabelle[static_cast<size_t>(b.tabella)];
+            tabella(x, t, larghezzaUtileTwip, stili);
+        }
         else
             paragrafo(x, b.paragrafo, modello);
     }
@@ -552,7 +635,7 @@ QByteArray documentoXml(const ModelloDocumento& modello)
     x.writeEndElement(); // body
     x.writeEndElement(); // document
     x.writeEndDocument();
-    return xml.toUtf8();
+    return xml;
 }
 
 QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
@@ -562,7 +645,7 @@ QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore)
     const QByteArray pacchetto = relazioniPacchetto();
     const QByteArray relazioni = relazioniDocumento(modello);
     const QByteArray documento = documentoXml(modello);
-    const QByteArray stili = stiliXml();
+    const QByteArray stili = stiliXml(modello);
     const QByteArray impostazioni = impostazioniXml();
 
     auto fallito = [errore](const QString& perche) {

@@ -11,7 +11,7 @@ namespace office {
 
 // The parts of the package, each on its own (the tests read them back).
 QByteArray documentoXml(const ModelloDocumento& modello);
-QByteArray stiliXml();
+QByteArray stiliXml(const ModelloDocumento& modello); // with the character styles of its tables' fonts
 
 // The whole .docx file; empty, with the reason in *errore, when it could not be built.
 QByteArray scriviDocx(const ModelloDocumento& modello, QString* errore = nullptr);

@@ -1,6 +1,7 @@
 #include "supporto/lettoredocx.h"
 
 #include <QFile>
+#include <QHash>
 #include <QXmlStreamReader>
 #include <zip.h>
 
@@ -22,6 +23,14 @@ QString attributo(const QXmlStreamReader& x, QStringView nome)
     return {};
 }
 
+// A paragraph style of styles.xml: the alignment of the paragraphs that name it, and the
+// character format of their runs and mark.
+struct Stile {
+    QString allineamento;
+    Frammento carattere;
+};
+using Stili = QHash<QString, Stile>; // by id
+
 void leggiProprietaCarattere(QXmlStreamReader& x, Frammento& f)
 {
     while (!x.atEnd() && !(x.readNext(), fine(x, u"rPr"))) {
@@ -36,9 +45,26 @@ void leggiProprietaCarattere(QXmlStreamReader& x, Frammento& f)
     }
 }
 
-void leggiFrammento(QXmlStreamReader& x, Paragrafo& p)
+Stili leggiStili(const QByteArray& xml)
 {
-    Frammento f;
+    Stili stili;
+    QXmlStreamReader x(xml);
+    QString id;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement() && x.name() == u"style")
+            id = attributo(x, u"type") == u"paragraph" ? attributo(x, u"styleId") : QString();
+        else if (x.isStartElement() && x.name() == u"jc" && !id.isEmpty())
+            stili[id].allineamento = attributo(x, u"val");
+        else if (x.isStartElement() && x.name() == u"rPr" && !id.isEmpty())
+            leggiProprietaCarattere(x, stili[id].carattere);
+    }
+    return stili;
+}
+
+void leggiFrammento(QXmlStreamReader& x, Paragrafo& p, const Frammento& stile)
+{
+    Frammento f = stile;
     bool soloInterruzione = true;
     while (!x.atEnd() && !(x.readNext(), fine(x, u"r"))) {
         if (!x.isStartElement())
@@ -65,9 +91,10 @@ void leggiFrammento(QXmlStreamReader& x, Paragrafo& p)
         p.frammenti.push_back(f);
 }
 
-Paragrafo leggiParagrafo(QXmlStreamReader& x)
+Paragrafo leggiParagrafo(QXmlStreamReader& x, const Stili& stili)
 {
     Paragrafo p;
+    Frammento stile; // what the paragraph's style gives its runs
     while (!x.atEnd() && !(x.readNext(), fine(x, u"p"))) {
         if (!x.isStartElement())
             continue;
@@ -75,18 +102,23 @@ Paragrafo leggiParagrafo(QXmlStreamReader& x)
             p.allineamento = attributo(x, u"val");
         } else if (x.name() == u"spacing") {
             p.interlinea = attributo(x, u"line").toInt();
+        } else if (x.name() == u"pStyle") {
+            const Stile& s = stili.value(attributo(x, u"val"));
+            p.allineamento = s.allineamento;
+            stile = s.carattere;
+            p.dimensioneSegno = stile.dimensione;
         } else if (x.name() == u"rPr") {
-            Frammento segno;
+            Frammento segno = stile;
             leggiProprietaCarattere(x, segno);
             p.dimensioneSegno = segno.dimensione;
         } else if (x.name() == u"r") {
-            leggiFrammento(x, p);
+            leggiFrammento(x, p, stile);
         }
     }
     return p;
 }
 
-Tabella leggiTabella(QXmlStreamReader& x)
+Tabella leggiTabella(QXmlStreamReader& x, const Stili& stili)
 {
     Tabella t;
     while (!x.atEnd() && !(x.readNext(), fine(x, u"tbl"))) {
@@ -99,23 +131,24 @@ Tabella leggiTabella(QXmlStreamReader& x)
         else if (x.name() == u"tc")
             t.righe.back().push_back({});
         else if (x.name() == u"p")
-            t.righe.back().back().push_back(leggiParagrafo(x));
+            t.righe.back().back().push_back(leggiParagrafo(x, stili));
     }
     return t;
 }
 
 void leggiCorpo(Documento& d)
 {
+    const Stili stili = leggiStili(d.parti.value(QStringLiteral("word/styles.xml")));
     QXmlStreamReader x(d.parti.value(QStringLiteral("word/document.xml")));
     while (!x.atEnd()) {
         x.readNext();
         if (!x.isStartElement())
             continue;
         if (x.name() == u"p") {
-            d.paragrafi.push_back(leggiParagrafo(x));
+            d.paragrafi.push_back(leggiParagrafo(x, stili));
             d.ordine << QStringLiteral("P:") + d.paragrafi.back().testo();
         } else if (x.name() == u"tbl") {
-            d.tabelle.push_back(leggiTabella(x));
+            d.tabelle.push_back(leggiTabella(x, stili));
             d.ordine << QStringLiteral("T:%1").arg(d.tabelle.size() - 1);
         } else if (x.name() == u"pgSz") {
             d.larghezzaPagina = attributo(x, u"w").toInt();
