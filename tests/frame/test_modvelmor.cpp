@@ -48,32 +48,29 @@ TEST(Azzeramento, OgniVariabileCondivisaTornaComeAllAvvio)
         std::function<void()> segna;
         std::function<bool()> comeAllAvvio;
     };
-    const auto tratti = [](Tratti& t) {
-        return Voce{"", [&t] { t[1] = t[massimotratti] = Valore("x"); },
+    // A column of the segment or pipe table, marked at its first and last place.
+    const auto colonna = [](const char* nome, auto& t, int ultima) {
+        return Voce{nome, [&t, ultima] { t[1] = t[ultima] = Valore("7"); },
                     [&t] { return std::all_of(t.begin(), t.end(), [](const Valore& v) { return v == Valore(); }); }};
     };
-    const auto tubi = [](Tubi& t) {
-        return Voce{"", [&t] { t[1] = t[massimotubi] = Valore(7); },
-                    [&t] { return std::all_of(t.begin(), t.end(), [](const Valore& v) { return v == Valore(); }); }};
+    // The identity texts keep what a reset gives them (their values are checked above).
+    azzera();
+    const auto valore = [](const char* nome, Valore& v) {
+        return Voce{nome, [&v] { v = Valore("segnato"); }, [&v, inizio = v] { return v == inizio; }};
     };
-    const auto nominata = [](const char* nome, Voce v) { v.nome = nome; return v; };
-    const auto valore = [](const char* nome, Valore& v, const Valore& inizio) {
-        return Voce{nome, [&v] { v = Valore("segnato"); }, [&v, inizio] { return v == inizio; }};
+    const auto vuoto = [](const char* nome, Valore& v) {
+        return Voce{nome, [&v] { v = Valore("segnato"); }, [&v] { return v == Valore(); }};
     };
     const auto testo = [](const char* nome, QString& t) {
         return Voce{nome, [&t] { t = "segnato"; }, [&t] { return t.isEmpty(); }};
     };
     QLabel etichetta;
     std::vector<Voce> voci = {
-        valore("nomeprogramma", nomeprogramma, Valore("Velmor")),
-        valore("descrizioneprogramma", descrizioneprogramma, Valore("programma per il calcolo di reti fognanti")),
-        valore("versione", versione, Valore("4.11.01")),
-        valore("dataprimaversione", dataprimaversione, Valore("25/03/1999")),
-        valore("codicedata", codicedata, Valore("020520")),
-        valore("titolocontrollo", titolocontrollo, Valore("Velmor: controllo dati immessi nella finestra attiva")),
+        valore("nomeprogramma", nomeprogramma), valore("descrizioneprogramma", descrizioneprogramma),
+        valore("versione", versione), valore("dataprimaversione", dataprimaversione),
+        valore("codicedata", codicedata), valore("titolocontrollo", titolocontrollo),
+        valore("titoloelimina", titoloelimina),
         {"titoloaiuto", [] { titoloaiuto = "segnato"; }, [] { return titoloaiuto == "Velmor: aiuto in linea"; }},
-        valore("titoloelimina", titoloelimina,
-               Valore("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo")),
         {"numerotratti", [] { numerotratti = 3; }, [] { return numerotratti == 0; }},
         {"primotratto", [] { primotratto = 41; }, [] { return primotratto == 1; }},
         testo("sistema", sistema),
@@ -83,15 +80,15 @@ TEST(Azzeramento, OgniVariabileCondivisaTornaComeAllAvvio)
          [] { return std::all_of(coefficientisuperficie.begin(), coefficientisuperficie.end(), [](double c) { return c == 0; }); }},
         {"materiale", [] { materiale[50] = "gres"; },
          [] { return std::all_of(materiale.begin(), materiale.end(), [](const QString& t) { return t.isEmpty(); }); }},
-        valore("numerotubi", numerotubi, Valore()),
+        vuoto("numerotubi", numerotubi),
         {"tubocorrente", [] { tubocorrente = 9; }, [] { return tubocorrente == 1; }},
-        valore("erroredati", erroredati, Valore()),
+        vuoto("erroredati", erroredati),
         testo("nomefile", nomefile),
         testo("filecompleto", filecompleto),
         {"testifrontespizio", [] { testifrontespizio = QStringList(7, "x"); }, [] { return testifrontespizio.isEmpty(); }},
         {"coloresfondo", [] { coloresfondo = 0xFF00FF; }, [] { return coloresfondo == 0; }},
         {"righestampate", [] { righestampate = 12; }, [] { return righestampate == 0; }},
-        valore("intestazionelistino", intestazionelistino, Valore()),
+        vuoto("intestazionelistino", intestazionelistino),
         {"guidatitolo", [&] { guidatitolo = &etichetta; }, [] { return guidatitolo.isNull(); }},
         {"guidatesto", [&] { guidatesto = &etichetta; }, [] { return guidatesto.isNull(); }},
         testo("numerotesto", numerotesto),
@@ -105,7 +102,7 @@ TEST(Azzeramento, OgniVariabileCondivisaTornaComeAllAvvio)
         {"riempimento", &riempimento}, {"portatapioggia", &portatapioggia}, {"portatanera", &portatanera},
         {"portatatotale", &portatatotale}, {"diametro", &diametro}, {"velocita", &velocita}};
     for (const auto& [nome, t] : segmenti)
-        voci.push_back(nominata(nome, tratti(*t)));
+        voci.push_back(colonna(nome, *t, massimotratti));
     const std::pair<const char*, Tubi*> campiTubi[] = {
         {"riferimento", &riferimento}, {"pesos", &pesos}, {"compr", &compr}, {"traz", &traz}, {"diam", &diam},
         {"spess", &spess}, {"peso", &peso}, {"altez", &altez}, {"pesot", &pesot}, {"attr", &attr}, {"incr", &incr},
@@ -114,7 +111,7 @@ TEST(Azzeramento, OgniVariabileCondivisaTornaComeAllAvvio)
         {"sigmamediana 2", &sigmamediana[2]}, {"sigmainferiore 1", &sigmainferiore[1]},
         {"sigmainferiore 2", &sigmainferiore[2]}};
     for (const auto& [nome, t] : campiTubi)
-        voci.push_back(nominata(nome, tubi(*t)));
+        voci.push_back(colonna(nome, *t, massimotubi));
 
     for (const Voce& v : voci)
         v.segna();

@@ -139,17 +139,19 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         const char* messaggio; // the start of what the user is told, nothing when all went well
         bool disegnata;
     };
+    static const auto lettera = [] {
+        dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); };
+    };
     const Caso casi[] = {
         {"A4 on a queue that takes the job", [] { code().codaScelta = "Studio"; }, nullptr, true},
         {"Letter left by the dialog, A4 declined",
          [] {
-             dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); };
+             lettera();
              messaggi().risposte = {vbNo};
          },
          "La stampa è impaginata per fogli A4 verticali, ma la stampante è impostata sul formato L", false},
         {"Letter left by the dialog, A4 accepted",
-         [] { dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); }; },
-         "La stampa è impaginata per fogli A4 verticali", true},
+         lettera, "La stampa è impaginata per fogli A4 verticali", true},
         {"A4 landscape chosen in the dialog, A4 portrait declined",
          [] {
              dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); };
@@ -179,11 +181,9 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         rete(3, "misto");
         frontespizioCompleto();
         c.prepara();
-        const office::SuperficieRegistrata* carta = nullptr;
         f().comestampo[1]->setChecked(true);
         f().stampa_Click();
-        if (stampa().ultima)
-            carta = static_cast<const office::SuperficieRegistrata*>(stampa().ultima.get());
+        const auto* carta = static_cast<const office::SuperficieRegistrata*>(stampa().ultima.get());
         EXPECT_EQ(dialoghi().cartaMostrata, "A4");
         EXPECT_EQ(carta && !carta->scritte().empty(), c.disegnata);
         if (c.disegnata)
@@ -469,10 +469,6 @@ TEST_F(Relazione, SchedaDeiDatiGeneraliSempreNelDocumento)
     EXPECT_EQ(d.paragrafi[0].frammenti[0].dimensione, 20);
     EXPECT_EQ(stampa().richieste, 0);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(Relazione, IlSuggerimentoDiceComeEAndataLaConsegna)
 {
