@@ -168,6 +168,14 @@ const QString filtroCompleto = QStringLiteral("File Velmor-completa- | Velmor-co
 const QString filtroVerifica = QStringLiteral("File Velmor-verifica- | Velmor-verifica-*");
 const QString prefissoVerifica = QStringLiteral("Velmor-verifica-");
 
+// A file's title page goes to the title-page window at once, loaded if need be, as
+// into its boxes: their warnings (a text over 60 characters) come with the read.
+void frontespizioLetto(const QStringList& testi)
+{
+    impostaFrontespizio(testi);
+    finestre::usa(finestre::nomi::frontespizio);
+}
+
 // Reads a chosen file whole; tells the user and gives nothing when it is not such a file.
 std::optional<Contenuto> leggiFile(Tipo tipo, const QString& percorso)
 {
@@ -283,7 +291,7 @@ void apriDati(CommonDialog& d)
         return;
     nomefile = percorso;
     applicaTratti(*c);
-    impostaFrontespizio(c->frontespizio);
+    frontespizioLetto(c->frontespizio);
     mostraRete();
 }
 
@@ -299,7 +307,7 @@ void apriCompleto(CommonDialog& d)
     applicaTratti(*c);
     applicaTubi(*c);
     mostraTubi();
-    impostaFrontespizio(c->frontespizio);
+    frontespizioLetto(c->frontespizio);
     filecompleto = percorso;
     mostraRete();
 }
