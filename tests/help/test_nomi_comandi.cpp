@@ -27,46 +27,30 @@ using namespace vb;
 
 namespace {
 
-// A menu item and the items of its submenu; a top-level menu is an item too.
-struct Voce {
-    QString testo;
-    QList<Voce> sotto;
-};
-
 QString senzaAcceleratore(QString testo)
 {
     return testo.remove('&').trimmed();
 }
 
-QList<Voce> vociDel(const QList<QAction*>& azioni)
+// Every menu path of a menu bar, as a text names it: "File", "File, Salva con nome...",
+// "File, Salva con nome..., dati con verifica sismica".
+void percorsi(const QList<QAction*>& azioni, const QString& sopra, QStringList& esito)
 {
-    QList<Voce> voci;
     for (QAction* a : azioni) {
         if (a->isSeparator() || a->text().trimmed().isEmpty())
             continue;
-        Voce v{senzaAcceleratore(a->text()), {}};
+        const QString percorso = (sopra.isEmpty() ? QString() : sopra + ", ") + senzaAcceleratore(a->text());
+        esito << percorso;
         if (a->menu())
-            v.sotto = vociDel(a->menu()->actions());
-        voci << v;
-    }
-    return voci;
-}
-
-void tutteLeVoci(const QList<Voce>& voci, QStringList& testi)
-{
-    for (const Voce& v : voci) {
-        testi << v.testo;
-        tutteLeVoci(v.sotto, testi);
+            percorsi(a->menu()->actions(), percorso, esito);
     }
 }
 
 // What one window shows the user by name.
 struct Comandi {
     QString finestra;
-    QList<Voce> menu; // empty for a window without a menu bar
-    QStringList pulsanti;
-    QStringList icone;    // the toolbar's tooltips
-    QStringList etichette;
+    QStringList menu; // its menu paths; empty for a window without a menu bar
+    QStringList pulsanti, icone, etichette; // button captions, toolbar tooltips, label texts
 };
 
 Comandi comandiDi(const QString& nome)
@@ -74,18 +58,27 @@ Comandi comandiDi(const QString& nome)
     Finestra* f = finestre::usa(nome);
     Comandi c{nome, {}, {}, {}, {}};
     if (auto* barra = f->findChild<QMenuBar*>())
-        c.menu = vociDel(barra->actions());
+        percorsi(barra->actions(), {}, c.menu);
     for (QToolBar* t : f->findChildren<QToolBar*>())
         for (QAction* a : t->actions())
-            if (!a->isSeparator() && !a->toolTip().isEmpty())
+            if (!a->toolTip().isEmpty() && !a->isSeparator())
                 c.icone << a->toolTip();
     for (QAbstractButton* b : f->findChildren<QAbstractButton*>())
         if (!qobject_cast<QToolBar*>(b->parentWidget()) && !b->text().trimmed().isEmpty())
             c.pulsanti << senzaAcceleratore(b->text());
     for (QLabel* l : f->findChildren<QLabel*>())
-        if (!l->text().trimmed().isEmpty())
-            c.etichette << l->text().trimmed();
+        c.etichette << l->text().trimmed();
     return c;
+}
+
+// Whether `testo` has one of `nomi` at `pos`, as whole words, whatever the case.
+bool nomeA(const QString& testo, qsizetype pos, const QStringList& nomi)
+{
+    return std::any_of(nomi.begin(), nomi.end(), [&](const QString& n) {
+        const qsizetype fine = pos + n.size();
+        return !n.isEmpty() && testo.mid(pos, n.size()).compare(n, Qt::CaseInsensitive) == 0
+               && (fine >= testo.size() || !testo[fine].isLetter());
+    });
 }
 
 // Keys of the keyboard, which no window shows: the only things a text may call "tasto".
@@ -96,220 +89,137 @@ public:
     Controllo()
     {
         for (const char* nome : ModVelmor::ordineChiusura)
-            finestre_ << comandiDi(QString::fromUtf8(nome));
+            finestre_[QString::fromUtf8(nome)] = comandiDi(QString::fromUtf8(nome));
         // The main windows as the texts name them: the View menu's "Finestra Dati" is "Dati".
-        for (std::size_t k = 1; k < ModVelmor::finestreNumerate.size(); ++k) {
-            QString breve = QString::fromUtf8(ModVelmor::finestreNumerate[k].voceMenu);
-            breve.remove(QRegularExpression("^Finestra "));
-            nomiBrevi_[breve] = QString::fromUtf8(ModVelmor::finestreNumerate[k].nome);
-        }
+        for (std::size_t k = 1; k < ModVelmor::finestreNumerate.size(); ++k)
+            brevi_ << qMakePair(QString::fromUtf8(ModVelmor::finestreNumerate[k].voceMenu).mid(9),
+                                QString::fromUtf8(ModVelmor::finestreNumerate[k].nome));
+        std::sort(brevi_.begin(), brevi_.end(), [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
         for (const Comandi& c : finestre_)
-            for (const Voce& v : c.menu)
-                if (!titoli_.contains(v.testo))
-                    titoli_ << v.testo;
+            for (const QString& p : c.menu)
+                if (!p.contains(", ") && !titoli_.contains(p))
+                    titoli_ << p;
     }
 
     // What `testo` names that the windows do not have, one entry a problem. `propria`:
-    // the window the text belongs to (its help page, its usage message), or empty.
+    // the window the text belongs to (its help page, its usage message), or empty. A
+    // sentence that names main windows speaks of them; one that names none, of its own
+    // window, or else of them all.
     QStringList problemi(const QString& testo, const QString& propria = {}) const
     {
         QStringList trovati;
         static const QRegularExpression fineFrase(QStringLiteral("(?<=[.!?])\\s+(?=[A-ZÀ-Ý\"«(])"));
         for (const QString& riga : testo.split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts))
-            for (const QString& frase : riga.split(fineFrase, Qt::SkipEmptyParts))
-                trovati << problemiDellaFrase(frase, propria);
+            for (const QString& frase : riga.split(fineFrase, Qt::SkipEmptyParts)) {
+                QList<Comandi> ambito = nominate(frase);
+                if (ambito.isEmpty() && finestre_.contains(propria))
+                    ambito << finestre_.value(propria);
+                trovati << problemiDellaFrase(frase, ambito);
+            }
         return trovati;
     }
 
-    const QList<Comandi>& finestre() const { return finestre_; }
+    const QMap<QString, Comandi>& finestre() const { return finestre_; }
 
 private:
-    QList<const Comandi*> nominate(const QString& frase) const
+    QList<Comandi> nominate(QString frase) const
     {
-        QString resto = frase;
-        QList<const Comandi*> esito;
-        QStringList brevi = nomiBrevi_.keys();
-        std::sort(brevi.begin(), brevi.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
-        for (const QString& breve : brevi) {
+        QList<Comandi> esito;
+        for (const auto& [breve, nome] : brevi_) {
             const QRegularExpression parola("(?<!\\w)" + QRegularExpression::escape(breve) + "(?!\\w)");
-            if (resto.contains(parola)) {
-                esito << comandi(nomiBrevi_.value(breve));
-                resto.replace(parola, QString(breve.size(), '#'));
-            }
+            if (frase.contains(parola))
+                esito << finestre_.value(nome);
+            frase.replace(parola, "#"); // "Dati pluviometrici" is not also "Dati"
         }
         return esito;
     }
 
-    const Comandi* comandi(const QString& finestra) const
-    {
-        for (const Comandi& c : finestre_)
-            if (c.finestra == finestra)
-                return &c;
-        return nullptr;
-    }
-
-    // The longest of `nomi` that `testo` has at `pos`, as a whole word; empty when none.
-    static QString nomeA(const QString& testo, qsizetype pos, const QStringList& nomi)
-    {
-        QString migliore;
-        for (const QString& n : nomi) {
-            const qsizetype fine = pos + n.size();
-            if (n.size() > migliore.size() && testo.mid(pos, n.size()).compare(n, Qt::CaseInsensitive) == 0
-                && (fine >= testo.size() || !testo[fine].isLetter()))
-                migliore = n;
-        }
-        return migliore;
-    }
-
-    // Whether the menu path that starts with top menu `titolo` at `pos` (just after the
-    // title and its comma) exists in window `c`; `fine` gets where the path ends.
-    static bool percorsoIn(const Comandi& c, const QString& titolo, const QString& frase, qsizetype pos, qsizetype& fine)
-    {
-        const Voce* livello = nullptr;
-        for (const Voce& v : c.menu)
-            if (v.testo.compare(titolo, Qt::CaseInsensitive) == 0)
-                livello = &v;
-        if (!livello)
-            return false;
-        bool primo = true;
-        while (true) {
-            while (pos < frase.size() && frase[pos].isSpace())
-                ++pos;
-            QStringList testi;
-            for (const Voce& v : livello->sotto)
-                testi << v.testo;
-            const QString trovato = nomeA(frase, pos, testi);
-            if (trovato.isEmpty()) {
-                fine = pos;
-                return !primo; // the top menu's first item must be one of its items
-            }
-            for (const Voce& v : livello->sotto)
-                if (v.testo == trovato)
-                    livello = &v;
-            pos += trovato.size();
-            primo = false;
-            if (!frase.mid(pos).startsWith(',') || livello->sotto.isEmpty()) {
-                fine = pos;
-                return true;
-            }
-            ++pos;
-        }
-    }
-
-    QStringList problemiDellaFrase(const QString& frase, const QString& propria) const
+    QStringList problemiDellaFrase(const QString& frase, const QList<Comandi>& ambito) const
     {
         QStringList trovati;
-        QList<const Comandi*> ambito = nominate(frase);
-        if (ambito.isEmpty() && !propria.isEmpty())
-            ambito << comandi(propria);
-        QList<const Comandi*> conMenu;
-        for (const Comandi* c : ambito)
-            if (c && !c->menu.isEmpty())
+        QList<Comandi> conMenu, tutte;
+        for (const Comandi& c : ambito)
+            if (!c.menu.isEmpty())
                 conMenu << c;
-        // A sentence that names no window speaks of every window with a menu bar.
-        const bool tutte = conMenu.isEmpty();
-        if (tutte)
+        for (const Comandi& c : finestre_)
+            tutte << c;
+        // A menu path must be in one of the windows the sentence speaks of, or in every
+        // window with a menu bar when it speaks of none.
+        const bool ovunque = conMenu.isEmpty();
+        if (ovunque)
             for (const Comandi& c : finestre_)
                 if (!c.menu.isEmpty())
-                    conMenu << &c;
-
-        // Menu paths: "File, Salva con nome..., dati con verifica sismica"; "menu Visualizza".
-        for (const QString& titolo : titoli_) {
-            const QRegularExpression inizio("(?<![\\w?])(menu\\s+)?(" + QRegularExpression::escape(titolo)
-                                                + ")(,|\\.\\.\\.)?",
-                                            QRegularExpression::CaseInsensitiveOption);
-            for (auto m = inizio.globalMatch(frase); m.hasNext();) {
-                const auto r = m.next();
-                const bool conMenuDavanti = r.capturedLength(1) > 0;
-                const bool separato = r.capturedLength(3) > 0;
-                if (!r.captured(2)[0].isUpper() && titolo != "?")
-                    continue; // "modifica" in running text is no menu
-                if (!separato && !conMenuDavanti)
-                    continue;
-                if (titolo == "?" && !conMenuDavanti)
-                    continue; // a question mark ends a question
-                int dove = 0;
-                for (const Comandi* c : conMenu) {
-                    qsizetype fine = 0;
-                    const bool esiste = separato ? percorsoIn(*c, titolo, frase, r.capturedEnd(), fine)
-                                                 : std::any_of(c->menu.begin(), c->menu.end(), [&](const Voce& v) {
-                                                       return v.testo.compare(titolo, Qt::CaseInsensitive) == 0;
-                                                   });
-                    dove += esiste ? 1 : 0;
-                }
-                if (tutte ? dove < conMenu.size() : dove == 0)
-                    trovati << "menu: " + frase.mid(r.capturedStart(2), 50);
+                    conMenu << c;
+        const auto inMenu = [&](qsizetype pos, bool soloTitolo) {
+            int finestre = 0;
+            for (const Comandi& c : conMenu) {
+                QStringList validi = c.menu.filter(soloTitolo ? QRegularExpression("^[^,]+$") : QRegularExpression(", "));
+                finestre += nomeA(frase, pos, validi) ? 1 : 0;
             }
-        }
+            return ovunque ? finestre == conMenu.size() : finestre > 0;
+        };
 
-        // A menu named by a capitalised word must be a menu of the bar: "il menu Strumenti" is none.
-        static const QRegularExpression menu(QStringLiteral("\\bmenu\\s+([\\w?]+)"));
-        for (auto m = menu.globalMatch(frase); m.hasNext();) {
-            const QString nome = m.next().captured(1);
-            if ((nome[0].isUpper() || nome == "?") && !titoli_.contains(nome, Qt::CaseInsensitive))
-                trovati << "menu: " + nome;
+        // "File, Salva con nome..., dati con verifica sismica": a top menu and its items.
+        static const QRegularExpression percorso(QStringLiteral("(?<![\\w?])(menu\\s+)?([\\w?]+)(,|\\.\\.\\.)?"));
+        for (auto m = percorso.globalMatch(frase); m.hasNext();) {
+            const auto r = m.next();
+            const QString nome = r.captured(2);
+            const bool conMenuDavanti = r.capturedLength(1) > 0, separato = r.capturedLength(3) > 0;
+            if (!(nome[0].isUpper() || nome == "?") || !(conMenuDavanti || (separato && nome != "?")))
+                continue; // running text, or a question mark that ends a question
+            if (!titoli_.contains(nome, Qt::CaseInsensitive)) {
+                if (conMenuDavanti)
+                    trovati << "menu: " + nome; // "il menu Strumenti"
+            } else if (!inMenu(r.capturedStart(2), !separato)) {
+                trovati << "menu: " + frase.mid(r.capturedStart(2), 50);
+            }
         }
 
         // Buttons by their caption: "il pulsante Controllo".
         QStringList pulsanti;
-        for (const Comandi* c : ambito)
-            if (c)
-                pulsanti << c->pulsanti;
-        if (pulsanti.isEmpty())
-            for (const Comandi& c : finestre_)
-                pulsanti << c.pulsanti;
+        for (const Comandi& c : ambito.isEmpty() ? tutte : ambito)
+            pulsanti << c.pulsanti;
         static const QRegularExpression pulsante(QStringLiteral("\\bpulsant[ei]\\s+[\"«]?"));
         for (auto m = pulsante.globalMatch(frase); m.hasNext();) {
-            const auto r = m.next();
-            const qsizetype pos = r.capturedEnd();
-            if (pos < frase.size() && frase[pos].isUpper() && nomeA(frase, pos, pulsanti).isEmpty())
+            const qsizetype pos = m.next().capturedEnd();
+            if (pos < frase.size() && frase[pos].isUpper() && !nomeA(frase, pos, pulsanti))
                 trovati << "pulsante: " + frase.mid(pos, 30);
         }
 
         // "tasto" is a key of the keyboard: "tasto TAB", never a button of a window.
-        static const QRegularExpression tasto(QStringLiteral("\\btast[oi]\\s+(\\S+)"));
-        for (auto m = tasto.globalMatch(frase); m.hasNext();) {
-            const QString nome = m.next().captured(1).remove(QRegularExpression("[^\\w]+$"));
-            if (!nome.isEmpty() && nome[0].isUpper() && !tastiera.contains(nome))
+        static const QRegularExpression tasto(QStringLiteral("\\btast[oi]\\s+([A-Z]\\w*)"));
+        for (auto m = tasto.globalMatch(frase); m.hasNext();)
+            if (const QString nome = m.next().captured(1); !tastiera.contains(nome))
                 trovati << "tasto: " + nome;
-        }
 
         // An icon goes by its tooltip, in quotes: l'icona "controllo dati immessi".
-        QStringList icone;
-        for (const Comandi& c : finestre_)
+        QStringList icone, nomi;
+        for (Comandi c : tutte) {
             icone << c.icone;
-        static const QRegularExpression icona(QStringLiteral("\\bicona\\b([^\"«.;]{0,40})[\"«]([^\"»]+)[\"»]|\\bicona\\b"));
+            nomi << c.menu.replaceInStrings(QRegularExpression("^.*, "), "") << c.etichette << c.pulsanti;
+        }
+        static const QRegularExpression icona(QStringLiteral("\\bicona\\b(?:[^\"«.;]{0,40}[\"«]([^\"»]+)[\"»])?"));
         for (auto m = icona.globalMatch(frase); m.hasNext();) {
             const auto r = m.next();
-            if (r.captured(2).isEmpty())
-                trovati << "icona senza il suo nome: " + frase.mid(r.capturedStart(), 40);
-            else if (!icone.contains(r.captured(2), Qt::CaseInsensitive))
-                trovati << "icona: " + r.captured(2);
+            if (!icone.contains(r.captured(1), Qt::CaseInsensitive))
+                trovati << "icona: " + frase.mid(r.capturedStart(), 40);
         }
 
         // A menu item or a topic of the help index by its caption: la voce "Finestra n. ... di 7".
         static const QRegularExpression voce(QStringLiteral("\\bvoce\\s+[\"«]([^\"»]+)[\"»]"));
         for (auto m = voce.globalMatch(frase); m.hasNext();) {
-            const QString nome = m.next().captured(1);
-            QStringList parti = nome.split("...");
+            QStringList parti = m.next().captured(1).split("...");
             for (QString& p : parti)
                 p = QRegularExpression::escape(p.trimmed());
-            const QRegularExpression modello("^" + parti.join(".*") + "$", QRegularExpression::CaseInsensitiveOption);
-            bool esiste = false;
-            for (const Comandi& c : finestre_) {
-                QStringList testi = c.etichette + c.pulsanti;
-                tutteLeVoci(c.menu, testi);
-                esiste = esiste || !testi.filter(modello).isEmpty();
-            }
-            if (!esiste)
-                trovati << "voce: " + nome;
+            if (nomi.filter(QRegularExpression("^" + parti.join(".*") + "$", QRegularExpression::CaseInsensitiveOption)).isEmpty())
+                trovati << "voce: " + parti.join("...");
         }
         return trovati;
     }
 
-    QList<Comandi> finestre_;
-    QMap<QString, QString> nomiBrevi_; // "Dati pluviometrici" -> "pluviometrici"
-    QStringList titoli_;               // of the top menus: "File", "Modifica", "Visualizza", "?"
+    QMap<QString, Comandi> finestre_;
+    QList<QPair<QString, QString>> brevi_; // ("Dati pluviometrici", "pluviometrici"), longest first
+    QStringList titoli_;                   // of the top menus: "File", "Modifica", "Visualizza", "?"
 };
 
 using NomiDeiComandi = AmbienteProgramma;
