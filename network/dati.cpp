@@ -493,7 +493,7 @@ void dati::suggerimento()
         passo->setText("Tratto n." + QString::number(t) + ": " + tratti::primodatomancante(t, sistema).mid(2));
         return;
     }
-    passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o controllare i dati con l'icona \"controllo dati immessi\""));
+    passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o usare l'icona \"controllo dati immessi\""));
 }
 
 void dati::controlla_click()
