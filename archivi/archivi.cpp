@@ -20,35 +20,61 @@ namespace archivi {
 
 namespace {
 
-void scriviTratti(QByteArray& file, record::Adattamenti* a)
+// A file being composed, with what each of its lines holds ("tratto n.3"), so that a
+// line too long for the readers can be told to the user by its segment or pipe.
+struct Composizione {
+    QByteArray file;
+    QStringList righe;
+    record::Adattamenti* adattamenti = nullptr;
+    void aggiungi(const record::Campi& campi, const QString& cosa)
+    {
+        file += record::scrivi(campi, adattamenti);
+        righe << cosa;
+    }
+};
+
+void scriviTratti(Composizione& c)
 {
-    file += record::scrivi({Valore(numerotratti)}, a);
+    c.aggiungi({Valore(numerotratti)}, QStringLiteral("numero dei tratti"));
     for (int i = 1; i <= numerotratti && i <= massimotratti; ++i) {
         record::Campi campi;
         for (Tratti* t : campitratto())
             campi.append((*t)[i]);
         campi.append(Valore(sistema));
-        file += record::scrivi(campi, a);
+        c.aggiungi(campi, "tratto n." + QString::number(i));
     }
 }
 
-void scriviTubi(QByteArray& file, record::Adattamenti* a)
+void scriviTubi(Composizione& c)
 {
-    file += record::scrivi({numerotubi}, a);
+    c.aggiungi({numerotubi}, QStringLiteral("numero dei tubi"));
     for (int j = 1; j <= tubazioni::numeroTubi(); ++j) {
         record::Campi campi;
-        for (int c = 1; c <= campiTubo; ++c)
-            campi.append(tubazioni::valoreCampo(c, j));
-        file += record::scrivi(campi, a);
+        for (int k = 1; k <= campiTubo; ++k)
+            campi.append(tubazioni::valoreCampo(k, j));
+        c.aggiungi(campi, "tubo n." + QString::number(j));
     }
 }
 
-void scriviFrontespizio(QByteArray& file, const QStringList& testi, record::Adattamenti* a)
+void scriviFrontespizio(Composizione& c, const QStringList& testi)
 {
     record::Campi campi;
     for (int k = 0; k < campiFrontespizio; ++k)
         campi.append(Valore(testi.value(k)));
-    file += record::scrivi(campi, a);
+    c.aggiungi(campi, QStringLiteral("frontespizio"));
+}
+
+Composizione composizione(Tipo tipo, const QStringList& frontespizio, record::Adattamenti* adattamenti)
+{
+    Composizione c;
+    c.adattamenti = adattamenti;
+    if (tipo != Tipo::verifica)
+        scriviTratti(c);
+    if (tipo != Tipo::dati)
+        scriviTubi(c);
+    if (tipo != Tipo::verifica)
+        scriviFrontespizio(c, frontespizio);
+    return c;
 }
 
 const char* const nomiFrontespizio[campiFrontespizio] = {"progetto", "località", "tipostudio", "committente",
@@ -58,14 +84,7 @@ const char* const nomiFrontespizio[campiFrontespizio] = {"progetto", "località"
 
 QByteArray componi(Tipo tipo, const QStringList& frontespizio, record::Adattamenti* adattamenti)
 {
-    QByteArray file;
-    if (tipo != Tipo::verifica)
-        scriviTratti(file, adattamenti);
-    if (tipo != Tipo::dati)
-        scriviTubi(file, adattamenti);
-    if (tipo != Tipo::verifica)
-        scriviFrontespizio(file, frontespizio, adattamenti);
-    return file;
+    return composizione(tipo, frontespizio, adattamenti).file;
 }
 
 std::optional<Contenuto> analizza(Tipo tipo, const QByteArray& byte, QString* errore)
@@ -195,11 +214,22 @@ std::optional<Contenuto> leggiFile(Tipo tipo, const QString& percorso)
 void scriviFile(Tipo tipo, const QString& percorso)
 {
     record::Adattamenti adattamenti;
-    const QByteArray contenuto = componi(tipo, tipo == Tipo::verifica ? QStringList() : testiFrontespizio(), &adattamenti);
-    const QString errore = record::salvaFile(percorso, contenuto);
+    const Composizione c =
+        composizione(tipo, tipo == Tipo::verifica ? QStringList() : testiFrontespizio(), &adattamenti);
+    QString errore;
+    QString rimedio;
+    if (const int riga = record::rigaTroppoLunga(c.file)) {
+        // Only typed texts make a line that long: the user shortens those of that segment or pipe.
+        const QString cosa = c.righe.value(riga - 1);
+        errore = "i testi del " + cosa + " sono troppo lunghi: la sua riga supererebbe "
+                 + QString::number(record::lunghezzaMassimaRiga) + " caratteri e il file non si potrebbe più aprire";
+        rimedio = "Accorciare i testi del " + cosa + " e salvare di nuovo.";
+    } else {
+        errore = record::salvaFile(percorso, c.file, &rimedio);
+    }
     if (!errore.isEmpty()) {
-        MsgBox("Il file " + percorso + " non è stato salvato (" + errore
-                   + ").\rSe esisteva già, è rimasto com'era: salvare i dati con un altro nome.",
+        MsgBox("Il file " + percorso + " non è stato salvato (" + errore + ").\rSe esisteva già, è rimasto com'era.\r"
+                   + rimedio,
                vbCritical);
         return;
     }

@@ -175,6 +175,18 @@ void FinestraPrincipale::Toolbar1_ButtonClick(int indice)
     }
 }
 
+void FinestraPrincipale::comandoStampa()
+{
+    MsgBox(senzaStampa(), vbInformation, ModVelmor::titoloaiuto);
+}
+
+QString FinestraPrincipale::senzaStampa() const
+{
+    return QStringLiteral("Questa finestra non stampa i propri dati.\r"
+                          "La relazione tecnica, con i dati della rete e della verifica sismica, si stampa dalla finestra "
+                          "Frontespizio: pulsante Stampa, oppure menu File, Stampa.");
+}
+
 void FinestraPrincipale::fin_Click(int k)
 {
     if (k == numeroFinestra) {

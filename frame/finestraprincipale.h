@@ -33,6 +33,8 @@ public:
     ~FinestraPrincipale() override;
 
     int numero() const { return numeroFinestra; }
+    // The window's own help page ("guidadati").
+    const QString& guidaPropria() const { return guida; }
 
     QLabel* passo;
     Barrastrumenti* Toolbar1;
@@ -66,9 +68,12 @@ protected:
     virtual void comandoApri() {}
     virtual void comandoSalva() {}
     virtual void comandoElimina() {}
-    virtual void comandoStampa() {}
+    // A window that does not print tells the user where the printout is made.
+    virtual void comandoStampa();
     virtual void comandoControllo() {}
     virtual void comandoCancella() {}
+    // What the printer command says in a window that does not print.
+    virtual QString senzaStampa() const;
 
     // Creates the resizer, sizes the window to 75% of the screen, then to its design size.
     void Form_Load() override;

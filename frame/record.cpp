@@ -211,14 +211,19 @@ int rigaTroppoLunga(const QByteArray& contenuto)
     return 0;
 }
 
-QString salvaFile(const QString& percorso, const QByteArray& contenuto)
+QString salvaFile(const QString& percorso, const QByteArray& contenuto, QString* rimedio)
 {
-    if (const int riga = rigaTroppoLunga(contenuto))
-        return QStringLiteral("la riga %1 sarebbe più lunga di %2 caratteri e il file non si potrebbe più aprire: "
-                              "accorciare i testi più lunghi")
+    if (const int riga = rigaTroppoLunga(contenuto)) {
+        if (rimedio)
+            *rimedio = QStringLiteral("Accorciare i testi più lunghi e salvare di nuovo.");
+        return QStringLiteral("la riga %1 sarebbe più lunga di %2 caratteri e il file non si potrebbe più aprire")
             .arg(riga)
             .arg(lunghezzaMassimaRiga);
-    return office::salvaSuDisco(percorso, contenuto).motivo;
+    }
+    office::EsitoSalvataggio esito = office::salvaSuDisco(percorso, contenuto);
+    if (rimedio)
+        *rimedio = esito.rimedio;
+    return esito.motivo;
 }
 
 } // namespace record

@@ -83,7 +83,8 @@ int rigaTroppoLunga(const QByteArray& contenuto);
 
 // Writes a file whole through a temporary file (office/salvataggio.h), so that a failed
 // write leaves the previous file as it was; a file with a line the readers refuse is not
-// written at all. Returns an Italian description of the failure, empty on success.
-[[nodiscard]] QString salvaFile(const QString& percorso, const QByteArray& contenuto);
+// written at all. Returns an Italian description of the failure, empty on success; `rimedio`,
+// when given, gets the sentence that tells the user what to do next.
+[[nodiscard]] QString salvaFile(const QString& percorso, const QByteArray& contenuto, QString* rimedio = nullptr);
 
 } // namespace record

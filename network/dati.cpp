@@ -493,7 +493,7 @@ void dati::suggerimento()
         passo->setText("Tratto n." + QString::number(t) + ": " + tratti::primodatomancante(t, sistema).mid(2));
         return;
     }
-    passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o controllare i dati (ABC)"));
+    passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o usare l'icona \"controllo dati immessi\""));
 }
 
 void dati::controlla_click()
@@ -536,7 +536,8 @@ void dati::aiuto_Click()
                           "quella del tratto precedente o 250 l/ab al giorno; la pioggia vuota prende quella del tratto precedente;\r"
                           "- i risultati compaiono subito nelle colonne azzurre;\r"
                           "- scorrere i tratti (fino a 500) con la barra a destra;\r"
-                          "- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
+                          "- controllare i dati immessi con l'icona \"controllo dati immessi\" della barra degli strumenti "
+                          "(o con il menu Modifica, Controllo dati immessi)."),
            vbInformation, ModVelmor::titoloaiuto);
 }
 

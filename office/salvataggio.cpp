@@ -107,7 +107,7 @@ void sincronizzaCartella(const QByteArray& cartella)
 
 EsitoSalvataggio fallito(int codice, const QString& percorso)
 {
-    return {codice, motivoScrittura(codice, percorso)};
+    return {codice, motivoScrittura(codice, percorso), rimedioScrittura(codice)};
 }
 
 } // namespace
@@ -118,7 +118,7 @@ QString motivoScrittura(int codice, const QString& percorso)
     case 0: return {};
     case ENOSPC: return QStringLiteral("il disco è pieno");
     case EDQUOT: return QStringLiteral("lo spazio su disco concesso all'utente è esaurito");
-    case EROFS: return QStringLiteral("il disco è protetto dalla scrittura (sola lettura)");
+    case EROFS: return QStringLiteral("il disco è protetto da scrittura (in sola lettura)");
     case EACCES:
     case EPERM: return QStringLiteral("non si ha il permesso di scrivere in quella cartella");
     case ETXTBSY: return QStringLiteral("il file è in uso");
@@ -130,9 +130,35 @@ QString motivoScrittura(int codice, const QString& percorso)
     case ENOENT:
     case ENOTDIR: return "la cartella " + QDir::toNativeSeparators(QFileInfo(percorso).absolutePath()) + " non esiste";
     case EMFILE:
-    case ENFILE:
-    case ENOMEM: return QStringLiteral("il sistema non ha risorse sufficienti (memoria o file aperti)");
+    case ENFILE: return QStringLiteral("ci sono troppi file aperti");
+    case ENOMEM: return QStringLiteral("la memoria non basta");
     default: return QStringLiteral("errore del sistema n. %1 durante la scrittura").arg(codice);
+    }
+}
+
+QString rimedioScrittura(int codice)
+{
+    switch (codice) {
+    case 0: return {};
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return QStringLiteral("Salvare i dati in un'altra cartella o su un altro disco che abbia spazio libero.");
+    case EROFS: return QStringLiteral("Salvare i dati su un altro disco, che non sia protetto da scrittura.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Salvare i dati in un'altra cartella, in cui si abbia il permesso di scrivere "
+                              "(per esempio la cartella dei documenti).");
+    case ETXTBSY: return QStringLiteral("Chiudere il programma che usa il file e salvare di nuovo, oppure salvare con un altro nome.");
+    case EIO: return QStringLiteral("Salvare i dati su un altro disco e controllare quello che ha dato l'errore.");
+    case ENAMETOOLONG: return QStringLiteral("Salvare i dati con un nome più corto.");
+    case EISDIR:
+    case EEXIST: return QStringLiteral("Salvare i dati con un altro nome.");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("Salvare i dati in una cartella che esista.");
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM: return QStringLiteral("Chiudere altri programmi o documenti aperti e salvare di nuovo.");
+    default: return QStringLiteral("Salvare i dati in un'altra cartella o su un altro disco.");
     }
 }
 
@@ -156,7 +182,8 @@ EsitoSalvataggio salvaSuDisco(const QString& percorso, const QByteArray& dati, S
     if (esiste && modo == Scrittura::nuovo)
         return fallito(EEXIST, percorso);
     if (esiste && ::access(bersaglio.constData(), W_OK) != 0 && errno != EROFS)
-        return {EACCES, QStringLiteral("il file è protetto dalla scrittura")};
+        return {EACCES, QStringLiteral("il file è protetto da scrittura (in sola lettura)"),
+                QStringLiteral("Salvare i dati con un altro nome, oppure togliere la protezione dal file.")};
 
     FileInScrittura file;
     if (modo == Scrittura::nuovo) {

@@ -21,6 +21,7 @@ enum class Scrittura {
 struct EsitoSalvataggio {
     int codice = 0; // the system's error number, 0 on success
     QString motivo; // why it failed, in Italian ("il disco è pieno"); empty on success
+    QString rimedio; // what the user can do next, one Italian sentence; empty on success
     bool riuscito() const { return codice == 0; }
 };
 
@@ -29,6 +30,10 @@ struct EsitoSalvataggio {
 
 // The cause of a failed write told to the user, from the system's error number.
 QString motivoScrittura(int codice, const QString& percorso);
+// What the user can do after a failed write, from the system's error number: another
+// folder or disk when this one is full, read-only or forbidden, another name when the
+// name is the trouble.
+QString rimedioScrittura(int codice);
 
 // A seam for tests where no small full disk can be mounted: before each step of a save the
 // function is asked, and a non-zero error number makes that step fail with it. Empty: none.

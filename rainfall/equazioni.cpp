@@ -13,7 +13,7 @@ namespace pioggia {
 namespace {
 
 constexpr int campiMinimi = 7;
-constexpr int campiMassimi = 9;
+constexpr int campiMassimi = 10;
 
 // A number as the file writes it: decimal point, no thousands separator.
 std::optional<double> numero(const QString& campo)
@@ -46,6 +46,18 @@ std::optional<Ambito> ambito(const QString& campo)
         return Ambito::Comune;
     if (a == QLatin1String("bacino"))
         return Ambito::Bacino;
+    return std::nullopt;
+}
+
+std::optional<TipoFonte> tipoFonte(const QString& campo)
+{
+    const QString t = campo.toLower();
+    if (t.isEmpty())
+        return TipoFonte::NonDetto;
+    if (t == QLatin1String("pubblicata"))
+        return TipoFonte::Pubblicata;
+    if (t == QLatin1String("esempio"))
+        return TipoFonte::Esempio;
     return std::nullopt;
 }
 
@@ -105,6 +117,11 @@ std::optional<Zona> zonaDaRiga(const QString& riga, QString& errore)
         errore = QStringLiteral("l'ambito della curva \"%1\" non è \"stazione\", \"comune\" né \"bacino\"").arg(campi[8]);
         return std::nullopt;
     }
+    const auto tf = tipoFonte(campi.value(9));
+    if (!tf) {
+        errore = QStringLiteral("il tipo della fonte \"%1\" non è \"pubblicata\" né \"esempio\"").arg(campi[9]);
+        return std::nullopt;
+    }
     zona.a = *a;
     zona.n = *n;
     zona.unita = *u;
@@ -113,6 +130,7 @@ std::optional<Zona> zonaDaRiga(const QString& riga, QString& errore)
     zona.indirizzo = campi[6];
     zona.nota = campi.value(7);
     zona.ambito = *am;
+    zona.tipoFonte = *tf;
     return zona;
 }
 

@@ -16,6 +16,11 @@ enum class UnitaDurata { Ore, Minuti };
 // rain than falls on a small area such as a town's sewer catchment.
 enum class Ambito { NonDetto, Stazione, Comune, Bacino };
 
+// Where a curve was published: by a public body among its regional curves
+// (a plan, an atlas), or as a worked example of a course or a textbook, whose
+// figures nobody has checked for design use.
+enum class TipoFonte { NonDetto, Pubblicata, Esempio };
+
 // One zone of the table: its equation, where it comes from and for which
 // return period it holds.
 struct Zona {
@@ -28,6 +33,7 @@ struct Zona {
     QString indirizzo;         // address of the source
     QString nota;              // how the figures were taken from it (may be empty)
     Ambito ambito = Ambito::NonDetto;
+    TipoFonte tipoFonte = TipoFonte::NonDetto;
 };
 
 // Outcome of reading the data file: either the zones, or the reasons why

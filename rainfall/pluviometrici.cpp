@@ -63,6 +63,35 @@ QString ambito(Ambito a)
     return {};
 }
 
+// Whether the curve comes from a public body or from a worked example.
+QString tipoFonte(TipoFonte t)
+{
+    switch (t) {
+    case TipoFonte::Pubblicata: return QStringLiteral("Curva pubblicata da un ente fra le curve della regione.\n");
+    case TipoFonte::Esempio:
+        return QStringLiteral("Curva ricavata in un esempio svolto di un corso, non pubblicata fra le curve regionali: "
+                              "prima di usarla nel progetto va confrontata con una fonte ufficiale.\n");
+    case TipoFonte::NonDetto: break;
+    }
+    return {};
+}
+
+// The zone's tooltip: what the curve is, its return period (curves of different
+// return periods give rains that cannot be compared: at one hour the 100-year
+// curve of a basin is about three times the 2-year curve of a nearby station),
+// and the report's design-rain paragraph, which must tell the same story as the
+// value the engineer types.
+QString descrizioneCurva(const Zona& z)
+{
+    const QString anni = QString::number(z.tempoRitorno);
+    return ambito(z.ambito) + tipoFonte(z.tipoFonte) + "Tempo di ritorno: " + anni
+           + " anni. I valori di curve con tempi di ritorno diversi non sono confrontabili fra loro.\n"
+             "La relazione tecnica descrive una pioggia di progetto che cade una volta l'anno: chi digita nella "
+             "finestra Dati un valore di questa curva (" + anni + " anni) corregga quel paragrafo nel documento "
+             "modificabile (stampa con Word).\n"
+           + "Fonte: " + z.fonte + "\n" + z.indirizzo + (z.nota.isEmpty() ? QString() : "\n" + z.nota);
+}
+
 QString testoEquazione(const Zona& z)
 {
     return QStringLiteral("h = %1 · t^%2 (t in %3)")
@@ -86,7 +115,7 @@ pluviometrici::pluviometrici()
                   {"equazione h = a · t^n", xEquazione, wEquazione},
                   {"ritorno", xRitorno, wRitorno},
                   {"durata", xDurata, wDurata + wScorri + 45},
-                  {"pioggia (mm)", xAltezza, wAltezza},
+                  {"altezza (mm)", xAltezza, wAltezza},
                   {"intensità (mm/h)", xIntensita, wIntensita}};
     for (const auto& t : titoli)
         piazza(controlli::etichetta(QString::fromUtf8(t.testo), std::nullopt, controlli::Bordo::Nessuno, Qt::AlignCenter),
@@ -129,15 +158,15 @@ void pluviometrici::creaRighe()
         Riga r;
         r.zona = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
         r.zona->setTesto(z.nome);
-        r.zona->setSuggerimento(ambito(z.ambito) + "Fonte: " + z.fonte + "\n" + z.indirizzo
-                                + (z.nota.isEmpty() ? QString() : "\n" + z.nota));
+        r.zona->setSuggerimento(descrizioneCurva(z));
         piazza(r.zona, xZona, top, wZona, altezzaRiga);
         r.equazione = casella(new controlli::EtichettaElisa, colori::bianco, Qt::AlignLeft | Qt::AlignVCenter);
         r.equazione->setTesto(testoEquazione(z));
         piazza(r.equazione, xEquazione, top, wEquazione, altezzaRiga);
         auto* ritorno = controlli::etichetta(QString::number(z.tempoRitorno) + " anni", colori::bianco,
                                              controlli::Bordo::Singolo, Qt::AlignCenter);
-        ritorno->setToolTip(QStringLiteral("tempo di ritorno della curva"));
+        ritorno->setToolTip("tempo di ritorno della curva: " + QString::number(z.tempoRitorno)
+                            + " anni (valori di tempi di ritorno diversi non sono confrontabili)");
         piazza(ritorno, xRitorno, top, wRitorno, altezzaRiga);
         r.durata = controlli::etichetta(QString(), colori::bianco, controlli::Bordo::Singolo, Qt::AlignRight | Qt::AlignVCenter);
         piazza(r.durata, xDurata, top, wDurata, altezzaRiga);
@@ -180,13 +209,23 @@ int pluviometrici::durata(int indice) const
     return -righe.at(indice).scorri->value();
 }
 
+QString pluviometrici::senzaStampa() const
+{
+    return QStringLiteral("La tabella delle piogge non si stampa.\r"
+                          "L'intensità scelta, digitata nel campo 'pioggia' della finestra Dati, compare nella relazione "
+                          "tecnica, che si stampa dalla finestra Frontespizio: pulsante Stampa, oppure menu File, Stampa.");
+}
+
 void pluviometrici::aiuto_Click()
 {
     MsgBox(QStringLiteral("- Ogni riga riporta l'equazione di possibilità pluviometrica di una zona, h = a · t^n;\r"
                           "- all'apertura la durata è di 60 minuti: si legge la pioggia oraria;\r"
                           "- con la barra di ogni riga si allunga o si accorcia la durata;\r"
+                          "- allungando la durata l'intensità diminuisce: le durate oltre l'ora danno tubi più piccoli, "
+                          "non un progetto più sicuro;\r"
                           "- le curve sono ricavate da piogge di 1-24 ore: sotto l'ora i valori sono un'estrapolazione;\r"
-                          "- passando con il mouse sul nome della zona si vede la fonte dei coefficienti;\r"
+                          "- passando con il mouse sul nome della zona si vedono la fonte dei coefficienti e il tempo di "
+                          "ritorno della curva: valori di tempi di ritorno diversi non sono confrontabili;\r"
                           "- sotto 10,8 mm/h (30 l/s per ettaro) i valori hanno poco significato;\r"
                           "- scegliere la zona più vicina a quella del progetto e la durata voluta, poi digitare nel campo "
                           "'pioggia' della finestra Dati l'intensità in mm/h (colonna 'intensità'), non l'altezza in mm."),

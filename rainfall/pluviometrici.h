@@ -44,6 +44,7 @@ public:
 
 protected:
     void Form_Load() override;
+    QString senzaStampa() const override;
 
 private:
     void creaRighe();

@@ -301,7 +301,8 @@ void frontespizio::aiuto_Click()
                           "- la data viene impostata in automatico, ma è modificabile;\r"
                           "- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Velmor-dati-...);\r"
                           "- non digitare dati più lunghi di 60 spazi;\r"
-                          "- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
+                          "- controllare i dati immessi con l'icona \"controllo dati immessi\" della barra degli strumenti "
+                          "(o con il menu Modifica, Controllo dati immessi)."),
            vbInformation, ModVelmor::titoloaiuto);
 }
 

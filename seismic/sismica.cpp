@@ -409,7 +409,8 @@ void sismica::aiuto_Click()
         QStringLiteral("- il peso a metro lineare e i sigma di lavoro (campi azzurri) sono calcolati dal programma; "
                        "l'esito compare in basso a destra;"),
         QStringLiteral("- con la barra di scorrimento verticale si passa agli altri tubi, fino a 50;"),
-        QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
+        QStringLiteral("- controllare i dati immessi con il pulsante Controllo (o con l'icona \"controllo dati immessi\" "
+                       "della barra degli strumenti)."),
     };
     MsgBox(righe.join(QChar('\r')), vbInformation, ModVelmor::titoloaiuto);
 }

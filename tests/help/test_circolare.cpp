@@ -160,6 +160,44 @@ TEST(TestiDellaCircolare, StrutturaEDimensioni)
     }
 }
 
+// The chapters agree with each other and keep our commentary apart from the circular:
+// the waters of buildings are domestic, commercial and artisan wherever they are named;
+// the urgent works, the one exception to building on the approved outline design, are
+// called an exception in each chapter; and the remarks that are ours, not the circular's,
+// stand in parentheses opened by "Osservazione", which each chapter's opening explains.
+TEST(TestiDellaCircolare, CapitoliCoerentiECommentiDichiarati)
+{
+    const struct {
+        int numero;
+        QStringList commenti; // passages that are our remarks
+    } casi[] = {
+        {4, {}},
+        {5, {"si trascina in tutti i progetti esecutivi"}},
+        {6, {"rifacimento futuro", "conviene talvolta spostare il tracciato", "l'esperienza delle ditte specializzate"}},
+    };
+    const QRegularExpression fineFrase(QStringLiteral("(?<=[.;])\\s+"));
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.numero);
+        const percorsi::Lettura lettura = percorsi::leggi(percorsi::risorsa(Capitolo::fileTesto(c.numero)));
+        ASSERT_TRUE(lettura.riuscita());
+        const QString testo = cp1252::leggiTesto(lettura.byte);
+        bool eccezione = false;
+        for (const QString& frase : testo.split(fineFrase)) {
+            if (frase.contains("domestic"))
+                EXPECT_TRUE(frase.contains("commercial") && frase.contains("artigian")) << qPrintable(frase);
+            eccezione = eccezione || (frase.contains("eccezion") && frase.contains("urgent"));
+        }
+        EXPECT_TRUE(eccezione);
+        for (const QString& commento : c.commenti) {
+            const qsizetype dove = testo.indexOf(commento);
+            ASSERT_GE(dove, 0) << qPrintable(commento);
+            const qsizetype apertura = testo.lastIndexOf(QString::fromUtf8("(Osservazione:"), dove);
+            EXPECT_TRUE(apertura >= 0 && testo.indexOf(')', apertura) > dove) << qPrintable(commento);
+        }
+        EXPECT_EQ(testo.contains("(Osservazione:"), testo.split("\r\n").value(2).contains(QString::fromUtf8("«Osservazione»")));
+    }
+}
+
 // A chapter and the terms of use in their documents: the heading lines with
 // their sizes, then the window's text paragraph by paragraph, all justified.
 TEST_F(Norme, CapitoloELicenzaNeiDocumenti)

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
     Equazioni, RigaErrata,
     ::testing::Values(
         "Sola; 40; 0.3; ore",                                                  // too few fields
-        "Troppi; 40; 0.3; ore; 10; T; https://x.it; nota; altro",              // too many fields
+        "Troppi; 40; 0.3; ore; 10; T; https://x.it; nota; comune; esempio; x", // too many fields
         "; 40; 0.3; ore; 10; T; https://x.it",                                 // no name
         "Lettere; quaranta; 0.3; ore; 10; T; https://x.it",                    // a not a number
         "Virgola; 40,5; 0.3; ore; 10; T; https://x.it",                        // decimal comma
@@ -154,24 +154,35 @@ TEST(LetturaZone, FileUtf8Letto)
     EXPECT_EQ(esito.zone[0].nome, QStringLiteral("Forlì"));
 }
 
-// The ninth field says what the curve stands for; it may be left out.
-TEST(LetturaZone, AmbitoDellaCurva)
+// The ninth field says what the curve stands for, the tenth whether a public body
+// published it or it comes from a worked example; both may be left out.
+TEST(LetturaZone, AmbitoETipoDellaFonte)
 {
     const struct {
         const char* coda;
         bool letta;
         Ambito ambito;
+        TipoFonte tipo;
     } casi[] = {
-        {"", true, Ambito::NonDetto},        {"; nota", true, Ambito::NonDetto},
-        {"; nota; bacino", true, Ambito::Bacino}, {"; ; Comune", true, Ambito::Comune},
-        {"; ; stazione", true, Ambito::Stazione}, {"; ; lago", false, Ambito::NonDetto},
+        {"", true, Ambito::NonDetto, TipoFonte::NonDetto},
+        {"; nota", true, Ambito::NonDetto, TipoFonte::NonDetto},
+        {"; nota; bacino", true, Ambito::Bacino, TipoFonte::NonDetto},
+        {"; ; Comune", true, Ambito::Comune, TipoFonte::NonDetto},
+        {"; ; stazione", true, Ambito::Stazione, TipoFonte::NonDetto},
+        {"; ; lago", false, Ambito::NonDetto, TipoFonte::NonDetto},
+        {"; ; stazione; esempio", true, Ambito::Stazione, TipoFonte::Esempio},
+        {"; ; comune; Pubblicata", true, Ambito::Comune, TipoFonte::Pubblicata},
+        {"; ; bacino; ", true, Ambito::Bacino, TipoFonte::NonDetto},
+        {"; ; bacino; tesi", false, Ambito::NonDetto, TipoFonte::NonDetto},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.coda);
         const LetturaZone esito = analizzaZone(QStringLiteral("A; 40; 0.3; ore; 10; T; https://x.it") + c.coda);
         ASSERT_EQ(esito.riuscita(), c.letta) << esito.errori.join(' ').toStdString();
-        if (c.letta)
+        if (c.letta) {
             EXPECT_EQ(esito.zone[0].ambito, c.ambito);
+            EXPECT_EQ(esito.zone[0].tipoFonte, c.tipo);
+        }
     }
 }
 
@@ -219,6 +230,7 @@ TEST(FilePluviometria, OgniZonaHaLaSuaFonteEUnaPioggiaOrariaPlausibile)
         SCOPED_TRACE(z.nome.toStdString());
         EXPECT_FALSE(z.fonte.isEmpty());
         EXPECT_NE(z.ambito, Ambito::NonDetto);
+        EXPECT_NE(z.tipoFonte, TipoFonte::NonDetto);
         EXPECT_TRUE(z.indirizzo.startsWith(QStringLiteral("http")));
         // Annual maxima give return periods of one year and more; each zone states its own.
         EXPECT_GE(z.tempoRitorno, 1.0);

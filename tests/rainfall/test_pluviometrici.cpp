@@ -4,6 +4,7 @@
 
 #include "frame/controlli.h"
 #include "frame/finestre.h"
+#include "help/pagine.h"
 #include "rainfall/pluviometrici.h"
 
 #include <QLabel>
@@ -70,6 +71,37 @@ TEST_F(FinestraPioggia, LaFrecciaInAltoAllungaLaPioggia)
     QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
     QTest::mouseClick(barra, Qt::LeftButton, {}, basso);
     EXPECT_EQ(p.righe[0].durata->text(), "55 min");
+}
+
+// Curves of different return periods give rains that cannot be compared, and three
+// curves are worked examples: each zone's description says its return period and where
+// its curve comes from, and so does the window's help for every return period in the file.
+TEST_F(FinestraPioggia, OgniCurvaDiceTempoDiRitornoEFonte)
+{
+    auto& p = finestre::forma<pluviometrici>();
+    const struct {
+        const char* zona;
+        int anni;
+        bool esempio;
+    } attese[] = {
+        {"Arezzo", 2, true},   {"Pragelato", 2, true}, {"Bacino del Chisone", 100, true}, {"Pescara", 20, false},
+        {"L'Aquila", 20, false}, {"Teramo", 20, false}, {"Chieti", 20, false},          {"Sulmona", 20, false},
+        {"Lanciano", 20, false}, {"Vasto", 20, false},
+    };
+    ASSERT_EQ(p.zone.size(), qsizetype(std::size(attese)));
+    const QString guida = *guida::testoPagina("guidapluviometrici");
+    for (int i = 0; i < p.zone.size(); ++i) {
+        const auto& a = attese[i];
+        SCOPED_TRACE(a.zona);
+        ASSERT_TRUE(p.zone[i].nome.startsWith(QString::fromUtf8(a.zona)));
+        const QString descrizione = p.righe[i].zona->toolTip();
+        const QString anni = QString::number(a.anni) + " anni";
+        EXPECT_TRUE(descrizione.contains("Tempo di ritorno: " + anni)) << qPrintable(descrizione);
+        EXPECT_TRUE(descrizione.contains("non sono confrontabili"));
+        EXPECT_TRUE(descrizione.contains("relazione tecnica"));
+        EXPECT_EQ(descrizione.contains("esempio svolto"), a.esempio);
+        EXPECT_TRUE(guida.contains(anni));
+    }
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "frame/finestre.h"
 #include "network/dati.h"
 #include "archivi/archivi.h"
+#include "frame/tubi.h"
+#include "office/salvataggio.h"
 #include "report/frontespizio.h"
 #include "seismic/sismica.h"
 
@@ -16,7 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace doppi;
@@ -245,6 +250,76 @@ TEST_F(Archivi, SalvataggioFallitoLoDice)
     EXPECT_TRUE(messaggi().visti[0].testo.contains("non è stato salvato"));
     EXPECT_EQ(messaggi().visti[0].stile, vbCritical);
     EXPECT_TRUE(QFileInfo(cartellaBersaglio).isDir());
+}
+
+// A failed save says what to do next, as fits the cause: a full, read-only or forbidden
+// place wants another folder or disk, not another name in the same place.
+TEST_F(Archivi, IlSalvataggioFallitoDiceCosaFare)
+{
+    const struct {
+        int codice;
+        office::Passo passo;
+        const char* motivo;
+        const char* rimedio;
+    } casi[] = {
+        {ENOSPC, office::Passo::scrittura, "il disco è pieno", "in un'altra cartella o su un altro disco"},
+        {EROFS, office::Passo::apertura, "protetto da scrittura", "su un altro disco, che non sia protetto"},
+        {EACCES, office::Passo::apertura, "permesso di scrivere", "in un'altra cartella, in cui si abbia il permesso"},
+        {EMFILE, office::Passo::apertura, "troppi file aperti", "Chiudere altri programmi"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.codice);
+        ripristina();
+        treTratti();
+        frontespizioCompleto();
+        office::impostaGuasto([&](office::Passo p) { return p == c.passo ? c.codice : 0; });
+        dialoghi().file_ = {percorso("Velmor-dati-guasto")};
+        fr().salva_Click();
+        office::impostaGuasto({});
+        ASSERT_EQ(messaggi().visti.size(), 1u);
+        const QString& testo = messaggi().visti[0].testo;
+        EXPECT_TRUE(testo.contains(QString::fromUtf8(c.motivo))) << qPrintable(testo);
+        EXPECT_TRUE(testo.contains(QString::fromUtf8(c.rimedio))) << qPrintable(testo);
+        EXPECT_FALSE(testo.contains("con un altro nome")) << qPrintable(testo);
+        EXPECT_FALSE(QFileInfo::exists(percorso("Velmor-dati-guasto")));
+    }
+}
+
+// A record too long for the readers is refused by its segment or pipe, never by a line
+// number the user cannot see (the title page's boxes keep their texts short enough).
+TEST_F(Archivi, UnaRigaTroppoLungaNominaIlTrattoOIlTubo)
+{
+    const QString lungo(record::lunghezzaMassimaRiga + 1, 'x');
+    const struct {
+        std::function<void()> prepara;
+        std::function<void()> salva;
+        const char* cosa;
+    } casi[] = {
+        {[&] { tiposuperficie[2] = Valore(lungo); }, [] { fr().salva_Click(); }, "tratto n.2"},
+        {[&] {
+             unTubo(1);
+             unTubo(2);
+             tubazioni::impostaCampo(tubazioni::campo::materiale, 2, Valore(lungo));
+         },
+         [] { finestre::forma<sismica>().salva_Click(); }, "tubo n.2"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.cosa);
+        ripristina();
+        treTratti();
+        frontespizioCompleto();
+        c.prepara();
+        const QString file = percorso(QStringLiteral("Velmor-lungo-") + c.cosa);
+        dialoghi().file_ = {file};
+        c.salva();
+        ASSERT_EQ(messaggi().visti.size(), 1u);
+        const QString& testo = messaggi().visti[0].testo;
+        const QString cosa = QString::fromUtf8(c.cosa);
+        EXPECT_TRUE(testo.contains("i testi del " + cosa + " sono troppo lunghi")) << qPrintable(testo);
+        EXPECT_TRUE(testo.contains("Accorciare i testi del " + cosa)) << qPrintable(testo);
+        EXPECT_FALSE(testo.contains(QRegularExpression("riga \\d"))) << qPrintable(testo);
+        EXPECT_FALSE(QFileInfo::exists(file));
+    }
 }
 
 TEST_F(Archivi, IlTestoPiuLungoCheLeCaselleAccettanoSiSalvaESiRiapre)

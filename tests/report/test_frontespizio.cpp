@@ -159,7 +159,8 @@ TEST_F(Frontespizio, MessaggiFissi)
               "- la data viene impostata in automatico, ma è modificabile;\r"
               "- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Velmor-dati-...);\r"
               "- non digitare dati più lunghi di 60 spazi;\r"
-              "- effettuare il controllo dei dati immessi cliccando sul tasto ABC.");
+              "- controllare i dati immessi con l'icona \"controllo dati immessi\" della barra degli strumenti "
+              "(o con il menu Modifica, Controllo dati immessi).");
     EXPECT_EQ(messaggi().visti[0].stile, vbInformation);
     EXPECT_EQ(messaggi().visti[0].titolo, "Velmor: aiuto in linea");
     // The studio labels tell where their texts come from.

@@ -88,7 +88,7 @@ TEST_F(DiscoPieno, IlFileDiPrimaRestaEIlMotivoEDetto)
     } casi[] = {
         {ENOSPC, 400, pieno},
         {ENOSPC, 16000, pieno},
-        {EROFS, 400, QStringLiteral("il disco è protetto dalla scrittura (sola lettura)")},
+        {EROFS, 400, QStringLiteral("il disco è protetto da scrittura (in sola lettura)")},
     };
     for (const auto& caso : casi) {
         TearDown();

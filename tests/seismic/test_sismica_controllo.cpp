@@ -156,7 +156,7 @@ TEST_F(SismicaComandi, AiutoETitolo)
     EXPECT_GE(righe.size(), 5);
     for (const QString& riga : righe)
         EXPECT_TRUE(riga.startsWith("- ")) << riga.toStdString();
-    EXPECT_TRUE(m.testo.contains("ABC"));
+    EXPECT_TRUE(m.testo.contains("pulsante Controllo"));
     EXPECT_FALSE(m.testo.contains('\n'));
 
     // The heading shows the decree's formulas.
