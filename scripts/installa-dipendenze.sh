@@ -15,7 +15,7 @@ if [ "$1" = "--run" ]; then
     PACCHETTI="$PACCHETTI fluidsynth timgm6mb-soundfont"
 fi
 if [ "$1" = "--bench" ]; then
-    PACCHETTI="$PACCHETTI python3-docx"
+    PACCHETTI="$PACCHETTI xvfb xauth"
 fi
 if [ "$1" = "--fuzz" ]; then
     PACCHETTI="$PACCHETTI clang libclang-rt-dev"
