@@ -16,8 +16,10 @@ to build and save it (from the template's load to the saved file).
         paragraph styles, fonts, alignment, line spacing, the page-count field or text
 
 Where python-docx 0.8.11 (Debian's) offers a public way that is slow on a large table, the
-script takes a faster one and says why at that line: Paragraph.style, row and column access, the
-row properties it has no API for. Everything else is the library's public interface.
+script takes a faster one and says why at that line: Paragraph.style (see StiliTesto), Table.rows
+and row.cells. Where it has no API at all (heading rows, rows kept whole, table width, borders and
+cell margins, the table formats, the document's defaults, fields, an empty paragraph's mark) the
+script writes those elements itself. Everything else is the library's public interface.
 """
 import json
 import sys
