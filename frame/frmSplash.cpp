@@ -57,6 +57,8 @@ frmSplash::frmSplash()
     piazza(lblVersione, 360, 3180, 6480, 300);
     piazza(lblIstruzioni, 360, 3720, 6480, 300);
     lblProdotto->setStyleSheet(QStringLiteral("color: #00307a;"));
+    // The client area covers the whole window, so its paint is the splash's paint.
+    area()->installEventFilter(this);
 }
 
 void frmSplash::Form_Load()
@@ -75,6 +77,22 @@ void frmSplash::Form_Load()
         const QRect r = schermo->availableGeometry();
         move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
     }
+    m_musicaInAttesa = true;
+}
+
+bool frmSplash::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // Queued, so that the music starts once the painted splash has reached the screen.
+    if (m_musicaInAttesa && evento->type() == QEvent::Paint)
+        QMetaObject::invokeMethod(this, &frmSplash::suonaSeInAttesa, Qt::QueuedConnection);
+    return Finestra::eventFilter(oggetto, evento);
+}
+
+void frmSplash::suonaSeInAttesa()
+{
+    if (!m_musicaInAttesa)
+        return;
+    m_musicaInAttesa = false;
     suona();
 }
 
@@ -86,12 +104,14 @@ void frmSplash::suona()
 
 void frmSplash::Form_Click()
 {
+    m_musicaInAttesa = false;
     servizi::musica().pause();
     finestre::mostra(finestre::nomi::dati);
 }
 
 void frmSplash::Form_KeyPress()
 {
+    m_musicaInAttesa = false;
     servizi::musica().close();
     Unload();
     finestre::scarica(finestre::nomi::prodotti);
@@ -100,6 +120,7 @@ void frmSplash::Form_KeyPress()
 void frmSplash::schermataDiChiusura()
 {
     lblMessaggio->setText(QStringLiteral("          elaborazione eseguita con"));
+    m_musicaInAttesa = false;
     suona();
     Show();
     setFocus();

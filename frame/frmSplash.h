@@ -28,7 +28,14 @@ protected:
     void Form_Load() override;
     void mousePressEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     void suona();
+    void suonaSeInAttesa();
+
+    // The start-up music waits for the splash's first paint: starting the player's process
+    // first would keep the splash from showing for as long as that takes. A click or a key
+    // press before then leaves it unplayed, as it would have paused or closed it.
+    bool m_musicaInAttesa = false;
 };

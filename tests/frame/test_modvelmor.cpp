@@ -231,11 +231,48 @@ TEST_F(Modulo, UscitaSiScaricaNellOrdineEMostraLaSchermataDiChiusura)
     EXPECT_EQ(fini, 1);
 }
 
+// Lets a shown window reach the screen and paint, and what its paint queued run.
+void lasciaDisegnare(QWidget& finestra)
+{
+    if (finestra.isVisible()) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+    }
+    QTest::qWait(20);
+}
+
+// The splash shows first and its music starts once the splash has painted; a click or a key
+// that comes before that paint leaves the music as that click or key leaves it.
+TEST_F(Modulo, SplashLaMusicaParteDopoIlPrimoDisegno)
+{
+    const struct {
+        const char* caso;
+        std::function<void(frmSplash&)> primaDelDisegno;
+        QStringList comandi; // what the player has received once the splash has painted
+    } casi[] = {
+        {"nulla", [](frmSplash&) {}, {"open Internet.mid", "play"}},
+        {"un clic", [](frmSplash& s) { QTest::mouseClick(&s, Qt::LeftButton); }, {"pause"}},
+        {"un tasto", [](frmSplash& s) { QTest::keyClick(&s, Qt::Key_A); }, {"close"}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.caso);
+        ripristina();
+        finestre::mostra("frmSplash");
+        auto& splash = finestre::forma<frmSplash>();
+        EXPECT_EQ(musica().comandi, QStringList()) << "la musica non aspetta il disegno dello splash";
+        c.primaDelDisegno(splash);
+        if (finestre::caricata("frmSplash"))
+            lasciaDisegnare(splash);
+        scorri();
+        EXPECT_EQ(musica().comandi, c.comandi);
+    }
+}
+
 TEST_F(Modulo, SplashUnClicMostraDatiELasciaLoSplashCaricato)
 {
     finestre::mostra("frmSplash");
     auto& splash = finestre::forma<frmSplash>();
     EXPECT_EQ(splash.lblProdotto->text(), "Velmor");
+    lasciaDisegnare(splash);
     EXPECT_EQ(musica().comandi, (QStringList{"open Internet.mid", "play"}));
     QTest::mouseClick(&splash, Qt::LeftButton);
     EXPECT_EQ(musica().comandi.last(), "pause");
