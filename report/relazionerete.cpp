@@ -94,6 +94,21 @@ constexpr int paragrafiPrimaSismica = 9; // after the last one, when the seismic
 
 QString testo(const char* s) { return QString::fromUtf8(s); }
 
+// A column's meaning in the legend of a network of type `sistema`: a column
+// whose data the sizing of that type leaves out says so.
+QString significato(const ColonnaRete& c, const QString& sistema)
+{
+    static const QStringList soloPioggia = {"bac.", "pend.", "acq.", "sup.", "port.p."};
+    static const QStringList soloNere = {"dotaz.", "abit.", "port.s."};
+    const QString codice = testo(c.codice);
+    QString t = testo(c.significato);
+    if (!conAcqueBianche(sistema) && soloPioggia.contains(codice))
+        t += QStringLiteral(" (non entra nel calcolo di una rete per sole acque nere)");
+    if (!conAcqueNere(sistema) && soloNere.contains(codice))
+        t += QStringLiteral(" (non entra nel calcolo di una rete per sole acque bianche)");
+    return t;
+}
+
 std::vector<Voce> rigaStampa(int i)
 {
     const QStringList celle = celleTratto(i);
@@ -179,7 +194,7 @@ QStringList legendaRete()
 {
     QStringList righe;
     for (const ColonnaRete& c : colonne())
-        righe << testo(c.codice).leftJustified(larghezzaCodice) + QStringLiteral("= ") + testo(c.significato);
+        righe << testo(c.codice).leftJustified(larghezzaCodice) + QStringLiteral("= ") + significato(c, ModVelmor::sistema);
     return righe;
 }
 
@@ -222,12 +237,17 @@ void reteStampa(Contesto& ctx)
     p.Print();
     p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Legenda:"))});
     p.Print();
-    p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Superfici e coefficienti: "))}, ACapo::no);
-    for (int k = 1; k <= 10; ++k)
-        p.Print({Colonna(colonnaNumeroSuperficie), Numero(k), Colonna(colonnaTipoSuperficie),
-                 Testo(QStringLiteral("= ") + ModVelmor::tipisuperficie[k]), Colonna(colonnaCoefficiente),
-                 Testo(testoTabella(Valore(ModVelmor::coefficientisuperficie[k]), QStringLiteral("0.00")))});
-    p.Print();
+    // The surface types and their run-off coefficients, where the sizing uses them; the
+    // coefficient always a blank after the type's name.
+    if (conAcqueBianche(ModVelmor::sistema)) {
+        p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Superfici e coefficienti: "))}, ACapo::no);
+        for (int k = 1; k <= 10; ++k)
+            p.Print(rigaSenzaContatti(
+                {{colonnaNumeroSuperficie + 1, QString::number(k)}, // after the number's sign position
+                 {colonnaTipoSuperficie, QStringLiteral("= ") + ModVelmor::tipisuperficie[k]},
+                 {colonnaCoefficiente, testoTabella(Valore(ModVelmor::coefficientisuperficie[k]), QStringLiteral("0.00"))}}));
+        p.Print();
+    }
     for (const QString& riga : legendaRete())
         p.Print({Colonna(colonnaTabella), Testo(riga)});
     p.Print();
@@ -264,7 +284,7 @@ void reteWord(Contesto& ctx)
     legenda.Cell(1, 2).Range.Text = QStringLiteral("significato");
     for (int c = 0; c < colonneRete; ++c) {
         legenda.Cell(c + 2, 1).Range.Text = testo(colonne()[c].codice);
-        legenda.Cell(c + 2, 2).Range.Text = testo(colonne()[c].significato);
+        legenda.Cell(c + 2, 2).Range.Text = significato(colonne()[c], ModVelmor::sistema);
     }
     legenda.AutoFormat(9);
     paragrafiVuoti(ctx, tabellaVuotaPrima);

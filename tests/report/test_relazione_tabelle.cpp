@@ -496,7 +496,7 @@ TEST_F(Tabelle, SismicaInterrottaDopo37Righe)
 
 TEST_F(Tabelle, UnTuboNonVerificatoNonECertificatoNelleDueRese)
 {
-    const QString tuttiMinori = QStringLiteral("e tutti minori di quelli massimi ammissibili");
+    const QString tuttiMinori = QStringLiteral("tutti non superiori a quelli massimi ammissibili");
     const QString nonSuperano = QStringLiteral("non superano la verifica");
     struct Caso {
         double traz2; // tensile strength of pipe 2; the others keep 1000
