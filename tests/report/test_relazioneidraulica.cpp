@@ -6,6 +6,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
 #include "network/classipendenza.h"
+#include "network/dimensionamento.h"
 #include "network/dati.h"
 #include "office/applicazione.h"
 #include "office/consegna.h"
@@ -307,6 +308,63 @@ TEST_F(RelazioneIdraulica, TabelleComeNelDimensionamento)
         EXPECT_EQ(righe.value(primaClasse + classe),
                   (inizio + percentuale.rightJustified(28 - inizio.size())).leftJustified(62)
                       + (classe == 0 ? QStringLiteral("0") : aggiunta));
+    }
+}
+
+// The storm-flow formula the report states, in both renderings, gives the flows the sizing
+// computes: a hand check with the stated factor finds the table's numbers.
+TEST_F(RelazioneIdraulica, IlFattoreDellaPortataDichiaratoEQuelloUsato)
+{
+    static const QRegularExpression formula(QStringLiteral("Q = Ar \\* L / (\\d+)[.,](\\d+)"));
+    QStringList stampate, scritti;
+    for (const ScrittaRegistrata& s : stampata(QStringLiteral("misto")))
+        stampate << s.testo;
+    for (const lettura::Paragrafo& p : documento(QStringLiteral("misto")).paragrafi)
+        scritti << p.testo();
+    for (const QStringList& testi : {stampate, scritti}) {
+        const auto m = formula.match(testi.join(u' ').simplified());
+        ASSERT_TRUE(m.hasMatch());
+        const double divisore = (m.captured(1) + u'.' + m.captured(2)).toDouble();
+        struct Caso {
+            double coefficiente, ettari, pioggia;
+        };
+        for (const Caso& c : {Caso{0.95, 12.3, 87}, Caso{0.22, 1.5, 40}, Caso{0.5, 100, 150}, Caso{0.07, 0.4, 33}})
+            EXPECT_NEAR(rete::portatameteorica(c.coefficiente, c.ettari, c.pioggia),
+                        c.coefficiente * c.ettari * c.pioggia / divisore, 1e-9);
+    }
+}
+
+// Each section and legend says only what applies to the network's type: no combined system and
+// no storm flow explained in a foul-water report, the combined wording kept where it applies.
+TEST_F(RelazioneIdraulica, UnaReteDiSoleAcqueNereNonParlaDiPioggia)
+{
+    const struct {
+        const char* sistema;
+        int misto;      // the combined-system sentences
+        int superfici;  // the list of surface types and their coefficients
+        int nonInCalcolo; // legend entries of data the sizing of this type leaves out
+    } casi[] = {{"misto", 1, 1, 0}, {"nere", 0, 0, 5}, {"bianche", 0, 1, 3}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.sistema);
+        QStringList stampate, scritti;
+        for (const ScrittaRegistrata& s : stampata(QString::fromUtf8(c.sistema)))
+            stampate << s.testo;
+        const lettura::Documento d = documento(QString::fromUtf8(c.sistema));
+        for (const lettura::Paragrafo& p : d.paragrafi)
+            scritti << p.testo();
+        QStringList legenda; // the document's network legend: the table headed "colonna" with 17 rows
+        for (const lettura::Tabella& t : d.tabelle)
+            if (t.righe.size() == 17 && t.testo(1, 1) == QStringLiteral("colonna"))
+                for (int r = 2; r <= 17; ++r)
+                    legenda << t.testo(r, 2);
+        const QString carta = stampate.join(u' ').simplified();
+        const QString word = (scritti + legenda).join(u' ').simplified();
+        for (const QString& testo : {carta, word}) {
+            EXPECT_EQ(testo.count(QStringLiteral("possa apparire trascurabile")), c.misto);
+            EXPECT_EQ(testo.count(QStringLiteral("non sarà di tipo misto")), c.misto);
+            EXPECT_EQ(testo.count(QStringLiteral("(non entra nel calcolo")), c.nonInCalcolo);
+        }
+        EXPECT_EQ(carta.count(QStringLiteral("Superfici e coefficienti")), c.superfici);
     }
 }
 
