@@ -131,7 +131,12 @@ void acqueBiancheStampa(Contesto& ctx)
     for (const Capoverso* c : {&t.a, &t.b, &t.c})
         stampaCapoverso(p, *c);
     stampaTabella(ctx, tabellaDeflusso(), true);
-    for (const Capoverso* c : {&t.d, &t.e, &t.f})
+    stampaCapoverso(p, t.d);
+    // The two paragraphs that explain the slope table stay on its page.
+    const qsizetype spiegazione = righeStampate(t.e).size() + righeStampate(t.f).size();
+    if (!staNellaPagina(p, double(spiegazione + tabellaPendenze().size() + 2) * p.TextHeight()))
+        ctx.fondopagina();
+    for (const Capoverso* c : {&t.e, &t.f})
         stampaCapoverso(p, *c);
     stampaTabella(ctx, tabellaPendenze(), false);
     ctx.fondopagina();

@@ -282,6 +282,11 @@ TEST_F(RelazioneIdraulica, TabelleComeNelDimensionamento)
     const auto fine = std::find_if(stampate.begin(), stampate.end(), [&](const auto& s) { return s.testo == ultimaClasse; });
     ASSERT_NE(fine, stampate.end());
     EXPECT_EQ(fine->pagina, titoli[0].pagina);
+    // The sentence that announces the table stands on its page.
+    const QString annuncio = righeStampate(testiAcqueBianche().e).front();
+    const auto prima = std::find_if(stampate.begin(), stampate.end(), [&](const auto& s) { return s.testo == annuncio; });
+    ASSERT_NE(prima, stampate.end());
+    EXPECT_EQ(prima->pagina, titoli[0].pagina);
     const lettura::Documento d = documento(QStringLiteral("misto"));
     ASSERT_GE(d.tabelle.size(), 2);
 
