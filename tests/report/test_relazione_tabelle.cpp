@@ -710,4 +710,27 @@ TEST_F(Tabelle, LaListaDeiTubiNonVerificatiHaLaSuaIntestazioneOgniPagina)
         EXPECT_TRUE(testi.front().startsWith(QStringLiteral("Tubi non verificati"))) << pagina << qPrintable(testi.front());
 }
 
+// The list of surface types in the network legend: a blank between each name and its
+// coefficient, written with the locale's separator.
+TEST_F(Tabelle, NellaLegendaOgniCoefficienteStaccatoDalSuoNome)
+{
+    for (const QLocale& locale : {italiano(), localeC()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const LocaleFissato fissato(locale);
+        ripristina();
+        rete(3, "misto");
+        int ultima = 0;
+        const Scritte s = suPaginaAlta(reteStampa, 1, &ultima);
+        for (int k = 1; k <= 10; ++k) {
+            const QString nome = QStringLiteral("= ") + tipisuperficie[k];
+            const auto n = std::find_if(s.begin(), s.end(), [&](const auto& w) { return w.testo == nome; });
+            ASSERT_NE(n, s.end()) << k;
+            const auto c = std::find_if(s.begin(), s.end(), [&](const auto& w) { return w.y == n->y && colonnaDi(w) > colonnaDi(*n); });
+            ASSERT_NE(c, s.end()) << k;
+            EXPECT_EQ(c->testo, locale.toString(coefficientisuperficie[k], 'f', 2));
+            EXPECT_GE(colonnaDi(*c), colonnaDi(*n) + nome.size() + 1) << qPrintable(nome);
+        }
+    }
+}
+
 } // namespace
