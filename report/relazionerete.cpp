@@ -109,7 +109,11 @@ QString significato(const ColonnaRete& c, const QString& sistema)
     return t;
 }
 
-std::vector<Voce> rigaStampa(int i)
+// A printed value is at most this many characters wide on a line (the widest values the table
+// is drawn for); a longer one, typed so, goes on on the lines below in its column.
+constexpr int larghezzaValore = 8;
+
+std::vector<std::vector<Voce>> rigaStampa(int i)
 {
     const QStringList celle = celleTratto(i);
     std::vector<Posto> posti;
@@ -121,7 +125,8 @@ std::vector<Voce> rigaStampa(int i)
             posti.push_back({c.ancora - int(testo.size()), formaStampa(i)});
             break;
         case Allinea::unita:
-            posti.push_back({inizioAllineato(c.ancora, testo), testo});
+            // A value cut over lines is aligned by its first line.
+            posti.push_back({inizioAllineato(c.ancora, testo.left(larghezzaValore)), testo, larghezzaValore});
             break;
         case Allinea::pendenza:
             // The class limit without its "%": " 5,0" ... "18,5", ">18,5" for the last class.
@@ -129,7 +134,7 @@ std::vector<Voce> rigaStampa(int i)
             break;
         }
     }
-    return rigaSenzaContatti(posti);
+    return righeSenzaContatti(posti);
 }
 
 void stampaIntestazione(Stampante& p)
@@ -258,7 +263,11 @@ void reteStampa(Contesto& ctx)
     {
         const ContinuazioneTabella continuazione(ctx, [&ctx] { continuaRete(ctx); });
         for (int i = 1; i <= n; ++i) {
-            p.Print(rigaStampa(i));
+            const auto linee = rigaStampa(i);
+            if (linee.size() > 1 && !staNellaPagina(p, double(linee.size()) * p.TextHeight()))
+                continuaRete(ctx);
+            for (const auto& linea : linee)
+                p.Print(linea);
             if (i == 1)
                 ctx.primapaginarete = p.Page();
             ++ModVelmor::righestampate;

@@ -218,20 +218,18 @@ void intestazioneDatiTubi(Stampante& p)
 void rigaSigma(Contesto& ctx, int j)
 {
     Stampante& p = *ctx.Printer;
-    const QStringList riferimento = righeEntro(valoreCampo(campo::riferimento, j).testo(), larghezzaRiferimento);
-    const QStringList materiale = righeEntro(valoreCampo(campo::materiale, j).testo(), larghezzaMateriale);
-    const qsizetype righe = std::max<qsizetype>({1, riferimento.size(), materiale.size()});
-    if (righe > 1 && !staNellaPagina(p, double(righe) * p.TextHeight()) && ctx.continuaTabella)
-        ctx.continuaTabella();
-    std::vector<Posto> riga = {numeroTubo(j), {colonnaRiferimento, riferimento.value(0)},
-                               {colonnaMateriale, materiale.value(0)}};
+    std::vector<Posto> riga = {numeroTubo(j),
+                               {colonnaRiferimento, valoreCampo(campo::riferimento, j).testo(), larghezzaRiferimento},
+                               {colonnaMateriale, valoreCampo(campo::materiale, j).testo(), larghezzaMateriale}};
     for (const Sigma& s : sigma()) {
         const QString t = testoSigma((*s.valori)[s.lato][j]);
         riga.push_back({inizioAllineato(s.ancora, t), t});
     }
-    p.Print(rigaSenzaContatti(riga));
-    for (qsizetype k = 1; k < righe; ++k)
-        p.Print(rigaSenzaContatti({{colonnaRiferimento, riferimento.value(k)}, {colonnaMateriale, materiale.value(k)}}));
+    const auto linee = righeSenzaContatti(riga);
+    if (linee.size() > 1 && !staNellaPagina(p, double(linee.size()) * p.TextHeight()) && ctx.continuaTabella)
+        ctx.continuaTabella();
+    for (const auto& linea : linee)
+        p.Print(linea);
 }
 
 void rigaDati(Stampante& p, int j)

@@ -733,4 +733,35 @@ TEST_F(Tabelle, NellaLegendaOgniCoefficienteStaccatoDalSuoNome)
     }
 }
 
+// A value typed longer than its column in the network table goes on on the lines below, in its
+// column: nothing passes the page's right edge, nothing is lost.
+TEST_F(Tabelle, NellaTabellaDellaReteUnValoreLungoVaACapo)
+{
+    const LocaleFissato locale(localeC());
+    rete(3, "misto");
+    const QString pioggia2 = QStringLiteral("40.000000000000000000000001");
+    const QString abitanti2 = QStringLiteral("00000000000000000000000300");
+    pioggia[2] = Valore(pioggia2);
+    abitanti[2] = Valore(abitanti2);
+    const Scritte s = stampa();
+    ASSERT_TRUE(doppi::messaggi().visti.empty());
+    const auto& superficie = static_cast<const office::SuperficieRegistrata&>(*doppi::stampa().ultima);
+    const Scritte tabella = tratto(s, titoloRete, chiusura);
+    const auto r = righe(tabella, 9);
+    ASSERT_EQ(numeri(r), daUnoA(3));
+    std::map<int, QString> colonne; // segment 2's lines, column by column
+    for (const ScrittaRegistrata& w : tabella) {
+        EXPECT_LE(w.x + superficie.larghezza(w.carattere, w.punti, w.testo), superficie.area().width() + 0.5)
+            << qPrintable(w.testo);
+        if (w.pagina == r[1].pagina && w.y >= r[1].y && w.y < r[2].y)
+            colonne[colonnaDi(w)] += w.testo;
+    }
+    QStringList valori;
+    for (const auto& [colonna, testo] : colonne)
+        valori << testo;
+    EXPECT_TRUE(valori.contains(pioggia2)) << qPrintable(valori.join('|'));
+    EXPECT_TRUE(valori.contains(abitanti2)) << qPrintable(valori.join('|'));
+    EXPECT_GT(r[2].y - r[1].y, r[1].y - r[0].y); // the row grew
+}
+
 } // namespace
