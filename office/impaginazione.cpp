@@ -391,6 +391,26 @@ int contaPagine(const ModelloDocumento& modello)
     return Impaginatore(modello).pagine();
 }
 
+namespace {
+
+// The width no column may pass so that the columns, each as wide as its longest word or that
+// width, fill `larghezza` exactly: only the columns of the longest words give way.
+double tettoParole(const std::vector<double>& parole, double larghezza)
+{
+    double basso = 0;
+    double alto = *std::max_element(parole.begin(), parole.end());
+    for (int passo = 0; passo < 60; ++passo) {
+        const double tetto = (basso + alto) / 2;
+        double somma = 0;
+        for (double p : parole)
+            somma += std::min(p, tetto);
+        (somma > larghezza ? alto : basso) = tetto;
+    }
+    return basso;
+}
+
+} // namespace
+
 DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip)
 {
     const size_t colonne = static_cast<size_t>(std::max(t.colonne, 0));
@@ -448,8 +468,8 @@ DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip
             l = righe[c] + (larghezza - sommaRighe) * (conTesta[c] - righe[c]) / (sommaTeste - sommaRighe);
         else if (sommaParole < larghezza)
             l = parole[c] + (larghezza - sommaParole) * (righe[c] - parole[c]) / (sommaRighe - sommaParole);
-        else // wider than the page rather than a word cut in two
-            l = parole[c];
+        else // the longest words break inside their cells, the table keeps to the page
+            l = std::min(parole[c], tettoParole(parole, larghezza));
         risultato.larghezze[c] = int(l);
     }
     return risultato;
