@@ -631,7 +631,8 @@ TEST_F(Tabelle, UnTestoLungoStaNellaSuaColonna)
 
 // A stress equal to its allowable stress passes in the window and in the report alike, by the
 // one rule of both; just above it, both fail, and the report's line gives both numbers with
-// their unit and never writes the limit as equal to the stress.
+// their unit and never writes the limit as equal to the stress. The legends of both renderings
+// call the limits allowable stresses, as the window does.
 TEST_F(Tabelle, AlLimiteFinestraERelazioneDannoLoStessoVerdetto)
 {
     struct Caso {
@@ -666,10 +667,18 @@ TEST_F(Tabelle, AlLimiteFinestraERelazioneDannoLoStessoVerdetto)
         QStringList stampati, paragrafi;
         for (const ScrittaRegistrata& w : stampa())
             stampati << w.testo;
-        for (const lettura::Paragrafo& p : word().paragrafi)
+        const lettura::Documento d = word();
+        for (const lettura::Paragrafo& p : d.paragrafi)
             paragrafi << p.testo();
+        const lettura::Tabella& legenda = d.tabelle[d.tabelle.size() - 3];
+        EXPECT_EQ(legenda.testo(9, 2), "tensione ammissibile a compressione del materiale del tubo");
+        EXPECT_EQ(legenda.testo(10, 2), "tensione ammissibile a trazione del materiale del tubo");
+        // The legend names the allowable stresses the window asks for.
+        EXPECT_TRUE(stampati.contains(QStringLiteral("compr = tensione ammissibile a compressione del materiale del tubo")));
+        EXPECT_TRUE(stampati.contains(QStringLiteral("traz  = tensione ammissibile a trazione del materiale del tubo")));
         for (const QStringList& testi : {stampati, paragrafi}) {
             const QString testo = testi.join(u' ').simplified();
+            EXPECT_FALSE(testo.contains(QStringLiteral("resistenza a ")));
             EXPECT_EQ(testo.contains(frase), !c.verificato) << qPrintable(frase);
             EXPECT_EQ(testo.contains(QStringLiteral("non superiori a quelli massimi ammissibili")), c.verificato);
             EXPECT_FALSE(testo.contains(QStringLiteral("minori di quelli massimi")));
@@ -678,23 +687,6 @@ TEST_F(Tabelle, AlLimiteFinestraERelazioneDannoLoStessoVerdetto)
     EXPECT_TRUE(tubazioni::sigmaAmmesso(30, 30));
     EXPECT_FALSE(tubazioni::sigmaAmmesso(30.01, 30));
     EXPECT_FALSE(tubazioni::sigmaAmmesso(std::nan(""), 30));
-}
-
-// The legend names the allowable stresses the window asks for, in both renderings.
-TEST_F(Tabelle, LaLegendaDiceTensioneAmmissibile)
-{
-    rete(3, "misto");
-    tubi(1);
-    QStringList stampati;
-    for (const ScrittaRegistrata& w : stampa())
-        stampati << w.testo;
-    EXPECT_TRUE(stampati.contains(QStringLiteral("compr = tensione ammissibile a compressione del materiale del tubo")));
-    EXPECT_TRUE(stampati.contains(QStringLiteral("traz  = tensione ammissibile a trazione del materiale del tubo")));
-    const lettura::Documento d = word();
-    const lettura::Tabella& legenda = d.tabelle[d.tabelle.size() - 3];
-    EXPECT_EQ(legenda.testo(9, 2), "tensione ammissibile a compressione del materiale del tubo");
-    EXPECT_EQ(legenda.testo(10, 2), "tensione ammissibile a trazione del materiale del tubo");
-    EXPECT_FALSE(stampati.join(u' ').contains(QStringLiteral("resistenza a ")));
 }
 
 // A list of failing pipes that runs over a page end goes on under a short heading again.
