@@ -8,6 +8,7 @@
 #include "office/stampante.h"
 #include "report/condizioni.h"
 #include "report/contesto.h"
+#include "report/relazionestampante.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 
@@ -195,14 +196,6 @@ QString unitaRete()
                           "   cm.   m/s    %");
 }
 
-QStringList legendaRete()
-{
-    QStringList righe;
-    for (const ColonnaRete& c : colonne())
-        righe << testo(c.codice).leftJustified(larghezzaCodice) + QStringLiteral("= ") + significato(c, ModVelmor::sistema);
-    return righe;
-}
-
 bool interruzioneRete(int righe, int numerotratti, int pagina, int primaPagina)
 {
     if (righe >= numerotratti)
@@ -253,8 +246,10 @@ void reteStampa(Contesto& ctx)
                  {colonnaCoefficiente, testoTabella(Valore(ModVelmor::coefficientisuperficie[k]), QStringLiteral("0.00"))}}));
         p.Print();
     }
-    for (const QString& riga : legendaRete())
-        p.Print({Colonna(colonnaTabella), Testo(riga)});
+    // A meaning too long for the line goes on under itself.
+    for (const ColonnaRete& c : colonne())
+        stampaEntroMargine(p, colonnaTabella, testo(c.codice).leftJustified(larghezzaCodice) + QStringLiteral("= "),
+                           significato(c, ModVelmor::sistema));
     p.Print();
     p.FontSize = dimensioneTabelle;
     stampaIntestazione(p);

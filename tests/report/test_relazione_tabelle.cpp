@@ -134,6 +134,8 @@ QStringList difettiPagine(const office::SuperficieRegistrata& s)
         }
         else if (r.y + s.misure(r.carattere, r.punti).riga > 15500.5)
             difetti << QStringLiteral("p. %1: \"%2\" sotto il piede").arg(r.pagina).arg(r.testo);
+        if (r.x + s.larghezza(r.carattere, r.punti, r.testo) > s.area().width() + 0.5)
+            difetti << QStringLiteral("p. %1: \"%2\" oltre il margine destro").arg(r.pagina).arg(r.testo);
     }
     for (int p = 1; p <= s.scritte().back().pagina; ++p)
         if (piedi[p] != (p == 1 ? QStringList() : QStringList{QStringLiteral("pagina  %1 ").arg(p)}))
