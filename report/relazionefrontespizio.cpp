@@ -3,6 +3,7 @@
 #include "frame/ModVelmor.h"
 #include "office/applicazione.h"
 #include "office/stampante.h"
+#include "report/capoverso.h"
 #include "report/condizioni.h"
 #include "report/contesto.h"
 #include "report/relazionestampante.h"
@@ -82,14 +83,44 @@ void frontespizioStampa(Contesto& ctx)
     dato(ctx.testi.luogo + QStringLiteral(": "), ctx.testi.data);
     vuote(12);
     p.DrawWidth = spessoreFiletti;
-    p.Line(margineSinistro, filettoAlto, destraFiletti, filettoAlto);
-    righeVuote(p, 1);
-    p.FontSize = 16;
+    p.Line(margineSinistro, filettoAlto, destraFiletti, filettoAlto); // the text goes on under the rule
+    // The studio between the rules: at 16 points after a blank line; a name and address that
+    // need more lines give up most of the blank line first, then the size.
+    const QString rientro(10, u' ');
+    const auto righeStudio = [&p, &rientro, &ctx] {
+        int n = 0;
+        for (const QString& t : {ctx.testi.studio, ctx.testi.indirizzo})
+            n += std::max<int>(1, int(righeEntro(t, p.ScaleWidth() - p.TextWidth(rientro),
+                                                  [&p](const QString& x) { return p.TextWidth(x); })
+                                          .size()));
+        return n;
+    };
+    const double rigaVuota = p.TextHeight();
+    const double stacco = rigaVuota / 4; // from the rule, without the blank line
+    struct Scelta {
+        bool vuota;
+        double punti;
+    };
+    for (const Scelta scelta : {Scelta{true, 16}, Scelta{false, 16}, Scelta{false, 14}, Scelta{false, 12}}) {
+        p.FontSize = scelta.punti;
+        if (p.CurrentY + (scelta.vuota ? rigaVuota : stacco) + righeStudio() * p.TextHeight() <= filettoBasso
+            || scelta.punti == 12) {
+            p.FontSize = 14;
+            if (scelta.vuota) {
+                righeVuote(p, 1);
+            } else {
+                p.CurrentX = 0;
+                p.CurrentY += stacco;
+            }
+            p.FontSize = scelta.punti;
+            break;
+        }
+    }
     for (const QString& riga : {ctx.testi.studio, ctx.testi.indirizzo}) {
         if (riga.isEmpty())
             p.Print();
         else
-            stampaEntroMargine(p, 1, QString(10, u' '), riga);
+            stampaEntroMargine(p, 1, rientro, riga);
     }
     p.Line(margineSinistro, filettoBasso, destraFiletti, filettoBasso);
     p.NewPage();
