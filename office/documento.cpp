@@ -58,7 +58,13 @@ IntervalloFine::IntervalloFine(RiferimentoStato stato)
     : Text([stato] { return stato->modello.ultimoParagrafo().testo(); },
            [stato](const QString& testo) { stato->modello.scriviTesto(testo); }),
       Font([stato] { return &stato->modello.carattere; }, [] {}),
-      Fields(stato)
+      Fields(stato),
+      ParagraphFormat{Proprieta<bool>([stato] { return stato->modello.formatoParagrafo.tieniConSeguente; },
+                                      [stato](const bool& tieni) {
+                                          stato->modello.formatoParagrafo.tieniConSeguente = tieni;
+                                          stato->modello.ultimoParagrafo().formato.tieniConSeguente = tieni;
+                                          ++stato->modello.revisione;
+                                      })}
 {
 }
 
@@ -68,6 +74,11 @@ bool IntervalloFine::Campi::Add(int tipo)
         return false;
     stato_->modello.aggiungiCampo(QStringLiteral("NUMPAGES"), QString::number(contaPagine(stato_->modello)));
     return true;
+}
+
+void IntervalloFine::Campi::Update()
+{
+    stato_->modello.aggiornaCampi(QStringLiteral("NUMPAGES"), QString::number(contaPagine(stato_->modello)));
 }
 
 IntervalloTabella::IntervalloTabella(RiferimentoStato stato, int tabella)

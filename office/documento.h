@@ -68,9 +68,18 @@ public:
         static constexpr int wdFieldNumPages = 26;
         // Appends a field of that type; false for a type it does not know.
         bool Add(int tipo);
+        // Brings the stored result of the document's page-count fields to the page count of
+        // the document as it now stands, as the word processor does when it lays it out.
+        void Update();
     private:
         RiferimentoStato stato_;
     } Fields;
+
+    // The paragraph format of the last paragraph and of those written after it.
+    struct FormatoParagrafi {
+        // True: each such paragraph stays on one page with the paragraph after it.
+        Proprieta<bool> KeepWithNext;
+    } ParagraphFormat;
 };
 
 // A whole table: its Font applies to every cell.

@@ -174,13 +174,26 @@ public:
         QTextCursor cursore(&documento_);
         // one edit block: the layout runs once at its end, not after every cell
         cursore.beginEditBlock();
+        int primoTenuto = -1; // the first paragraph of a run kept together, -1 outside one
         for (const Blocco& b : modello_.blocchi) {
-            if (b.tabella >= 0)
+            if (b.tabella >= 0) {
                 tabella(cursore, modello_.tabelle[static_cast<size_t>(b.tabella)]);
-            else
-                paragrafo(cursore, b.paragrafo);
+                primoTenuto = -1;
+                continue;
+            }
+            paragrafo(cursore, b.paragrafo);
+            const int numero = cursore.block().blockNumber();
+            if (primoTenuto < 0 && b.paragrafo.formato.tieniConSeguente)
+                primoTenuto = numero;
+            else if (primoTenuto >= 0 && !b.paragrafo.formato.tieniConSeguente) {
+                tenuti_.push_back({primoTenuto, numero});
+                primoTenuto = -1;
+            }
         }
+        if (primoTenuto >= 0) // a run that ends the document
+            tenuti_.push_back({primoTenuto, cursore.block().blockNumber()});
         cursore.endEditBlock();
+        tieniInsieme();
         return documento_.pageCount();
     }
 
@@ -215,6 +228,31 @@ private:
                 figura.setHeight(daPunti(immagine.altezzaPunti));
                 cursore.insertImage(figura);
             }
+        }
+    }
+
+    // The page a line of a block stands on.
+    int paginaDi(const QTextBlock& b, bool ultimaRiga)
+    {
+        const double sopra = documento_.documentLayout()->blockBoundingRect(b).top();
+        const QTextLayout* disposizione = b.layout();
+        const QTextLine riga = disposizione->lineAt(ultimaRiga ? disposizione->lineCount() - 1 : 0);
+        return int((sopra + (riga.isValid() ? riga.y() + riga.height() / 2 : 0)) / documento_.pageSize().height());
+    }
+
+    // A run of paragraphs kept together that a page end splits starts on the next page, as
+    // the word processor lays it out (unless it is longer than a page).
+    void tieniInsieme()
+    {
+        for (const auto& [primo, ultimo] : tenuti_) {
+            QTextBlock inizio = documento_.findBlockByNumber(primo);
+            const QTextBlock fine = documento_.findBlockByNumber(ultimo);
+            if (!inizio.isValid() || !fine.isValid() || paginaDi(inizio, false) == paginaDi(fine, true))
+                continue;
+            QTextCursor cursore(inizio);
+            QTextBlockFormat formato = inizio.blockFormat();
+            formato.setPageBreakPolicy(formato.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+            cursore.setBlockFormat(formato);
         }
     }
 
@@ -343,6 +381,7 @@ private:
     QHash<QString, MisuraCella> misure_;
     int larghezzaUtileTwip_ = 0;
     bool bloccoLibero_ = true;
+    std::vector<std::pair<int, int>> tenuti_; // first and last block of each run kept together
 };
 
 } // namespace
@@ -351,6 +390,26 @@ int contaPagine(const ModelloDocumento& modello)
 {
     return Impaginatore(modello).pagine();
 }
+
+namespace {
+
+// The width no column may pass so that the columns, each as wide as its longest word or that
+// width, fill `larghezza` exactly: only the columns of the longest words give way.
+double tettoParole(const std::vector<double>& parole, double larghezza)
+{
+    double basso = 0;
+    double alto = *std::max_element(parole.begin(), parole.end());
+    for (int passo = 0; passo < 60; ++passo) {
+        const double tetto = (basso + alto) / 2;
+        double somma = 0;
+        for (double p : parole)
+            somma += std::min(p, tetto);
+        (somma > larghezza ? alto : basso) = tetto;
+    }
+    return basso;
+}
+
+} // namespace
 
 DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip)
 {
@@ -409,8 +468,8 @@ DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip
             l = righe[c] + (larghezza - sommaRighe) * (conTesta[c] - righe[c]) / (sommaTeste - sommaRighe);
         else if (sommaParole < larghezza)
             l = parole[c] + (larghezza - sommaParole) * (righe[c] - parole[c]) / (sommaRighe - sommaParole);
-        else // wider than the page rather than a word cut in two
-            l = parole[c];
+        else // the longest words break inside their cells, the table keeps to the page
+            l = std::min(parole[c], tettoParole(parole, larghezza));
         risultato.larghezze[c] = int(l);
     }
     return risultato;

@@ -23,7 +23,9 @@ struct DisposizioneTabella {
 // bold) and the cell margins, and the width left over is shared out equally. When that is wider
 // than the page the rows come first, so that a number never breaks inside its cell, and the
 // headings wrap between words; a column is never narrower than its longest word, the cells'
-// margins narrowing first when the longest words would not fit across the page.
+// margins narrowing first when the longest words would not fit across the page. When even then
+// they do not, the columns of the longest words give way and those words break inside their
+// cells: the table never passes the page's width.
 DisposizioneTabella disposizioneTabella(const Tabella& t, int larghezzaUtileTwip);
 
 } // namespace office

@@ -122,6 +122,16 @@ void ModelloDocumento::aggiungiCampo(const QString& istruzione, const QString& r
     ultimoParagrafo().frammenti.push_back({risultato, carattere, -1, istruzione});
 }
 
+void ModelloDocumento::aggiornaCampi(const QString& istruzione, const QString& risultato)
+{
+    for (Blocco& b : blocchi)
+        for (Frammento& f : b.paragrafo.frammenti)
+            if (f.campo == istruzione && f.testo != risultato) {
+                f.testo = risultato;
+                ++revisione;
+            }
+}
+
 void ModelloDocumento::nuovoParagrafo()
 {
     ++revisione;

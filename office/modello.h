@@ -35,6 +35,8 @@ struct Carattere {
 struct FormatoParagrafo {
     int allineamento = Sinistra;
     double interlinea = 12; // points: 12 is single spacing, 18 one and a half lines
+    // Kept on one page with the paragraph after it: a page end never falls between them.
+    bool tieniConSeguente = false;
 };
 
 // A run: text in one format, or a picture (immagine >= 0, index in ModelloDocumento::immagini),
@@ -122,6 +124,8 @@ public:
     int aggiungiTabella(int righe, int colonne); // index of the new table
     void aggiungiImmagine(const Immagine& immagine);
     void aggiungiCampo(const QString& istruzione, const QString& risultato);
+    // The stored result of every field with this instruction.
+    void aggiornaCampi(const QString& istruzione, const QString& risultato);
 
     // The selection: the insertion point at the end, the whole document, or a table column.
     void selezionaDocumento();

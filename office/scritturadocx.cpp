@@ -116,15 +116,17 @@ void proprietaCaratterePerStile(ScrittoreXml& x, const Carattere& c)
 // A paragraph's properties; with `stile`, the paragraph style that gives its font, the mark's
 // included.
 void proprietaParagrafo(ScrittoreXml& x, int allineamento, double interlinea, const Carattere* segno,
-                        const QString* stile = nullptr)
+                        const QString* stile = nullptr, bool tieniConSeguente = false)
 {
     const bool interlineaPropria = interlinea != 12;
     const bool allineato = allineamento >= 1 && allineamento <= 3;
-    if (!interlineaPropria && !allineato && !segno && !stile)
+    if (!interlineaPropria && !allineato && !segno && !stile && !tieniConSeguente)
         return;
     x.writeStartElement(QStringLiteral("w:pPr"));
     if (stile)
         vuoto(x, QStringLiteral("w:pStyle"), QStringLiteral("w:val"), *stile);
+    if (tieniConSeguente)
+        x.writeEmptyElement(QStringLiteral("w:keepNext"));
     if (interlineaPropria) {
         x.writeEmptyElement(QStringLiteral("w:spacing"));
         x.writeAttribute(QStringLiteral("w:line"), numero(std::lround(interlinea / 12.0 * 240)));
@@ -232,7 +234,8 @@ void paragrafo(ScrittoreXml& x, const Paragrafo& p, const ModelloDocumento& mode
 {
     x.writeStartElement(QStringLiteral("w:p"));
     const bool senzaTesto = p.frammenti.empty();
-    proprietaParagrafo(x, p.formato.allineamento, p.formato.interlinea, senzaTesto ? &p.segno : nullptr);
+    proprietaParagrafo(x, p.formato.allineamento, p.formato.interlinea, senzaTesto ? &p.segno : nullptr, nullptr,
+                       p.formato.tieniConSeguente);
     if (p.interruzionePrima) {
         x.writeStartElement(QStringLiteral("w:r"));
         x.writeEmptyElement(QStringLiteral("w:br"));

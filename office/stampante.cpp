@@ -46,7 +46,7 @@ void Stampante::Print(const std::vector<Voce>& voci, ACapo aCapo)
         switch (v.tipo) {
         case Voce::Tipo::colonna: {
             scriviSegmento(segmento, misure.riga);
-            const double x = (std::max(v.quante, 1) - 1) * misure.colonna;
+            const double x = ColumnX(v.quante);
             if (CurrentX > x + tolleranzaColonna)
                 CurrentY += misure.riga;
             CurrentX = x;
@@ -95,9 +95,19 @@ void Stampante::EndDoc()
     CurrentY = 0;
 }
 
+double Stampante::ScaleWidth() const
+{
+    return m_superficie.area().width();
+}
+
 double Stampante::TextWidth(const QString& testo) const
 {
     return m_superficie.larghezza(FontName, FontSize, testo);
+}
+
+double Stampante::ColumnX(int n) const
+{
+    return (std::max(n, 1) - 1) * m_superficie.misure(FontName, FontSize).colonna;
 }
 
 double Stampante::TextHeight() const

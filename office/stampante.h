@@ -66,6 +66,8 @@ public:
     std::function<void()> FinePagina;
 
     int Page() const { return m_pagina; }
+    // Width of the printable area, in twips: no text may pass it.
+    double ScaleWidth() const;
 
     // A print statement. Unless told ACapo::no, the position then moves to x = 0
     // one line height lower; an empty statement is a blank line. A line that
@@ -83,6 +85,8 @@ public:
     // Width of a text and height of a line in the current font, in twips.
     double TextWidth(const QString& testo) const;
     double TextHeight() const;
+    // Where column n of the current font starts, in twips (the tab rule of Colonna).
+    double ColumnX(int n) const;
 
 private:
     void scriviSegmento(QString& segmento, double altezzaRiga);

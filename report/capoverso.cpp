@@ -1,5 +1,7 @@
 #include "report/capoverso.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <vector>
 
@@ -36,6 +38,56 @@ QStringList righeStampate(const Capoverso& c)
 QString testoUnito(const Capoverso& c)
 {
     return c.righe.join(u' ').simplified();
+}
+
+QStringList righeEntro(const QString& testo, double massimo, const std::function<double(const QString&)>& larghezza)
+{
+    QStringList righe;
+    QString riga;
+    const auto chiudi = [&] {
+        if (!riga.isEmpty())
+            righe << riga;
+        riga.clear();
+    };
+    for (QString parola : testo.simplified().split(u' ', Qt::SkipEmptyParts)) {
+        const QString conParola = riga.isEmpty() ? parola : riga + u' ' + parola;
+        if (larghezza(conParola) <= massimo) {
+            riga = conParola;
+            continue;
+        }
+        chiudi();
+        // A word wider than the line is cut where the line is full; at least
+        // one character goes on each line, however narrow it is.
+        while (larghezza(parola) > massimo && parola.size() > 1) {
+            qsizetype n = 1;
+            while (n < parola.size() && larghezza(parola.left(n + 1)) <= massimo)
+                ++n;
+            righe << parola.left(n);
+            parola = parola.mid(n);
+        }
+        riga = parola;
+    }
+    chiudi();
+    return righe;
+}
+
+QString separatoreLocale(QString testo)
+{
+    const QString separatore = QLocale().decimalPoint();
+    for (qsizetype i = 1; i + 1 < testo.size(); ++i)
+        if (testo[i] == u'.' && testo[i - 1].isDigit() && testo[i + 1].isDigit())
+            testo.replace(i, 1, separatore);
+    return testo;
+}
+
+QStringList righeEntro(const QString& testo, int caratteri)
+{
+    return righeEntro(testo, caratteri, [](const QString& t) { return double(t.size()); });
+}
+
+Capoverso capoverso(const QString& testo, int larghezza)
+{
+    return Capoverso{righeEntro(testo, larghezza), larghezza};
 }
 
 } // namespace relazione

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace relazione {
 
@@ -30,5 +31,20 @@ QStringList righeStampate(const Capoverso& c);
 
 // The paragraph's words joined by single blanks.
 QString testoUnito(const Capoverso& c);
+
+// A text broken into lines no wider than `massimo` as `larghezza` measures
+// them: between words where it can, inside a word only when the word alone is
+// wider. Nothing is lost: the lines joined give the text's words again. An
+// empty text gives no line.
+QStringList righeEntro(const QString& testo, double massimo, const std::function<double(const QString&)>& larghezza);
+// The same in characters (a column of the printer's fixed-width font).
+QStringList righeEntro(const QString& testo, int caratteri);
+// The text with the decimal separator of the user's locale in its numbers:
+// a point between two digits ("0.95", " 8.0- 9.4") becomes the locale's
+// separator; a point after a letter ("n.2445", "cm.10") stays.
+QString separatoreLocale(QString testo);
+
+// A text, broken into lines of the paragraph's width, as a paragraph.
+Capoverso capoverso(const QString& testo, int larghezza = larghezzaTesto);
 
 } // namespace relazione

@@ -29,8 +29,9 @@ struct Testi {
     QString luogo;
     QString data;
     QString allegati;
-    QString studio;
+    QString studio;    // empty when no studio is set
     QString indirizzo;
+    QString fileStudio; // where the studio is set
 };
 
 // Where the report goes: straight to the printer, or into a document.

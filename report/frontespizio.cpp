@@ -39,19 +39,31 @@ const char* const pagineWeb[5] = {
 constexpr int lunghezzaMassima = 60;
 const char* const fileStudio = "studio.txt";
 
-// The studio's name and address: first line and second line of the user's
-// own file, or else of the installation's data file (whose lines tell the
-// user where to write them).
-std::pair<QString, QString> studio()
+// The first line of the user's own file, or else of the installation's data
+// file: nothing set when neither has one.
+std::pair<QString, QString> studioDaiFile()
 {
-    percorsi::Lettura lettura = percorsi::leggi(frontespizio::fileStudioUtente());
-    if (!lettura.riuscita())
-        lettura = percorsi::leggiDati(QString::fromUtf8(fileStudio), false);
-    if (!lettura.riuscita())
-        return {QStringLiteral("nome dello studio: vedi %1").arg(frontespizio::fileStudioUtente()), QString()};
-    const QList<QString> righe = lettura.testo().split('\n');
-    const auto riga = [&](int i) { return righe.value(i).trimmed(); };
-    return {riga(0), riga(1)};
+    for (const bool utente : {true, false}) {
+        const percorsi::Lettura lettura = utente ? percorsi::leggi(frontespizio::fileStudioUtente())
+                                                 : percorsi::leggiDati(QString::fromUtf8(fileStudio), false);
+        if (!lettura.riuscita())
+            continue;
+        const QList<QString> righe = lettura.testo().split('\n');
+        const auto riga = [&](int i) { return righe.value(i).simplified(); };
+        if (!riga(0).isEmpty())
+            return {riga(0), riga(1)};
+    }
+    return {};
+}
+
+// The part of the studio file's path that the file manager hides (a folder whose name starts
+// with a point), empty when none is hidden.
+QString cartellaNascosta(const QString& percorso)
+{
+    for (const QString& parte : QDir::fromNativeSeparators(percorso).split(u'/'))
+        if (parte.startsWith(u'.') && parte != QLatin1String(".") && parte != QLatin1String(".."))
+            return parte;
+    return {};
 }
 
 } // namespace
@@ -203,12 +215,38 @@ void frontespizio::Form_Load()
     } else {
         mostraTesti();
     }
-    const auto [nome, indirizzo] = studio();
-    Labelstudio->setText(nome);
-    labelindirizzo->setText(indirizzo);
+    leggiStudio();
     suggerimento();
     comestampo[2]->setChecked(true);
 }
+
+frontespizio::Studio frontespizio::studioLetto(const QString& nome, const QString& indirizzo)
+{
+    Studio s;
+    s.nome = nome.left(lunghezzaStudio).trimmed();
+    s.indirizzo = indirizzo.left(lunghezzaStudio).trimmed();
+    s.tagliato = nome.size() > lunghezzaStudio || indirizzo.size() > lunghezzaStudio;
+    return s;
+}
+
+void frontespizio::leggiStudio()
+{
+    const auto [nome, indirizzo] = studioDaiFile();
+    m_studio = studioLetto(nome, indirizzo);
+    Labelstudio->setText(m_studio.nome.isEmpty() ? QStringLiteral("studio non impostato: clic qui per impostarlo")
+                                                 : m_studio.nome);
+    labelindirizzo->setText(m_studio.indirizzo);
+    if (m_studio.tagliato)
+        MsgBox(QStringLiteral("Il nome o l'indirizzo dello studio scritti nel file:\r%1\r"
+                              "superano i %2 caratteri che il frontespizio e la firma della relazione possono "
+                              "contenere: la relazione ne riporta i primi %2 (\"%3\"). Accorciarli nel file.")
+                   .arg(QDir::toNativeSeparators(fileStudioUtente()))
+                   .arg(lunghezzaStudio)
+                   .arg(m_studio.nome),
+               vbExclamation, titoloStudio());
+}
+
+QString frontespizio::titoloStudio() { return ModVelmor::nomeprogramma.testo() + QStringLiteral(": studio tecnico"); }
 
 void frontespizio::Form_Unload()
 {
@@ -257,8 +295,9 @@ void frontespizio::eliminare_click() { archivi::elimina(CommonDialog1); }
 
 relazione::Testi frontespizio::testiRelazione() const
 {
-    return {progetto->text(), località->text(), tipostudio->text(), committente->text(), luogo->text(),
-            data->text(),     allegati->text(), Labelstudio->text(), labelindirizzo->text()};
+    return {progetto->text(), località->text(), tipostudio->text(), committente->text(),
+            luogo->text(),    data->text(),     allegati->text(),    m_studio.nome,
+            m_studio.indirizzo, QDir::toNativeSeparators(fileStudioUtente())};
 }
 
 void frontespizio::stampa_Click()
@@ -308,11 +347,21 @@ void frontespizio::aiuto_Click()
 
 void frontespizio::Labelstudio_Click()
 {
-    MsgBox(QStringLiteral("Il nome e l'indirizzo dello studio si leggono dal file:\r%1\r"
-                          "Scrivere il nome dello studio nella prima riga del file e il suo indirizzo nella seconda; "
-                          "compaiono qui e nella relazione alla prossima apertura del programma.")
-               .arg(QDir::toNativeSeparators(fileStudioUtente())),
-           vbInformation, ModVelmor::titolocontrollo.testo());
+    const QString percorso = QDir::toNativeSeparators(fileStudioUtente());
+    const QString nascosta = cartellaNascosta(fileStudioUtente());
+    QString testo = QStringLiteral("Il nome e l'indirizzo dello studio tecnico, che la relazione riporta per il "
+                                   "progettista, si leggono dal file:\r%1\r"
+                                   "Se il file non esiste va creato, con un editor di testo: scrivere il nome dello "
+                                   "studio nella prima riga e il suo indirizzo nella seconda, al massimo %2 caratteri "
+                                   "ciascuno.")
+                        .arg(percorso)
+                        .arg(lunghezzaStudio);
+    if (!nascosta.isEmpty())
+        testo += QStringLiteral(" La cartella %1 è nascosta: nel gestore dei file la si mostra con Ctrl+H, "
+                                "oppure si digita il percorso completo.")
+                     .arg(nascosta);
+    testo += QStringLiteral("\rNome e indirizzo compaiono qui e nella relazione alla prossima apertura del programma.");
+    MsgBox(testo, vbInformation, titoloStudio());
 }
 
 void frontespizio::labelindirizzo_Click() { Labelstudio_Click(); }

@@ -59,6 +59,16 @@ public:
     // The user's own file with the studio's name (first line) and address
     // (second line), read before the program's data.
     static QString fileStudioUtente();
+    // The studio's name and address hold at most this many characters each: what the report's
+    // title page and signature can hold.
+    static constexpr int lunghezzaStudio = 60;
+    struct Studio {
+        QString nome;      // empty: no studio set
+        QString indirizzo;
+        bool tagliato = false; // the file's texts were longer and were cut
+    };
+    // The studio as the report takes it from the file's two lines.
+    static Studio studioLetto(const QString& nome, const QString& indirizzo);
 
     void apri_Click();
     void salva_Click();
@@ -93,6 +103,10 @@ protected:
 
 private:
     void avvisolunghezza();
+    // Reads the studio's name and address; a message says when they are cut.
+    void leggiStudio();
+    static QString titoloStudio();
+    Studio m_studio;
     // Shows the title-page texts of the shared data in the boxes.
     void mostraTesti();
     void suggerimento();

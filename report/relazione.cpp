@@ -55,6 +55,15 @@ private:
 
 } // namespace
 
+QString notaStudio(const Testi& testi)
+{
+    if (!testi.studio.isEmpty())
+        return {};
+    return QStringLiteral("Studio tecnico non impostato: il progettista è rimasto in bianco. Per impostarlo "
+                          "scriverne nome e indirizzo nel file %1 (clic sul campo dello studio per sapere come).")
+        .arg(testi.fileStudio);
+}
+
 const QList<Sezione>& sezioni()
 {
     static const QList<Sezione> elenco = {
@@ -173,6 +182,8 @@ void stampaDiretta(Contesto& ctx)
         return;
     }
     lavoro.dopo();
+    if (const QString nota = notaStudio(ctx.testi); !nota.isEmpty())
+        ctx.avvisa(nota);
 }
 
 void stampaWord(Contesto& ctx)
@@ -184,7 +195,9 @@ void stampaWord(Contesto& ctx)
             passataFinale(ctx);
         }))
         return;
-    ctx.avvisa(esitoConsegna(ctx, QStringLiteral("ho visualizzato la relazione su WORD")));
+    const QString nota = notaStudio(ctx.testi);
+    ctx.avvisa(esitoConsegna(ctx, QStringLiteral("ho visualizzato la relazione su WORD"))
+               + (nota.isEmpty() ? QString() : QStringLiteral(". ") + nota));
 }
 
 } // namespace relazione

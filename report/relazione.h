@@ -33,6 +33,10 @@ void stampaWord(Contesto& ctx);
 // segment count nor the bar's maximum.
 QList<int> posizioniRete(int numerotratti, int massimo);
 
+// The hint after a report printed or built with no studio set: the designer
+// left blank, and where to set the studio; empty when one is set.
+QString notaStudio(const Testi& testi);
+
 // One section of the report, in each rendering.
 struct Sezione {
     bool (*dovuta)();

@@ -3,10 +3,13 @@
 #include "frame/ModVelmor.h"
 #include "office/applicazione.h"
 #include "office/stampante.h"
+#include "report/capoverso.h"
 #include "report/condizioni.h"
 #include "report/contesto.h"
 #include "report/relazionestampante.h"
 #include "report/relazioneword.h"
+
+#include <algorithm>
 
 namespace relazione {
 
@@ -56,23 +59,69 @@ void frontespizioStampa(Contesto& ctx)
     }
     righeVuote(p, 3);
     p.FontSize = 14;
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("progetto..............: ")), TestoCampo(ctx.testi.progetto)});
-    righeVuote(p, 2);
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("località................: ")), TestoCampo(ctx.testi.località)});
-    righeVuote(p, 2);
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("tipologia di studio: ")), TestoCampo(ctx.testi.tipostudio)});
-    righeVuote(p, 9);
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("progettista............: ")), TestoCampo(ctx.testi.studio)});
-    p.Print({Colonna(colonnaTesto), Testo(QStringLiteral("committente.........: ")), TestoCampo(ctx.testi.committente)});
-    righeVuote(p, 1);
-    p.Print({Colonna(colonnaTesto), TestoCampo(ctx.testi.luogo), Testo(QStringLiteral(": ")), TestoCampo(ctx.testi.data)});
-    righeVuote(p, 12);
+    // A long text goes on on further lines within the margin; the blank lines below give way
+    // to them, so that the studio still stands between the two rules.
+    int righeInPiu = 0;
+    const auto dato = [&p, &righeInPiu](const QString& etichetta, const QString& valore) {
+        righeInPiu += stampaEntroMargine(p, colonnaTesto, etichetta, valore) - 1;
+    };
+    const auto vuote = [&p, &righeInPiu](int n) {
+        const int cedute = std::min(righeInPiu, n - 1);
+        righeInPiu -= cedute;
+        righeVuote(p, n - cedute);
+    };
+    dato(QStringLiteral("progetto..............: "), ctx.testi.progetto);
+    vuote(2);
+    dato(QStringLiteral("località................: "), ctx.testi.località);
+    vuote(2);
+    dato(QStringLiteral("tipologia di studio: "), ctx.testi.tipostudio);
+    vuote(9);
+    // With no studio set the line stays blank after its label, for the designer's own hand.
+    dato(QStringLiteral("progettista............: "), ctx.testi.studio);
+    dato(QStringLiteral("committente.........: "), ctx.testi.committente);
+    vuote(1);
+    dato(ctx.testi.luogo + QStringLiteral(": "), ctx.testi.data);
+    vuote(12);
     p.DrawWidth = spessoreFiletti;
-    p.Line(margineSinistro, filettoAlto, destraFiletti, filettoAlto);
-    righeVuote(p, 1);
-    p.FontSize = 16;
-    p.Print({Spazi(10), TestoCampo(ctx.testi.studio)});
-    p.Print({Spazi(10), TestoCampo(ctx.testi.indirizzo)});
+    p.Line(margineSinistro, filettoAlto, destraFiletti, filettoAlto); // the text goes on under the rule
+    // The studio between the rules: at 16 points after a blank line; a name and address that
+    // need more lines give up most of the blank line first, then the size.
+    const QString rientro(10, u' ');
+    const auto righeStudio = [&p, &rientro, &ctx] {
+        int n = 0;
+        for (const QString& t : {ctx.testi.studio, ctx.testi.indirizzo})
+            n += std::max<int>(1, int(righeEntro(t, p.ScaleWidth() - p.TextWidth(rientro),
+                                                  [&p](const QString& x) { return p.TextWidth(x); })
+                                          .size()));
+        return n;
+    };
+    const double rigaVuota = p.TextHeight();
+    const double stacco = rigaVuota / 4; // from the rule, without the blank line
+    struct Scelta {
+        bool vuota;
+        double punti;
+    };
+    for (const Scelta scelta : {Scelta{true, 16}, Scelta{false, 16}, Scelta{false, 14}, Scelta{false, 12}}) {
+        p.FontSize = scelta.punti;
+        if (p.CurrentY + (scelta.vuota ? rigaVuota : stacco) + righeStudio() * p.TextHeight() <= filettoBasso
+            || scelta.punti == 12) {
+            p.FontSize = 14;
+            if (scelta.vuota) {
+                righeVuote(p, 1);
+            } else {
+                p.CurrentX = 0;
+                p.CurrentY += stacco;
+            }
+            p.FontSize = scelta.punti;
+            break;
+        }
+    }
+    for (const QString& riga : {ctx.testi.studio, ctx.testi.indirizzo}) {
+        if (riga.isEmpty())
+            p.Print();
+        else
+            stampaEntroMargine(p, 1, rientro, riga);
+    }
     p.Line(margineSinistro, filettoBasso, destraFiletti, filettoBasso);
     p.NewPage();
     p.FontName = ctx.caratterecorpo;
@@ -90,11 +139,16 @@ void chiusuraStampa(Contesto& ctx)
     p.FontSize = ctx.dimensionecorpo;
     p.Print({Colonna(colonnaChiusura), Testo(QStringLiteral("La presente relazione è composta di n.")), Numero(p.Page()),
              Testo(QStringLiteral(" pagine."))});
-    p.Print({Colonna(colonnaChiusura), Testo(QStringLiteral("Si allegano: ")), TestoCampo(ctx.testi.allegati)});
+    stampaEntroMargine(p, colonnaChiusura, QStringLiteral("Si allegano: "), ctx.testi.allegati);
     righeVuote(p, 1);
-    p.Print({Colonna(colonnaChiusura), TestoCampo(ctx.testi.luogo), Testo(QStringLiteral(": ")), TestoCampo(ctx.testi.data)});
+    stampaEntroMargine(p, colonnaChiusura, ctx.testi.luogo + QStringLiteral(": "), ctx.testi.data);
     p.Print({Colonna(colonnaFirma), Testo(QStringLiteral("il progettista"))});
-    p.Print({Colonna(colonnaFirma), Testo(QStringLiteral("(")), TestoCampo(ctx.testi.studio), Testo(QStringLiteral(")"))});
+    // The studio's name wraps within the margin; with no studio set the line is left blank
+    // for a signature by hand.
+    if (ctx.testi.studio.isEmpty())
+        p.Print();
+    else
+        stampaEntroMargine(p, colonnaFirma, QString(), QStringLiteral("(") + ctx.testi.studio + QStringLiteral(")"));
 }
 
 void frontespizioWord(Contesto& ctx)
@@ -123,6 +177,7 @@ void frontespizioWord(Contesto& ctx)
     scrivi(QStringLiteral("committente: ") + ctx.testi.committente + QStringLiteral("\r\r"));
     scrivi(ctx.testi.luogo + QStringLiteral(": ") + ctx.testi.data);
     segni(10);
+    // With no studio set these two paragraphs stay empty.
     scrivi(ctx.testi.studio + QStringLiteral("\r"));
     scrivi(ctx.testi.indirizzo);
     segni(8);
@@ -132,14 +187,22 @@ void chiusuraWord(Contesto& ctx)
 {
     paragrafiVuoti(ctx, conTubi() ? 6 : 12);
     nuovoParagrafo(ctx);
+    // The closing stays together on one page: the count, the enclosures, place and date and the
+    // signature.
+    ctx.paragrafo->Range.ParagraphFormat.KeepWithNext = true;
     // The count stands between two blanks (the first is its sign position). It is a page-count
-    // field holding the count of this moment, so the word processor shows the true total again
-    // once the user has edited the report.
+    // field, so the word processor shows the true total again once the user has edited the report.
     scrivi(ctx, 12, QStringLiteral("La presente relazione è composta di n. "));
     ctx.paragrafo->Range.Fields.Add(IntervalloFine::Campi::wdFieldNumPages);
     ctx.paragrafo->Range.Text = QStringLiteral(" pagine.\r") + QStringLiteral("Si allegano: ") + ctx.testi.allegati
                               + QStringLiteral("\r\r") + ctx.testi.luogo + QStringLiteral(": ") + ctx.testi.data
-                              + QStringLiteral("\r\ril progettista\r(") + ctx.testi.studio + QStringLiteral(")");
+                              + QStringLiteral("\r\ril progettista\r");
+    ctx.paragrafo->Range.ParagraphFormat.KeepWithNext = false;
+    // With no studio set the signature's paragraph stays empty, for a signature by hand.
+    if (!ctx.testi.studio.isEmpty())
+        ctx.paragrafo->Range.Text = QStringLiteral("(") + ctx.testi.studio + QStringLiteral(")");
+    // The count stored is the count of the whole report, closing included.
+    ctx.paragrafo->Range.Fields.Update();
 }
 
 } // namespace relazione

@@ -28,7 +28,8 @@ constexpr int vuotiDopoCollettore = 14;
 
 const QString aCapo = QStringLiteral("\r");
 
-void riga(Stampante& p, const QString& testo) { p.Print({Colonna(colonnaTesto), Testo(testo)}); }
+// Every printed line of these sections, its numbers with the locale's separator.
+void riga(Stampante& p, const QString& testo) { p.Print({Colonna(colonnaTesto), Testo(separatoreLocale(testo))}); }
 
 void stampaCapoverso(Stampante& p, const Capoverso& c)
 {
@@ -39,6 +40,10 @@ void stampaCapoverso(Stampante& p, const Capoverso& c)
 void stampaTabella(Contesto& ctx, const QList<RigaTabella>& righe, bool vuotaDopoTitolo)
 {
     Stampante& p = *ctx.Printer;
+    // A short table stays whole, with its heading, on one page.
+    const int linee = int(righe.size()) + (vuotaDopoTitolo ? 3 : 2);
+    if (!staNellaPagina(p, linee * p.TextHeight()))
+        ctx.fondopagina();
     p.Print();
     riga(p, righe.front().riga);
     if (vuotaDopoTitolo)
@@ -108,7 +113,7 @@ void scriviFormula(Contesto& ctx, const TestiFormula& t, int vuotiDopo)
     const QString rientro(legendaApertura.size(), u' ');
     for (qsizetype i = 0; i < t.legenda.size(); ++i) {
         const QString voce = i == 0 ? rientro + t.legenda[i].mid(legendaApertura.size()) : t.legenda[i];
-        scrivi(ctx, puntiCorpo, voce + (i == t.legenda.size() - 1 ? aCapo + aCapo : aCapo));
+        scrivi(ctx, puntiCorpo, separatoreLocale(voce) + (i == t.legenda.size() - 1 ? aCapo + aCapo : aCapo));
     }
     for (const Capoverso& c : t.dopo)
         scrivi(ctx, puntiCorpo, testoDocumento(c) + aCapo);
@@ -126,7 +131,12 @@ void acqueBiancheStampa(Contesto& ctx)
     for (const Capoverso* c : {&t.a, &t.b, &t.c})
         stampaCapoverso(p, *c);
     stampaTabella(ctx, tabellaDeflusso(), true);
-    for (const Capoverso* c : {&t.d, &t.e, &t.f})
+    stampaCapoverso(p, t.d);
+    // The two paragraphs that explain the slope table stay on its page.
+    const qsizetype spiegazione = righeStampate(t.e).size() + righeStampate(t.f).size();
+    if (!staNellaPagina(p, double(spiegazione + tabellaPendenze().size() + 2) * p.TextHeight()))
+        ctx.fondopagina();
+    for (const Capoverso* c : {&t.e, &t.f})
         stampaCapoverso(p, *c);
     stampaTabella(ctx, tabellaPendenze(), false);
     ctx.fondopagina();

@@ -8,6 +8,7 @@
 #include "office/stampante.h"
 #include "report/condizioni.h"
 #include "report/contesto.h"
+#include "report/relazionestampante.h"
 #include "report/relazionetabelle.h"
 #include "report/relazioneword.h"
 
@@ -94,7 +95,26 @@ constexpr int paragrafiPrimaSismica = 9; // after the last one, when the seismic
 
 QString testo(const char* s) { return QString::fromUtf8(s); }
 
-std::vector<Voce> rigaStampa(int i)
+// A column's meaning in the legend of a network of type `sistema`: a column
+// whose data the sizing of that type leaves out says so.
+QString significato(const ColonnaRete& c, const QString& sistema)
+{
+    static const QStringList soloPioggia = {"bac.", "pend.", "acq.", "sup.", "port.p."};
+    static const QStringList soloNere = {"dotaz.", "abit.", "port.s."};
+    const QString codice = testo(c.codice);
+    QString t = testo(c.significato);
+    if (!conAcqueBianche(sistema) && soloPioggia.contains(codice))
+        t += QStringLiteral(" (non entra nel calcolo di una rete per sole acque nere)");
+    if (!conAcqueNere(sistema) && soloNere.contains(codice))
+        t += QStringLiteral(" (non entra nel calcolo di una rete per sole acque bianche)");
+    return t;
+}
+
+// A printed value is at most this many characters wide on a line (the widest values the table
+// is drawn for); a longer one, typed so, goes on on the lines below in its column.
+constexpr int larghezzaValore = 8;
+
+std::vector<std::vector<Voce>> rigaStampa(int i)
 {
     const QStringList celle = celleTratto(i);
     std::vector<Posto> posti;
@@ -106,7 +126,8 @@ std::vector<Voce> rigaStampa(int i)
             posti.push_back({c.ancora - int(testo.size()), formaStampa(i)});
             break;
         case Allinea::unita:
-            posti.push_back({inizioAllineato(c.ancora, testo), testo});
+            // A value cut over lines is aligned by its first line.
+            posti.push_back({inizioAllineato(c.ancora, testo.left(larghezzaValore)), testo, larghezzaValore});
             break;
         case Allinea::pendenza:
             // The class limit without its "%": " 5,0" ... "18,5", ">18,5" for the last class.
@@ -114,7 +135,7 @@ std::vector<Voce> rigaStampa(int i)
             break;
         }
     }
-    return rigaSenzaContatti(posti);
+    return righeSenzaContatti(posti);
 }
 
 void stampaIntestazione(Stampante& p)
@@ -175,14 +196,6 @@ QString unitaRete()
                           "   cm.   m/s    %");
 }
 
-QStringList legendaRete()
-{
-    QStringList righe;
-    for (const ColonnaRete& c : colonne())
-        righe << testo(c.codice).leftJustified(larghezzaCodice) + QStringLiteral("= ") + testo(c.significato);
-    return righe;
-}
-
 bool interruzioneRete(int righe, int numerotratti, int pagina, int primaPagina)
 {
     if (righe >= numerotratti)
@@ -222,14 +235,21 @@ void reteStampa(Contesto& ctx)
     p.Print();
     p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Legenda:"))});
     p.Print();
-    p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Superfici e coefficienti: "))}, ACapo::no);
-    for (int k = 1; k <= 10; ++k)
-        p.Print({Colonna(colonnaNumeroSuperficie), Numero(k), Colonna(colonnaTipoSuperficie),
-                 Testo(QStringLiteral("= ") + ModVelmor::tipisuperficie[k]), Colonna(colonnaCoefficiente),
-                 Testo(testoTabella(Valore(ModVelmor::coefficientisuperficie[k]), QStringLiteral("0.00")))});
-    p.Print();
-    for (const QString& riga : legendaRete())
-        p.Print({Colonna(colonnaTabella), Testo(riga)});
+    // The surface types and their run-off coefficients, where the sizing uses them; the
+    // coefficient always a blank after the type's name.
+    if (conAcqueBianche(ModVelmor::sistema)) {
+        p.Print({Colonna(colonnaTabella), Testo(QStringLiteral("Superfici e coefficienti: "))}, ACapo::no);
+        for (int k = 1; k <= 10; ++k)
+            p.Print(rigaSenzaContatti(
+                {{colonnaNumeroSuperficie + 1, QString::number(k)}, // after the number's sign position
+                 {colonnaTipoSuperficie, QStringLiteral("= ") + ModVelmor::tipisuperficie[k]},
+                 {colonnaCoefficiente, testoTabella(Valore(ModVelmor::coefficientisuperficie[k]), QStringLiteral("0.00"))}}));
+        p.Print();
+    }
+    // A meaning too long for the line goes on under itself.
+    for (const ColonnaRete& c : colonne())
+        stampaEntroMargine(p, colonnaTabella, testo(c.codice).leftJustified(larghezzaCodice) + QStringLiteral("= "),
+                           significato(c, ModVelmor::sistema));
     p.Print();
     p.FontSize = dimensioneTabelle;
     stampaIntestazione(p);
@@ -238,7 +258,11 @@ void reteStampa(Contesto& ctx)
     {
         const ContinuazioneTabella continuazione(ctx, [&ctx] { continuaRete(ctx); });
         for (int i = 1; i <= n; ++i) {
-            p.Print(rigaStampa(i));
+            const auto linee = rigaStampa(i);
+            if (linee.size() > 1 && !staNellaPagina(p, double(linee.size()) * p.TextHeight()))
+                continuaRete(ctx);
+            for (const auto& linea : linee)
+                p.Print(linea);
             if (i == 1)
                 ctx.primapaginarete = p.Page();
             ++ModVelmor::righestampate;
@@ -264,7 +288,7 @@ void reteWord(Contesto& ctx)
     legenda.Cell(1, 2).Range.Text = QStringLiteral("significato");
     for (int c = 0; c < colonneRete; ++c) {
         legenda.Cell(c + 2, 1).Range.Text = testo(colonne()[c].codice);
-        legenda.Cell(c + 2, 2).Range.Text = testo(colonne()[c].significato);
+        legenda.Cell(c + 2, 2).Range.Text = significato(colonne()[c], ModVelmor::sistema);
     }
     legenda.AutoFormat(9);
     paragrafiVuoti(ctx, tabellaVuotaPrima);

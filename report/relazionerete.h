@@ -42,10 +42,9 @@ constexpr int trattiTabella = 57;
 // The number of document tables that hold n segments.
 int tabelleRete(int numerotratti);
 
-// The printer's heading, units and legend lines.
+// The printer's heading and units lines.
 QString intestazioneRete();
 QString unitaRete();
-QStringList legendaRete();
 
 // The texts of segment i's cells in the document, columns 1 to 16.
 QStringList celleTratto(int i);

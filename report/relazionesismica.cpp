@@ -10,8 +10,11 @@
 #include "report/relazioneword.h"
 #include "seismic/campitubo.h"
 #include "seismic/tabellatubi.h"
+#include "seismic/verifica.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace relazione {
 
@@ -77,8 +80,8 @@ const std::array<Dato, 13>& datiTubo()
 {
     static const std::array<Dato, 13> elenco = {{
         {campo::pesos, "peso specifico del tubo", 15, "kg/mc"},
-        {campo::compr, "resistenza a compressione del materiale del tubo", 23, "kg/cmq"},
-        {campo::traz, "resistenza a trazione del materiale del tubo", 30, "kg/cmq"},
+        {campo::compr, "tensione ammissibile a compressione del materiale del tubo", 23, "kg/cmq"},
+        {campo::traz, "tensione ammissibile a trazione del materiale del tubo", 30, "kg/cmq"},
         {campo::diam, "diametro del tubo", 38, "cm"},
         {campo::spess, "spessore del tubo", 45, "mm"},
         {campo::peso, "peso del tubo a metro lineare", 54, "kg/ml"},
@@ -107,27 +110,22 @@ const char* const righeTesto[] = {
     "del D.M. 16 gennaio 1996 (Norme tecniche  per  le  costruzioni  in",
     "zone sismiche). Poichè il calcolo viene eseguito secondo l'analisi",
     "statica si è valutato m = 2, salvo quanto riportato nella seguente",
-    "tabella dei dati.  Per ogni tubo verificato sono esposti  tutti  i",
 };
-// The text's end when every pipe passes, and when some do not (plain words,
-// filled to the width when printed).
-const char* const fineTuttiVerificati[] = {
-    "sigma di lavoro ottenuti secondo le formule sopraindicate e  tutti",
-    "minori di quelli massimi ammissibili  per  il  tipo  di  materiale ",
-    "utilizzato.",
-};
-const char* const fineNonVerificati[] = {
-    "sigma di lavoro ottenuti secondo le formule sopraindicate; i tubi",
-    "elencati sotto la tabella dei sigma di lavoro non superano la",
-    "verifica, perché in ciascuno di essi almeno un sigma di lavoro",
-    "supera quello massimo ammissibile per il tipo di materiale",
-    "utilizzato.",
-};
-// Where the document's paragraph starts to differ.
-const char* const codaTuttiVerificati =
-    " e tutti minori di quelli massimi ammissibili per il tipo di materiale utilizzato.";
+// The text's end when every pipe passes, and when some do not. Every pipe of
+// the table is shown, passed or not; a stress equal to its allowable one
+// passes, so the passing ones are "not above" it, not "below" it.
+const char* const fineTuttiVerificati =
+    "tabella dei dati. Per ciascun tubo della tabella sono esposti tutti i sigma di lavoro ottenuti secondo "
+    "le formule sopraindicate, tutti non superiori a quelli massimi ammissibili per il tipo di materiale "
+    "utilizzato.";
+const char* const fineNonVerificati =
+    "tabella dei dati. Per ciascun tubo della tabella sono esposti tutti i sigma di lavoro ottenuti secondo "
+    "le formule sopraindicate; i tubi elencati sotto la tabella dei sigma di lavoro non superano la verifica, "
+    "perché in ciascuno di essi almeno un sigma di lavoro supera quello massimo ammissibile per il tipo di "
+    "materiale utilizzato.";
 // How wide a printed line naming a failing pipe may run, at the tables' size.
 constexpr int larghezzaNonVerificato = 104;
+constexpr int rientroNonVerificato = 3;
 
 const char* const paragrafoDecreto =
     "La verifica sismica dei tubi viene eseguita utilizzando le formule contenute nel D.M. 23/02/1971 n.2445 "
@@ -136,39 +134,47 @@ const char* const paragrafoIncremento =
     "Per tener conto dell'incremento sismico nelle sollecitazioni si è assunto tale valore in base alle "
     "prescrizioni di cui al punto B.4. del D.M. 16 gennaio 1996 (Norme tecniche per le costruzioni in zone "
     "sismiche). Poiché il calcolo viene eseguito secondo l'analisi statica si è valutato m = 2, salvo quanto "
-    "riportato nella seguente tabella dei dati. Per ogni tubo verificato sono esposti tutti i sigma di lavoro "
-    "ottenuti secondo le formule sopraindicate e tutti minori di quelli massimi ammissibili per il tipo di "
-    "materiale utilizzato.";
+    "riportato nella seguente";
+
+QString fineTesto(bool tuttiVerificati) { return testo(tuttiVerificati ? fineTuttiVerificati : fineNonVerificati); }
 
 QString paragrafoSigma(bool tuttiVerificati)
 {
-    QString t = QString::fromUtf8(paragrafoIncremento);
-    if (tuttiVerificati)
-        return t;
-    t.chop(qsizetype(QString::fromUtf8(codaTuttiVerificati).size()));
-    Capoverso fine;
-    for (const char* r : fineNonVerificati)
-        fine.righe << QString::fromUtf8(r);
-    return t + QStringLiteral("; ") + testoUnito(fine).section(QStringLiteral("; "), 1);
+    return testo(paragrafoIncremento) + u' ' + fineTesto(tuttiVerificati);
 }
 
-// The failing pipes after the stress table, one or more lines each.
-void stampaNonVerificati(Stampante& p)
+// An allowable stress as the failing-pipe line gives it: two decimals, or
+// all of its own when it has more, so that a stress just above it never
+// reads as equal to it.
+QString testoAmmissibile(double ammissibile)
+{
+    const Valore v(ammissibile);
+    const QString due = testoSigma(v);
+    return std::round(ammissibile * 100) / 100 == ammissibile ? due : testoCella(v);
+}
+
+// The failing pipes after the stress table, one or more lines each, under a
+// short heading that a page end repeats; the heading keeps its first pipe.
+void stampaNonVerificati(Contesto& ctx)
 {
     const auto falliti = tubiNonVerificati();
     if (falliti.empty())
         return;
+    Stampante& p = *ctx.Printer;
+    const QString titolo = QStringLiteral("Tubi non verificati:");
     p.Print();
+    if (!staNellaPagina(p, 3 * p.TextHeight()))
+        piedeTabella(ctx);
+    p.Print({Colonna(colonnaSismica), Testo(titolo)});
+    const ContinuazioneTabella continuazione(ctx, [&ctx, &titolo] {
+        piedeTabella(ctx);
+        ctx.Printer->Print({Colonna(colonnaSismica), Testo(titolo.chopped(1) + QStringLiteral(" (segue):"))});
+    });
+    // A pipe's further lines stand three columns in.
     for (const TuboNonVerificato& t : falliti) {
-        QString riga;
-        for (const QString& parola : fraseNonVerificato(t).split(u' ')) {
-            if (!riga.isEmpty() && riga.size() + 1 + parola.size() > larghezzaNonVerificato) {
-                p.Print({Colonna(colonnaSismica), Testo(riga)});
-                riga = QStringLiteral("   ");
-            }
-            riga += (riga.trimmed().isEmpty() ? QString() : QStringLiteral(" ")) + parola;
-        }
-        p.Print({Colonna(colonnaSismica), Testo(riga)});
+        const QStringList righe = righeEntro(fraseNonVerificato(t), larghezzaNonVerificato - rientroNonVerificato);
+        for (qsizetype k = 0; k < righe.size(); ++k)
+            p.Print({Colonna(colonnaSismica + (k > 0 ? rientroNonVerificato : 0)), Testo(righe[k])});
     }
 }
 
@@ -206,16 +212,24 @@ void intestazioneDatiTubi(Stampante& p)
     p.Print();
 }
 
-void rigaSigma(Stampante& p, int j)
+// A pipe's row: the number, the reference and the material on as many lines
+// as their columns need, the stresses on the first. A row that would not fit
+// above the page foot starts the next page, under the heading again.
+void rigaSigma(Contesto& ctx, int j)
 {
+    Stampante& p = *ctx.Printer;
     std::vector<Posto> riga = {numeroTubo(j),
-                               {colonnaRiferimento, valoreCampo(campo::riferimento, j).testo()},
-                               {colonnaMateriale, valoreCampo(campo::materiale, j).testo()}};
+                               {colonnaRiferimento, valoreCampo(campo::riferimento, j).testo(), larghezzaRiferimento},
+                               {colonnaMateriale, valoreCampo(campo::materiale, j).testo(), larghezzaMateriale}};
     for (const Sigma& s : sigma()) {
         const QString t = testoSigma((*s.valori)[s.lato][j]);
         riga.push_back({inizioAllineato(s.ancora, t), t});
     }
-    p.Print(rigaSenzaContatti(riga));
+    const auto linee = righeSenzaContatti(riga);
+    if (linee.size() > 1 && !staNellaPagina(p, double(linee.size()) * p.TextHeight()) && ctx.continuaTabella)
+        ctx.continuaTabella();
+    for (const auto& linea : linee)
+        p.Print(linea);
 }
 
 void rigaDati(Stampante& p, int j)
@@ -251,7 +265,7 @@ void tabellaSigmaStampa(Contesto& ctx)
     ModVelmor::righestampate = 0;
     const ContinuazioneTabella continuazione(ctx, [&ctx] { continuaSigma(ctx); });
     for (int j = 1; j <= numeroTubi(); ++j) {
-        rigaSigma(p, j);
+        rigaSigma(ctx, j);
         ++ModVelmor::righestampate;
         if (ModVelmor::righestampate >= righePaginaSismica)
             ctx.intestazionesismica();
@@ -294,15 +308,7 @@ QStringList testoSismica(bool tuttiVerificati)
     QStringList righe;
     for (const char* r : righeTesto)
         righe << testo(r);
-    if (tuttiVerificati) {
-        for (const char* r : fineTuttiVerificati)
-            righe << testo(r);
-        return righe;
-    }
-    Capoverso fine;
-    for (const char* r : fineNonVerificati)
-        fine.righe << testo(r);
-    return righe + righeStampate(fine);
+    return righe + righeStampate(capoverso(fineTesto(tuttiVerificati)));
 }
 
 std::vector<TuboNonVerificato> tubiNonVerificati()
@@ -313,10 +319,10 @@ std::vector<TuboNonVerificato> tubiNonVerificati()
         for (const Sigma& s : sigma()) {
             const Valore& v = (*s.valori)[s.lato][j];
             const Valore ammissibile = valoreCampo(s.lato == 1 ? campo::compr : campo::traz, j);
-            // As the seismic window judges: a stress not at or below its limit fails.
-            if (!v.vuoto() && !(v.numero() <= ammissibile.numero()))
-                t.oltre << QStringLiteral("%1 = %2 kg/cmq oltre il massimo ammissibile di %3")
-                               .arg(testo(s.codice), testoSigma(v), testoSigma(Valore(ammissibile.numero())));
+            // The seismic window's own rule.
+            if (!v.vuoto() && !tubazioni::sigmaAmmesso(v.numero(), ammissibile.numero()))
+                t.oltre << QStringLiteral("%1 = %2 kg/cmq oltre il massimo ammissibile di %3 kg/cmq")
+                               .arg(testo(s.codice), testoSigma(v), testoAmmissibile(ammissibile.numero()));
         }
         if (!t.oltre.isEmpty())
             falliti.push_back(t);
@@ -366,7 +372,7 @@ void sismicaStampa(Contesto& ctx)
     p.Print();
 
     tabellaSigmaStampa(ctx);
-    stampaNonVerificati(p);
+    stampaNonVerificati(ctx);
     // The foot in the body size, as on every other page.
     p.FontSize = ctx.dimensionecorpo;
     if (numeroTubi() > tubiStessaPagina)

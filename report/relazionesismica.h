@@ -33,6 +33,11 @@ void sismicaWord(Contesto& ctx);
 constexpr int righePaginaSismica = 37;
 // Above this many pipes the data table starts on a new page.
 constexpr int tubiStessaPagina = 14;
+// The printed stress table's typed texts keep to their columns: the
+// reference and the material wrap onto further lines of their row beyond
+// these many characters.
+constexpr int larghezzaRiferimento = 30;
+constexpr int larghezzaMateriale = 24;
 
 // The printer's text lines and nineteen legend lines. When some pipe fails
 // its check, the text's last clause says so instead of claiming every stress
@@ -40,15 +45,15 @@ constexpr int tubiStessaPagina = 14;
 QStringList testoSismica(bool tuttiVerificati);
 
 // A pipe that does not pass its check: its number, its reference and, for
-// each working stress above the material's strength, "sts = 501,25 kg/cmq
-// oltre il massimo ammissibile di 450,00".
+// each working stress above its allowable stress, "sts = 501,25 kg/cmq
+// oltre il massimo ammissibile di 450,00 kg/cmq".
 struct TuboNonVerificato {
     int tubo = 0;
     QString riferimento;
     QStringList oltre;
 };
-// The failing pipes, in order, from the stresses and strengths of the pipe table:
-// a compression above the compressive strength, a tension above the tensile one.
+// The failing pipes, in order, from the stresses and allowable stresses of the
+// pipe table, by the seismic window's own rule (tubazioni::sigmaAmmesso).
 std::vector<TuboNonVerificato> tubiNonVerificati();
 // The sentence that names a failing pipe after the stress table.
 QString fraseNonVerificato(const TuboNonVerificato& t);

@@ -33,4 +33,10 @@ QString nomeLavoro(const QString& progetto);
 void piede(office::Stampante& p);
 // The foot, a new page and the text's top on the new page: Contesto::fondopagina.
 
+// Prints `etichetta` at column `colonna` and then `testo`, broken between
+// words so that no line passes the right edge of the printable area; further
+// lines start under the text's first character. Returns the number of lines
+// printed (1 for an empty text).
+int stampaEntroMargine(office::Stampante& p, int colonna, const QString& etichetta, const QString& testo);
+
 } // namespace relazione

@@ -2,6 +2,7 @@
 
 #include "frame/ModVelmor.h"
 #include "frame/formati.h"
+#include "report/capoverso.h"
 #include "report/contesto.h"
 #include "report/relazionestampante.h"
 
@@ -55,6 +56,34 @@ std::vector<Voce> rigaSenzaContatti(const std::vector<Posto>& posti)
         libera = colonna + int(p.testo.size()) + 1;
     }
     return riga;
+}
+
+std::vector<std::vector<Voce>> righeSenzaContatti(const std::vector<Posto>& posti)
+{
+    // The first line as a row of its own; a value's further lines stand in the column its
+    // first line took there.
+    std::vector<Posto> prima;
+    std::vector<QStringList> pezzi;
+    int libera = 1;
+    for (const Posto& p : posti) {
+        pezzi.push_back(p.larghezza > 0 && p.testo.size() > p.larghezza ? righeEntro(p.testo, p.larghezza)
+                                                                         : QStringList{p.testo});
+        const QString& testo = pezzi.back().front();
+        const int colonna = testo.isEmpty() ? p.colonna : std::max(p.colonna, libera);
+        if (!testo.isEmpty())
+            libera = colonna + int(testo.size()) + 1;
+        prima.push_back({colonna, testo});
+    }
+    std::vector<std::vector<Voce>> righe{rigaSenzaContatti(prima)};
+    for (qsizetype k = 1;; ++k) {
+        std::vector<Posto> linea;
+        for (std::size_t v = 0; v < posti.size(); ++v)
+            if (k < pezzi[v].size())
+                linea.push_back({prima[v].colonna, pezzi[v][k]});
+        if (linea.empty())
+            return righe;
+        righe.push_back(rigaSenzaContatti(linea));
+    }
 }
 
 int cifreIntere(const Valore& valore)

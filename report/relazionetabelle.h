@@ -42,9 +42,12 @@ int cifreIntere(const Valore& valore);
 QString testoTabella(const Valore& valore, const QString& schema = {});
 
 // One value of a printed row: the column its first character should stand in, and its text.
+// A value longer than `larghezza` characters (0: no limit) keeps to its column: it goes on on
+// the lines below, from the same column, cut at its blanks where it has them.
 struct Posto {
     int colonna;
     QString testo;
+    int larghezza = 0;
 };
 
 // The column where a number's text starts so that its units digit stands in
@@ -56,6 +59,9 @@ int inizioAllineato(int ancora, const QString& testo);
 // between two values and no column ever sends the row onto a new line.
 // Values with no text are left out.
 std::vector<office::Voce> rigaSenzaContatti(const std::vector<Posto>& posti);
+// The same for values that may run over several lines: the print items of each line, the
+// values' first lines on the first.
+std::vector<std::vector<office::Voce>> righeSenzaContatti(const std::vector<Posto>& posti);
 
 // Adds the value to a print line at column `colonna`. An empty value adds
 // nothing, not even the move to its column: it would print nothing there, and

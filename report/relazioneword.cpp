@@ -58,6 +58,14 @@ void passataFinale(Contesto& ctx)
     Selezione& sel = ctx.appword->Selection;
     ctx.documento->Select();
     sel.ParagraphFormat.Alignment = Giustificato;
+    // A table's heading rows are not justified: their words would stand apart in a narrow
+    // column. Columns right-aligned below keep their headings over their numbers.
+    for (office::Tabella& t : ctx.documento->modello().tabelle)
+        for (int r = 1; r <= t.intestazione(); ++r)
+            for (int c = 1; c <= t.colonne; ++c)
+                if (t.cella(r, c)->allineamento == Giustificato)
+                    t.cella(r, c)->allineamento = Sinistra;
+    ++ctx.documento->modello().revisione;
 
     const QString& sistema = ModVelmor::sistema;
     const bool nere = sistema == QLatin1String("nere");

@@ -28,8 +28,6 @@ const QList<Variante>& varianti()
         {QStringLiteral("cavità superficiali"), QStringLiteral("cavità  superficiali")},
         {QStringLiteral("vengono valutati"), QStringLiteral("vengono  valutati")},
         {QStringLiteral("portata massima,"), QStringLiteral("portata  massima,")},
-        {QStringLiteral("2.25"), QStringLiteral("2,25")},
-        {QStringLiteral("2.78"), QStringLiteral("2,78")},
         {QStringLiteral("tubo, (quella"), QStringLiteral("tubo,(quella")},
         {QStringLiteral("finchè"), QStringLiteral("finché")},
     };
@@ -86,13 +84,21 @@ TestiAcqueBianche testiAcqueBianche() { return testiAcqueBianche(ModVelmor::sist
 TestiFormula testiAcqueNere(const QString& sistema)
 {
     TestiFormula t = testiNereMisto();
-    if (sistema == QLatin1String("nere"))
-        t.dopo[1].righe = {
-            QStringLiteral("In questo caso di sole acque nere la portata totale delle"),
-            QStringLiteral("tubazioni è stata quindi ottenuta sommando la portata delle acque"),
-            QStringLiteral("nere e l'apporto dei collettori secondari che confluiscono nel"),
-            QStringLiteral("tratto considerato."),
-        };
+    if (sistema != QLatin1String("nere"))
+        return t;
+    // A foul-water network: the foul flow is no small share of a larger flow,
+    // and there is no rain whose absence would change the system.
+    t.prima = capoverso(QStringLiteral(
+        "La portata delle acque nere, che in una rete per sole acque nere forma con l'apporto dei collettori "
+        "secondari l'intera portata dei canali, è stata calcolata servendosi di una formula che fornisce, a "
+        "partire da dati standard, un litro al secondo di acque nere per ogni 128 abitanti."));
+    t.dopo[1].righe = {
+        QStringLiteral("In questo caso di sole acque nere la portata totale delle"),
+        QStringLiteral("tubazioni è stata quindi ottenuta sommando la portata delle acque"),
+        QStringLiteral("nere e l'apporto dei collettori secondari che confluiscono nel"),
+        QStringLiteral("tratto considerato."),
+    };
+    t.dopo.removeLast();
     return t;
 }
 
@@ -118,7 +124,7 @@ const TestiAcqueBianche& testiMisto()
             QStringLiteral("per infiltrarsi nel terreno, colmare le cavità superficiali e"),
             QStringLiteral("scorrere dal punto più lontano del bacino al collettore (metodo"),
             QStringLiteral("razionale). Con Ar in ettari e L in mm/h la portata in litri al"),
-            QStringLiteral("secondo risulta Q = 2.78 * Ar * L."),
+            QStringLiteral("secondo risulta Q = Ar * L / 0.36."),
         }},
         Capoverso{{
             QStringLiteral("Quanto alla superficie del bacino, se ne è considerata la"),
@@ -260,7 +266,7 @@ QString testoDocumento(const Capoverso& c)
     QString testo = testoUnito(c);
     for (const Variante& v : varianti())
         testo.replace(v.stampa, v.documento);
-    return testo;
+    return separatoreLocale(testo);
 }
 
 QList<RigaTabella> tabellaDeflusso()
@@ -274,7 +280,7 @@ QList<RigaTabella> tabellaDeflusso()
                               {descrizione, coefficiente}}};
     for (std::size_t tipo = 1; tipo <= numeroTipi; ++tipo) {
         const QString d = QString::fromUtf8(descrizioniSuperficie[tipo - 1]);
-        const QString c = dueDecimali(ModVelmor::coefficientisuperficie[tipo]);
+        const QString c = separatoreLocale(dueDecimali(ModVelmor::coefficientisuperficie[tipo]));
         righe.append({d.leftJustified(fineDescrizione) + c, {d, c}});
     }
     return righe;
@@ -286,10 +292,10 @@ QList<RigaTabella> tabellaPendenze()
                               {QStringLiteral("Pendenza in %"), QStringLiteral("% del coefficiente di deflusso"),
                                QStringLiteral("aggiunta")}}};
     for (int classe = 0; classe < rete::numeroclassipendenza; ++classe) {
-        const QString intervallo = rete::intervallopendenza(classe);
+        const QString intervallo = separatoreLocale(rete::intervallopendenza(classe));
         const QString percentuale = QString::number(rete::percentualemantenuta(classe));
-        const QString aggiunta = dueDecimali(rete::aggiuntapendenza(classe));
-        const QString inizio = classe == 0 ? primaClasseStampa : intervallo;
+        const QString aggiunta = separatoreLocale(dueDecimali(rete::aggiuntapendenza(classe)));
+        const QString inizio = separatoreLocale(classe == 0 ? primaClasseStampa : intervallo);
         const QString riga = (inizio + percentuale.rightJustified(finePercentuale - inizio.size()))
                                  .leftJustified(inizioAggiunta - 1)
                              + (classe == 0 ? primaAggiuntaStampa : aggiunta);

@@ -137,9 +137,14 @@ RisultatoVerifica verificaTubo(const DatiTubo& dati)
 
     ris.verificato = true;
     for (const SigmaLavoro& sigma : {ris.superiore, ris.mediana, ris.inferiore})
-        if (!(sigma.compressione <= dati.compr && sigma.trazione <= dati.traz))
+        if (!sigmaAmmesso(sigma.compressione, dati.compr) || !sigmaAmmesso(sigma.trazione, dati.traz))
             ris.verificato = false;
     return ris;
+}
+
+bool sigmaAmmesso(double sigma, double ammissibile)
+{
+    return sigma <= ammissibile;
 }
 
 const char* esito(bool verificato)

@@ -91,6 +91,11 @@ struct RisultatoVerifica {
     bool verificato = false;
 };
 
+// The one rule of the verdict, for the window and the report alike: a working
+// stress passes when it is at or below its allowable stress (equal passes); a
+// stress that is not a number never passes.
+bool sigmaAmmesso(double sigma, double ammissibile);
+
 // The whole check of one pipe. Call it only when verificaEseguibile holds.
 RisultatoVerifica verificaTubo(const DatiTubo& dati);
 

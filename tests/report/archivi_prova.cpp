@@ -4,11 +4,33 @@
 #include "frame/aggiornamenti.h"
 #include "frame/finestre.h"
 #include "archivi/archivi.h"
+#include "report/frontespizio.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace ModVelmor;
+
+namespace {
+
+void scriviStudio(const char* contenuto)
+{
+    const QString file = frontespizio::fileStudioUtente();
+    QFile::remove(file);
+    if (contenuto) {
+        QDir().mkpath(QFileInfo(file).path());
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+    }
+    finestre::scarica(QString::fromUtf8(frontespizio::NOME));
+}
+
+} // namespace
+
+StudioDiProva::StudioDiProva(const char* contenuto) { scriviStudio(contenuto); }
+StudioDiProva::~StudioDiProva() { scriviStudio(nullptr); }
 
 void ConArchivi::treTratti()
 {

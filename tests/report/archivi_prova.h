@@ -8,6 +8,16 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+// While it lives, the user's studio file holds these lines (none: no file), and the title-page
+// window, loaded again, has read them. Load the title page's texts after it.
+class StudioDiProva {
+public:
+    explicit StudioDiProva(const char* contenuto);
+    ~StudioDiProva();
+    StudioDiProva(const StudioDiProva&) = delete;
+    StudioDiProva& operator=(const StudioDiProva&) = delete;
+};
+
 class ConArchivi : public ConRipristino {
 protected:
     // Three complete "misto" segments in the shared table.

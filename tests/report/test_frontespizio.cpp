@@ -1,5 +1,6 @@
 // The title-page window: load, the length warning, the check, clearing,
 // the fixed messages, the web choice, menus and toolbar.
+#include "archivi_prova.h"
 #include "supporto/doppi.h"
 
 #include "frame/ModVelmor.h"
@@ -168,29 +169,56 @@ TEST_F(Frontespizio, MessaggiFissi)
     EXPECT_EQ(messaggi().visti[2].testo, messaggi().visti[1].testo);
 }
 
-TEST_F(Frontespizio, StudioDalFileDellUtentePrimaDeiDatiDelProgramma)
+// The studio the report prints comes from the user's file: nothing (a blank designer, never an
+// instruction) when the file is missing or has no name, cut to 60 characters with a message.
+TEST_F(Frontespizio, StudioDalFileDellUtente)
 {
-    const QString file = frontespizio::fileStudioUtente();
+    const QByteArray lungo = QByteArray("Studio Tecnico Associato Ing. Mariangela Bianchi e Figli srl") + " di Roma e Milano";
     struct Caso {
-        const char* contenuto; // nullptr: no file of the user's
-        const char* nome;
-        const char* indirizzo;
+        QByteArray contenuto; // "-": no file of the user's
+        QString nome, indirizzo;
+        bool messaggio;
     };
-    for (const Caso& c : {Caso{"Studio Rossi\r\nvia Roma 1, Borgo\r\n", "Studio Rossi", "via Roma 1, Borgo"},
-                          Caso{nullptr, "nome dello studio: vedi", "indirizzo dello studio: vedi"}}) {
-        SCOPED_TRACE(c.nome);
-        QFile::remove(file);
-        if (c.contenuto) {
-            ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
-            QFile f(file);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(c.contenuto);
+    const Caso casi[] = {
+        {"Studio Rossi\r\nvia Roma 1, Borgo\r\n", "Studio Rossi", "via Roma 1, Borgo", false},
+        {"-", "", "", false},
+        {"", "", "", false},
+        {"  \r\nvia Roma 1\r\n", "", "", false},
+        {lungo + "\nvia Roma 1\n", QString::fromLatin1(lungo.left(60)), "via Roma 1", true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.contenuto.toStdString());
+        messaggi().visti.clear();
+        const StudioDiProva studio(c.contenuto == "-" ? nullptr : c.contenuto.constData());
+        const relazione::Testi t = f().testiRelazione();
+        EXPECT_EQ(t.studio, c.nome);
+        EXPECT_EQ(t.indirizzo, c.indirizzo);
+        EXPECT_EQ(f().Labelstudio->text().contains("non impostato"), c.nome.isEmpty());
+        EXPECT_EQ(t.fileStudio, QDir::toNativeSeparators(frontespizio::fileStudioUtente()));
+        ASSERT_EQ(messaggi().visti.size(), c.messaggio ? 1u : 0u);
+        if (c.messaggio) {
+            EXPECT_TRUE(messaggi().visti[0].testo.contains("60 caratteri"));
+            EXPECT_EQ(messaggi().visti[0].titolo, "Velmor: studio tecnico");
         }
-        finestre::scarica(QString::fromUtf8(frontespizio::NOME));
-        EXPECT_TRUE(f().Labelstudio->text().startsWith(QString::fromUtf8(c.nome))) << f().Labelstudio->text().toStdString();
-        EXPECT_TRUE(f().labelindirizzo->text().startsWith(QString::fromUtf8(c.indirizzo)));
     }
-    QFile::remove(file);
+}
+
+// The studio's message says the file may have to be created and names the hidden folder it is in.
+TEST_F(Frontespizio, IlMessaggioDelloStudioDiceDoveEComeCrearlo)
+{
+    const QByteArray prima = qgetenv("XDG_CONFIG_HOME");
+    for (const QByteArray cartella : {prima, prima + "/.config"}) {
+        qputenv("XDG_CONFIG_HOME", cartella);
+        messaggi().visti.clear();
+        f().Labelstudio_Click();
+        ASSERT_EQ(messaggi().visti.size(), 1u);
+        const auto& m = messaggi().visti[0];
+        EXPECT_EQ(m.titolo, "Velmor: studio tecnico");
+        EXPECT_TRUE(m.testo.contains(QDir::toNativeSeparators(frontespizio::fileStudioUtente())));
+        EXPECT_TRUE(m.testo.contains("va creato"));
+        EXPECT_EQ(m.testo.contains(".config è nascosta"), cartella.endsWith("/.config")) << qPrintable(m.testo);
+    }
+    qputenv("XDG_CONFIG_HOME", prima);
 }
 
 TEST_F(Frontespizio, SceltaWeb)

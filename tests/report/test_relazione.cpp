@@ -19,6 +19,7 @@
 #include "supporto/lettoredocx.h"
 
 #include <QLabel>
+#include <QSet>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -226,6 +227,7 @@ TEST_F(Relazione, StampaAnnullataOStampanteGuasta)
 // The title page and the closing on paper, for each network type, with and without pipes.
 TEST_F(Relazione, FrontespizioEChiusuraSullaStampante)
 {
+    const StudioDiProva studioRossi("Studio Rossi\r\nvia Roma 1, Borgo\r\n");
     struct Caso {
         const char* sistema;
         int tubi;
@@ -334,6 +336,7 @@ TEST_F(Relazione, LaChiusuraSottoI13500TwipVaAPaginaNuova)
 // The title page and the closing in the document: paragraphs, sizes and bold.
 TEST_F(Relazione, FrontespizioEChiusuraNelDocumento)
 {
+    const StudioDiProva studioRossi("Studio Rossi\r\nvia Roma 1, Borgo\r\n");
     for (const int tubi : {0, 1}) {
         SCOPED_TRACE(tubi);
         ripristina();
@@ -393,6 +396,152 @@ TEST_F(Relazione, FrontespizioEChiusuraNelDocumento)
         EXPECT_EQ(formato("La presente"), std::pair(12.0, false));
         EXPECT_EQ(formato("(" + f().Labelstudio->text()), std::pair(12.0, false));
         EXPECT_EQ(d.larghezzaPagina, 11906); // A4
+    }
+}
+
+// A studio's name and address as long as the title-page window lets them be (60 characters),
+// and none at all: on paper every text stays within the printable width, the studio between the
+// two rules of the title page, the signature whole; with no studio nothing but blank lines.
+TEST_F(Relazione, IlProgettistaStaNeiMarginiOppureRestaInBianco)
+{
+    const QString lungo = QStringLiteral("Studio Tecnico Associato Ing. Mariangela Bianchi e Figli srl");
+    const QString indirizzo = QStringLiteral("via dei Mille 128, scala B, interno 7, 00100 Roma RM, Italia");
+    ASSERT_EQ(lungo.size(), 60);
+    ASSERT_EQ(indirizzo.size(), 60);
+    struct Caso {
+        QString studio, indirizzo;
+    };
+    for (const Caso& c : {Caso{lungo, indirizzo}, Caso{lungo.toUpper(), indirizzo.toUpper()},
+                          Caso{QString(60, u'W'), indirizzo}, Caso{QStringLiteral("Studio Rossi"), QStringLiteral("via Roma 1")},
+                          Caso{QString(), QString()}}) {
+        SCOPED_TRACE(c.studio.toStdString());
+        ripristina();
+        rete(30, "misto");
+        unTubo(1);
+        frontespizioCompleto();
+        relazione::Testi testi = f().testiRelazione();
+        testi.studio = c.studio;
+        testi.indirizzo = c.indirizzo;
+        ASSERT_TRUE(relazione::prepara());
+        relazione::Contesto ctx(testi);
+        relazione::stampaDiretta(ctx);
+        ASSERT_TRUE(stampa().ultima);
+        const auto& s = static_cast<const office::SuperficieRegistrata&>(*stampa().ultima);
+
+        QStringList fuori;
+        for (const auto& w : s.scritte()) {
+            if (w.x + s.larghezza(w.carattere, w.punti, w.testo) > s.area().width() + 0.5)
+                fuori << w.testo;
+            EXPECT_FALSE(w.testo.contains("vedi") || w.testo.contains("()")) << qPrintable(w.testo);
+        }
+        EXPECT_EQ(fuori, QStringList());
+
+        // The studio's block between the rules, its words all there.
+        QStringList blocco;
+        for (const auto& w : s.scritte())
+            if (w.pagina == 1 && w.y >= 14000) {
+                EXPECT_LE(w.y + s.misure(w.carattere, w.punti).riga, 15300) << qPrintable(w.testo);
+                blocco << w.testo;
+            }
+        // (compared without blanks: a word wider than the line is cut where the line ends)
+        const auto senzaSpazi = [](QString t) { return t.remove(' '); };
+        EXPECT_EQ(senzaSpazi(blocco.join(' ')), senzaSpazi(c.studio + c.indirizzo));
+        const auto progettista = trova(s, "progettista");
+        ASSERT_FALSE(progettista.isEmpty());
+        if (c.studio.isEmpty())
+            EXPECT_EQ(progettista[0].testo, "progettista............: ");
+
+        // The signature: what follows "il progettista" on the closing's page, before the foot.
+        const auto firma = trova(s, "il progettista");
+        ASSERT_EQ(firma.size(), 1);
+        QStringList sotto;
+        for (const auto& w : s.scritte())
+            if (w.pagina == firma[0].pagina && w.y > firma[0].y && !w.testo.startsWith("pagina"))
+                sotto << w.testo;
+        EXPECT_EQ(senzaSpazi(sotto.join(' ')), senzaSpazi(c.studio.isEmpty() ? QString() : "(" + c.studio + ")"));
+    }
+}
+
+// The closing stays together, and the count it states is the count of the document with the
+// closing in it, wherever the text before it ends on its page.
+TEST_F(Relazione, LaChiusuraStaInsiemeEContaLePagineImpaginate)
+{
+    frontespizioCompleto();
+    relazione::Testi testi = f().testiRelazione();
+    testi.studio = QStringLiteral("Studio Tecnico Associato Ing. Mariangela Bianchi e Figli srl");
+    QSet<int> conti;
+    for (int righe = 0; righe <= 60; ++righe) {
+        SCOPED_TRACE(righe);
+        relazione::Contesto ctx(testi);
+        relazione::apriRelazione(ctx);
+        relazione::nuovoParagrafo(ctx);
+        for (int r = 0; r < righe; ++r)
+            relazione::scrivi(ctx, 12, QStringLiteral("riga %1 del testo che precede la chiusura\r").arg(r));
+        relazione::chiusuraWord(ctx);
+        const auto& blocchi = ctx.documento->modello().blocchi;
+        QString stored;
+        for (const auto& b : blocchi)
+            for (const auto& fr : b.paragrafo.frammenti)
+                if (fr.campo == "NUMPAGES")
+                    stored = fr.testo;
+        const int pagine = ctx.documento->numeroPagine();
+        conti << pagine;
+        EXPECT_EQ(stored, QString::number(pagine));
+        // Count, enclosures, blank, place and date, blank, "il progettista": each kept with the next.
+        QStringList tenuti;
+        for (const auto& b : blocchi)
+            if (b.tabella < 0 && b.paragrafo.formato.tieniConSeguente)
+                tenuti << b.paragrafo.testo();
+        ASSERT_EQ(tenuti.size(), 6);
+        EXPECT_TRUE(tenuti.front().startsWith("La presente relazione"));
+        EXPECT_EQ(tenuti.back(), "il progettista");
+        EXPECT_FALSE(blocchi.back().paragrafo.formato.tieniConSeguente);
+        if (righe == 0) {
+            const QString percorso = cartella.filePath("chiusura.docx");
+            ASSERT_TRUE(ctx.documento->SaveAs(percorso));
+            const lettura::Documento d = lettura::leggiFile(percorso);
+            int segnati = 0;
+            for (const auto& p : d.paragrafi)
+                segnati += p.tieniConSeguente;
+            EXPECT_EQ(segnati, 6);
+        }
+    }
+    EXPECT_GE(conti.size(), 2); // the closing met a page end somewhere in the range
+}
+
+// With no studio set the report leaves the designer blank in both renderings and the hint line
+// after it says where to set the studio; with one set, the hint says nothing of it.
+TEST_F(Relazione, SenzaStudioIlSuggerimentoDiceDoveImpostarlo)
+{
+    for (const auto uscita : {relazione::Uscita::stampante, relazione::Uscita::word}) {
+        for (const QString studio : {QString(), QStringLiteral("Studio Rossi")}) {
+            SCOPED_TRACE(studio.toStdString() + (uscita == relazione::Uscita::word ? " word" : " carta"));
+            ripristina();
+            rete(3, "misto");
+            frontespizioCompleto();
+            relazione::Testi testi = f().testiRelazione();
+            testi.studio = studio;
+            QString suggerimento;
+            relazione::stampaRelazione(testi, uscita, [&suggerimento](const QString& t) { suggerimento = t; });
+            QStringList testi2;
+            if (uscita == relazione::Uscita::stampante) {
+                ASSERT_TRUE(stampa().ultima);
+                for (const auto& w : static_cast<const office::SuperficieRegistrata&>(*stampa().ultima).scritte())
+                    testi2 << w.testo;
+            } else {
+                office::consegnaInSospeso();
+                const QStringList docx = QDir(cartella.filePath("Documenti")).entryList({"*.docx"}, QDir::Files, QDir::Time);
+                ASSERT_FALSE(docx.isEmpty());
+                for (const auto& p : lettura::leggiFile(cartella.filePath("Documenti/" + docx.first())).paragrafi)
+                    testi2 << p.testo();
+            }
+            const QString tutto = testi2.join('|');
+            EXPECT_FALSE(tutto.contains("vedi") || tutto.contains("clic qui") || tutto.contains("()"));
+            EXPECT_EQ(suggerimento.contains("non impostato"), studio.isEmpty()) << qPrintable(suggerimento);
+            EXPECT_EQ(suggerimento.contains(testi.fileStudio), studio.isEmpty());
+            if (uscita == relazione::Uscita::word)
+                EXPECT_TRUE(suggerimento.startsWith("ho visualizzato la relazione su WORD"));
+        }
     }
 }
 

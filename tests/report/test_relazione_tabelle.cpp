@@ -13,10 +13,14 @@
 #include "report/relazionerete.h"
 #include "report/relazionesismica.h"
 #include "seismic/campitubo.h"
+#include "seismic/sismica.h"
 #include "seismic/tabellatubi.h"
+#include "seismic/verifica.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QRegularExpression>
 #include <cmath>
 #include <map>
@@ -123,10 +127,15 @@ QStringList difettiPagine(const office::SuperficieRegistrata& s)
     QStringList difetti;
     std::map<int, QStringList> piedi;
     for (const ScrittaRegistrata& r : s.scritte()) {
-        if (r.testo.startsWith(QStringLiteral("pagina ")) && r.y == 15500)
+        if (r.testo.startsWith(QStringLiteral("pagina ")) && r.y == 15500) {
             piedi[r.pagina] << r.testo;
+            if (r.punti != 12)
+                difetti << QStringLiteral("p. %1: piede a %2 punti").arg(r.pagina).arg(r.punti);
+        }
         else if (r.y + s.misure(r.carattere, r.punti).riga > 15500.5)
             difetti << QStringLiteral("p. %1: \"%2\" sotto il piede").arg(r.pagina).arg(r.testo);
+        if (r.x + s.larghezza(r.carattere, r.punti, r.testo) > s.area().width() + 0.5)
+            difetti << QStringLiteral("p. %1: \"%2\" oltre il margine destro").arg(r.pagina).arg(r.testo);
     }
     for (int p = 1; p <= s.scritte().back().pagina; ++p)
         if (piedi[p] != (p == 1 ? QStringList() : QStringList{QStringLiteral("pagina  %1 ").arg(p)}))
@@ -461,8 +470,11 @@ TEST_F(Tabelle, NelDocumento)
             EXPECT_EQ(dati.testo(j + 2, 1), QString::number(j));
         }
         EXPECT_EQ(dati.testo(c.tubi + 2, 11), "1.5");
-        // The end pass found them: stress columns 4 to 9, data columns 1 to 14.
+        // The end pass found them: stress columns 4 to 9, data columns 1 to 14; the headings of
+        // the text columns are not justified.
         EXPECT_EQ(legenda.primo(2, 1).allineamento, "both");
+        for (int col : {2, 3})
+            EXPECT_NE(sigma.primo(1, col).allineamento, "both") << col;
         EXPECT_EQ(sigma.primo(3, 3).allineamento, "both");
         EXPECT_EQ(sigma.primo(3, 4).allineamento, "right");
         EXPECT_EQ(dati.primo(3, 1).allineamento, "right");
@@ -496,7 +508,7 @@ TEST_F(Tabelle, SismicaInterrottaDopo37Righe)
 
 TEST_F(Tabelle, UnTuboNonVerificatoNonECertificatoNelleDueRese)
 {
-    const QString tuttiMinori = QStringLiteral("e tutti minori di quelli massimi ammissibili");
+    const QString tuttiMinori = QStringLiteral("tutti non superiori a quelli massimi ammissibili");
     const QString nonSuperano = QStringLiteral("non superano la verifica");
     struct Caso {
         double traz2; // tensile strength of pipe 2; the others keep 1000
@@ -542,3 +554,212 @@ TEST_F(Tabelle, NelDocumentoLeIntestazioniSiRipetonoELeRigheNonSiSpezzano)
     EXPECT_EQ(xml.count("<w:tblHeader/>"), 1 + 2 * 2 + 1 + 2 * 2);
     EXPECT_EQ(xml.count("<w:cantSplit/>"), righe);
 }
+
+namespace {
+
+// The row of pipe `tubo` in the printed stress table: its number's line, the lines after it up
+// to the next row's (or the end of the table).
+Scritte rigaTubo(const Scritte& sigma, int tubo, int tubi)
+{
+    const auto r = righe(sigma, 8);
+    const auto inizio = std::find_if(sigma.begin(), sigma.end(), [&](const auto& s) {
+        return s.pagina == r[size_t(tubo - 1)].pagina && s.y == r[size_t(tubo - 1)].y;
+    });
+    auto fine = sigma.end();
+    if (tubo < tubi)
+        fine = std::find_if(inizio, sigma.end(), [&](const auto& s) {
+            return s.pagina == r[size_t(tubo)].pagina && s.y == r[size_t(tubo)].y;
+        });
+    else
+        fine = std::find_if(inizio, sigma.end(), [](const auto& s) { return s.testo.startsWith(QStringLiteral("pagina")) || s.punti != 8; });
+    return Scritte(inizio, fine);
+}
+
+// Typed texts of any length keep to their columns in the stress table: on paper they wrap within
+// the column, the row growing, and every stress stays in its own column inside the page; in the
+// document the cell holds the whole text and the table keeps within the page's width.
+TEST_F(Tabelle, UnTestoLungoStaNellaSuaColonna)
+{
+    const QString parole = QStringLiteral("collettore principale via Tiburtina tratto ");
+    struct Caso {
+        int riferimento, materiale;
+        bool senzaSpazi = false; // one word as long as the text
+    };
+    for (const Caso& c : {Caso{30, 24}, Caso{60, 60}, Caso{64, 27}, Caso{200, 200}, Caso{200, 60, true}}) {
+        const auto lungo = [&](int n) {
+            const QString t = parole.repeated(10).left(n).trimmed();
+            return c.senzaSpazi ? QString(t).replace(u' ', u'_') : t;
+        };
+        SCOPED_TRACE(QStringLiteral("%1/%2").arg(c.riferimento).arg(c.materiale).toStdString());
+        ripristina();
+        rete(3, "misto");
+        tubi(3);
+        const QString riferimento = lungo(c.riferimento);
+        const QString materiale = c.senzaSpazi ? lungo(c.materiale) : QStringLiteral("gres ceramico ") + lungo(c.materiale - 14);
+        impostaCampo(campo::riferimento, 2, Valore(riferimento));
+        impostaCampo(campo::materiale, 2, Valore(materiale));
+
+        const Scritte s = stampa();
+        const auto& superficie = static_cast<const office::SuperficieRegistrata&>(*doppi::stampa().ultima);
+        const Scritte sigma = tratto(s, titoloSismica, titoloDati);
+        const auto r = righe(sigma, 8);
+        ASSERT_EQ(numeri(r), daUnoA(3));
+        const Scritte riga = rigaTubo(sigma, 2, 3);
+        QStringList colonna11, colonna42, stress;
+        for (const ScrittaRegistrata& w : riga) {
+            EXPECT_LE(w.x + superficie.larghezza(w.carattere, w.punti, w.testo), superficie.area().width() + 0.5)
+                << qPrintable(w.testo);
+            if (colonnaDi(w) == 11)
+                colonna11 << w.testo;
+            else if (colonnaDi(w) == 42)
+                colonna42 << w.testo;
+            else if (w.y == r[1].y && colonnaDi(w) > 42)
+                stress << QString::number(colonnaDi(w) + w.testo.indexOf(u'.'));
+        }
+        EXPECT_EQ(colonna11.join(c.senzaSpazi ? QString() : QStringLiteral(" ")), riferimento);
+        EXPECT_EQ(colonna42.join(c.senzaSpazi ? QString() : QStringLiteral(" ")), materiale);
+        for (const QString& t : colonna11 + colonna42)
+            EXPECT_LE(t.size(), t == colonna11.value(0) || colonna11.contains(t) ? 30 : 24) << qPrintable(t);
+        // Each stress's separator one column right of its anchor.
+        EXPECT_EQ(stress, (QStringList{"72", "80", "88", "96", "104", "112"}));
+
+        const lettura::Documento d = word();
+        const lettura::Tabella& tabella = d.tabelle[d.tabelle.size() - 2];
+        EXPECT_EQ(tabella.testo(4, 2), riferimento);
+        EXPECT_EQ(tabella.testo(4, 3), materiale);
+        EXPECT_LE(std::accumulate(tabella.larghezze.begin(), tabella.larghezze.end(), 0), 11906 - 2 * 1134);
+    }
+}
+
+// A stress equal to its allowable stress passes in the window and in the report alike, by the
+// one rule of both; just above it, both fail, and the report's line gives both numbers with
+// their unit and never writes the limit as equal to the stress. The legends of both renderings
+// call the limits allowable stresses, as the window does.
+TEST_F(Tabelle, AlLimiteFinestraERelazioneDannoLoStessoVerdetto)
+{
+    struct Caso {
+        double sottoIlSigma; // the allowable compression: the stress of scs less this
+        bool verificato;
+    };
+    for (const Caso& c : {Caso{0, true}, Caso{0.005, false}, Caso{0.01, false}}) {
+        SCOPED_TRACE(c.sottoIlSigma);
+        ripristina();
+        const LocaleFissato locale(italiano());
+        rete(3, "bianche");
+        tubi(1);
+        ASSERT_TRUE(ricalcolaTubo(1));
+        // The greatest compression of the three sections is the one at the limit.
+        const std::pair<const char*, double> compressioni[] = {{"scs", sigmasuperiore[1][1].numero()},
+                                                               {"scm", sigmamediana[1][1].numero()},
+                                                               {"sci", sigmainferiore[1][1].numero()}};
+        const auto [codice, scs] = *std::max_element(std::begin(compressioni), std::end(compressioni),
+                                                      [](const auto& a, const auto& b) { return a.second < b.second; });
+        const double ammissibile = scs - c.sottoIlSigma;
+        impostaCampo(campo::compr, 1, Valore(ammissibile));
+
+        sismica& finestra = finestre::forma<sismica>();
+        finestra.VScroll1->setValue(1);
+        finestra.VScroll1_Change();
+        EXPECT_EQ(finestra.esito->text(), c.verificato ? "verificato" : "non verificato");
+
+        const QString sigma = QLocale().toString(scs, 'f', 2);
+        const QString limite = c.sottoIlSigma == 0.005 ? QLocale().toString(ammissibile, 'f', 3) : QLocale().toString(ammissibile, 'f', 2);
+        const QString frase = QStringLiteral("tubo n. 1 (tratto 1) non verificato: %1 = %2 kg/cmq oltre il massimo "
+                                             "ammissibile di %3 kg/cmq.").arg(QString::fromUtf8(codice), sigma, limite);
+        QStringList stampati, paragrafi;
+        for (const ScrittaRegistrata& w : stampa())
+            stampati << w.testo;
+        const lettura::Documento d = word();
+        for (const lettura::Paragrafo& p : d.paragrafi)
+            paragrafi << p.testo();
+        const lettura::Tabella& legenda = d.tabelle[d.tabelle.size() - 3];
+        EXPECT_EQ(legenda.testo(9, 2), "tensione ammissibile a compressione del materiale del tubo");
+        EXPECT_EQ(legenda.testo(10, 2), "tensione ammissibile a trazione del materiale del tubo");
+        // The legend names the allowable stresses the window asks for.
+        EXPECT_TRUE(stampati.contains(QStringLiteral("compr = tensione ammissibile a compressione del materiale del tubo")));
+        EXPECT_TRUE(stampati.contains(QStringLiteral("traz  = tensione ammissibile a trazione del materiale del tubo")));
+        for (const QStringList& testi : {stampati, paragrafi}) {
+            const QString testo = testi.join(u' ').simplified();
+            EXPECT_FALSE(testo.contains(QStringLiteral("resistenza a ")));
+            EXPECT_EQ(testo.contains(frase), !c.verificato) << qPrintable(frase);
+            EXPECT_EQ(testo.contains(QStringLiteral("non superiori a quelli massimi ammissibili")), c.verificato);
+            EXPECT_FALSE(testo.contains(QStringLiteral("minori di quelli massimi")));
+        }
+    }
+    EXPECT_TRUE(tubazioni::sigmaAmmesso(30, 30));
+    EXPECT_FALSE(tubazioni::sigmaAmmesso(30.01, 30));
+    EXPECT_FALSE(tubazioni::sigmaAmmesso(std::nan(""), 30));
+}
+
+// A list of failing pipes that runs over a page end goes on under a short heading again.
+TEST_F(Tabelle, LaListaDeiTubiNonVerificatiHaLaSuaIntestazioneOgniPagina)
+{
+    rete(3, "misto");
+    tubi(36);
+    for (int j = 1; j <= 36; ++j)
+        impostaCampo(campo::traz, j, Valore(0.5)); // every pipe fails in tension
+    const Scritte s = stampa();
+    std::map<int, QStringList> perPagina;
+    for (const ScrittaRegistrata& w : tratto(s, QStringLiteral("Tubi non verificati"), titoloDati))
+        if (!w.testo.startsWith(QStringLiteral("pagina")))
+            perPagina[w.pagina] << w.testo;
+    ASSERT_GE(perPagina.size(), 2u);
+    for (const auto& [pagina, testi] : perPagina)
+        EXPECT_TRUE(testi.front().startsWith(QStringLiteral("Tubi non verificati"))) << pagina << qPrintable(testi.front());
+}
+
+// The list of surface types in the network legend: a blank between each name and its
+// coefficient, written with the locale's separator.
+TEST_F(Tabelle, NellaLegendaOgniCoefficienteStaccatoDalSuoNome)
+{
+    for (const QLocale& locale : {italiano(), localeC()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const LocaleFissato fissato(locale);
+        ripristina();
+        rete(3, "misto");
+        int ultima = 0;
+        const Scritte s = suPaginaAlta(reteStampa, 1, &ultima);
+        for (int k = 1; k <= 10; ++k) {
+            const QString nome = QStringLiteral("= ") + tipisuperficie[k];
+            const auto n = std::find_if(s.begin(), s.end(), [&](const auto& w) { return w.testo == nome; });
+            ASSERT_NE(n, s.end()) << k;
+            const auto c = std::find_if(s.begin(), s.end(), [&](const auto& w) { return w.y == n->y && colonnaDi(w) > colonnaDi(*n); });
+            ASSERT_NE(c, s.end()) << k;
+            EXPECT_EQ(c->testo, locale.toString(coefficientisuperficie[k], 'f', 2));
+            EXPECT_GE(colonnaDi(*c), colonnaDi(*n) + nome.size() + 1) << qPrintable(nome);
+        }
+    }
+}
+
+// A value typed longer than its column in the network table goes on on the lines below, in its
+// column: nothing passes the page's right edge, nothing is lost.
+TEST_F(Tabelle, NellaTabellaDellaReteUnValoreLungoVaACapo)
+{
+    const LocaleFissato locale(localeC());
+    rete(3, "misto");
+    const QString pioggia2 = QStringLiteral("40.000000000000000000000001");
+    const QString abitanti2 = QStringLiteral("00000000000000000000000300");
+    pioggia[2] = Valore(pioggia2);
+    abitanti[2] = Valore(abitanti2);
+    const Scritte s = stampa();
+    ASSERT_TRUE(doppi::messaggi().visti.empty());
+    const auto& superficie = static_cast<const office::SuperficieRegistrata&>(*doppi::stampa().ultima);
+    const Scritte tabella = tratto(s, titoloRete, chiusura);
+    const auto r = righe(tabella, 9);
+    ASSERT_EQ(numeri(r), daUnoA(3));
+    std::map<int, QString> colonne; // segment 2's lines, column by column
+    for (const ScrittaRegistrata& w : tabella) {
+        EXPECT_LE(w.x + superficie.larghezza(w.carattere, w.punti, w.testo), superficie.area().width() + 0.5)
+            << qPrintable(w.testo);
+        if (w.pagina == r[1].pagina && w.y >= r[1].y && w.y < r[2].y)
+            colonne[colonnaDi(w)] += w.testo;
+    }
+    QStringList valori;
+    for (const auto& [colonna, testo] : colonne)
+        valori << testo;
+    EXPECT_TRUE(valori.contains(pioggia2)) << qPrintable(valori.join('|'));
+    EXPECT_TRUE(valori.contains(abitanti2)) << qPrintable(valori.join('|'));
+    EXPECT_GT(r[2].y - r[1].y, r[1].y - r[0].y); // the row grew
+}
+
+} // namespace

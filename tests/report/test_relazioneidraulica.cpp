@@ -6,6 +6,7 @@
 #include "frame/ModVelmor.h"
 #include "frame/finestre.h"
 #include "network/classipendenza.h"
+#include "network/dimensionamento.h"
 #include "network/dati.h"
 #include "office/applicazione.h"
 #include "office/consegna.h"
@@ -16,7 +17,10 @@
 #include "report/testiidraulica.h"
 #include "supporto/lettoredocx.h"
 
+#include "frame/test_valori_locale.h"
+
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace doppi;
@@ -117,37 +121,58 @@ TEST(Capoverso, OgniRigaPienaTranneLUltima)
 }
 
 // The document's paragraphs hold the printer's words, but for the wordings the
-// document has of its own and the paragraph only the document has.
-TEST_F(RelazioneIdraulica, LeDueReseDiconoLeStesseParole)
+// document has of its own and the paragraph only the document has; under either
+// locale both write every number of the sections, prose, formulas and tables,
+// with that locale's separator.
+TEST_F(RelazioneIdraulica, LeDueReseDiconoLeStesseParoleEGliStessiNumeri)
 {
-    QStringList righeTabelle;
-    for (const auto& tabella : {tabellaDeflusso(), tabellaPendenze()})
-        for (const RigaTabella& r : tabella)
-            righeTabelle << r.riga;
-    QStringList stampate;
-    bool dentro = false;
-    for (const ScrittaRegistrata& s : stampata(QStringLiteral("misto"))) {
-        dentro = (dentro || s.testo == bianche) && !s.testo.startsWith(chiusura);
-        if (dentro && !s.testo.startsWith(QStringLiteral("pagina")) && !righeTabelle.contains(s.testo))
-            stampate << s.testo;
+    static const QRegularExpression decimale(QStringLiteral("\\d([.,])\\d"));
+    for (const QLocale& locale : {italiano(), localeC()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const LocaleFissato fissato(locale);
+        const QString separatore = locale.decimalPoint();
+        QStringList righeTabelle;
+        for (const auto& tabella : {tabellaDeflusso(), tabellaPendenze()})
+            for (const RigaTabella& r : tabella)
+                righeTabelle << r.riga;
+        QStringList stampate, tabelleStampate;
+        bool dentro = false;
+        for (const ScrittaRegistrata& s : stampata(QStringLiteral("misto"))) {
+            dentro = (dentro || s.testo == bianche) && !s.testo.startsWith(chiusura);
+            if (!dentro || s.testo.startsWith(QStringLiteral("pagina")))
+                continue;
+            (righeTabelle.contains(s.testo) ? tabelleStampate : stampate) << s.testo;
+        }
+        QStringList scritti;
+        dentro = false;
+        const lettura::Documento d = documento(QStringLiteral("misto"));
+        for (const lettura::Paragrafo& p : d.paragrafi) {
+            dentro = (dentro || p.testo() == bianche) && !p.testo().startsWith(chiusura);
+            if (dentro && p.testo() != testiAcqueBianche().g)
+                scritti << p.testo();
+        }
+        // The storm flow's formula sentence is a paragraph of its own.
+        EXPECT_TRUE(std::any_of(scritti.begin(), scritti.end(), [](const QString& t) {
+            return t.startsWith(QStringLiteral("Infatti,")) && t.endsWith(testiAcqueBianche().fineFormula);
+        }));
+        QString tutto = scritti.join(u' ');
+        for (const char* propria : {"generale:  Q", "cavità  superficiali", "vengono  valutati", "portata  massima,",
+                                    "tubo,(quella", "finché"})
+            EXPECT_EQ(tutto.count(QString::fromUtf8(propria)), 1) << propria;
+        tutto.replace("tubo,(quella", "tubo, (quella").replace("finché", "finchè");
+        EXPECT_EQ(tutto.simplified(), stampate.join(u' ').simplified());
+
+        QStringList numeri = stampate + tabelleStampate + scritti;
+        for (int t = 0; t < 2; ++t)
+            for (int r = 1; r <= int(d.tabelle[t].righe.size()); ++r)
+                for (int c = 1; c <= d.tabelle[t].colonne(); ++c)
+                    numeri << d.tabelle[t].testo(r, c);
+        int visti = 0;
+        for (const QString& n : numeri)
+            for (auto m = decimale.globalMatch(n); m.hasNext(); ++visti)
+                EXPECT_EQ(m.next().captured(1), separatore) << qPrintable(n);
+        EXPECT_GT(visti, 60);
     }
-    QStringList scritti;
-    dentro = false;
-    for (const lettura::Paragrafo& p : documento(QStringLiteral("misto")).paragrafi) {
-        dentro = (dentro || p.testo() == bianche) && !p.testo().startsWith(chiusura);
-        if (dentro && p.testo() != testiAcqueBianche().g)
-            scritti << p.testo();
-    }
-    // The storm flow's formula sentence is a paragraph of its own.
-    EXPECT_TRUE(std::any_of(scritti.begin(), scritti.end(), [](const QString& t) {
-        return t.startsWith(QStringLiteral("Infatti,")) && t.endsWith(testiAcqueBianche().fineFormula);
-    }));
-    QString tutto = scritti.join(u' ');
-    for (const char* propria : {"generale:  Q", "cavità  superficiali", "vengono  valutati", "portata  massima,", "2,25",
-                                "2,78", "tubo,(quella", "finché"})
-        EXPECT_EQ(tutto.count(QString::fromUtf8(propria)), 1) << propria;
-    tutto.replace("2,25", "2.25").replace("2,78", "2.78").replace("tubo,(quella", "tubo, (quella").replace("finché", "finchè");
-    EXPECT_EQ(tutto.simplified(), stampate.join(u' ').simplified());
 }
 
 TEST_F(RelazioneIdraulica, SezioniSecondoIlTipoDiRete)
@@ -240,8 +265,8 @@ TEST_F(RelazioneIdraulica, ParagrafiVuotiTraLeSezioniDelDocumento)
 
 TEST_F(RelazioneIdraulica, TabelleComeNelDimensionamento)
 {
-    // The printed lines without the page foots; the slope table, longer than
-    // its page, goes on under its heading at the top of the next one.
+    // The printed lines without the page foots; the slope table, too long for
+    // the rest of its page, stands whole with its heading on the next one.
     const QString titoloPendenze = tabellaPendenze().front().riga;
     QStringList righe;
     std::vector<ScrittaRegistrata> titoli;
@@ -251,9 +276,17 @@ TEST_F(RelazioneIdraulica, TabelleComeNelDimensionamento)
         if (!s.testo.startsWith(QStringLiteral("pagina")) && (s.testo != titoloPendenze || titoli.size() == 1))
             righe << s.testo;
     }
-    ASSERT_EQ(titoli.size(), 2u);
-    EXPECT_EQ(titoli[1].pagina, titoli[0].pagina + 1);
-    EXPECT_EQ(titoli[1].y, 1000);
+    ASSERT_EQ(titoli.size(), 1u);
+    const auto stampate = stampata(QStringLiteral("misto"));
+    const QString ultimaClasse = tabellaPendenze().back().riga;
+    const auto fine = std::find_if(stampate.begin(), stampate.end(), [&](const auto& s) { return s.testo == ultimaClasse; });
+    ASSERT_NE(fine, stampate.end());
+    EXPECT_EQ(fine->pagina, titoli[0].pagina);
+    // The sentence that announces the table stands on its page.
+    const QString annuncio = righeStampate(testiAcqueBianche().e).front();
+    const auto prima = std::find_if(stampate.begin(), stampate.end(), [&](const auto& s) { return s.testo == annuncio; });
+    ASSERT_NE(prima, stampate.end());
+    EXPECT_EQ(prima->pagina, titoli[0].pagina);
     const lettura::Documento d = documento(QStringLiteral("misto"));
     ASSERT_GE(d.tabelle.size(), 2);
 
@@ -280,6 +313,63 @@ TEST_F(RelazioneIdraulica, TabelleComeNelDimensionamento)
         EXPECT_EQ(righe.value(primaClasse + classe),
                   (inizio + percentuale.rightJustified(28 - inizio.size())).leftJustified(62)
                       + (classe == 0 ? QStringLiteral("0") : aggiunta));
+    }
+}
+
+// The storm-flow formula the report states, in both renderings, gives the flows the sizing
+// computes: a hand check with the stated factor finds the table's numbers.
+TEST_F(RelazioneIdraulica, IlFattoreDellaPortataDichiaratoEQuelloUsato)
+{
+    static const QRegularExpression formula(QStringLiteral("Q = Ar \\* L / (\\d+)[.,](\\d+)"));
+    QStringList stampate, scritti;
+    for (const ScrittaRegistrata& s : stampata(QStringLiteral("misto")))
+        stampate << s.testo;
+    for (const lettura::Paragrafo& p : documento(QStringLiteral("misto")).paragrafi)
+        scritti << p.testo();
+    for (const QStringList& testi : {stampate, scritti}) {
+        const auto m = formula.match(testi.join(u' ').simplified());
+        ASSERT_TRUE(m.hasMatch());
+        const double divisore = (m.captured(1) + u'.' + m.captured(2)).toDouble();
+        struct Caso {
+            double coefficiente, ettari, pioggia;
+        };
+        for (const Caso& c : {Caso{0.95, 12.3, 87}, Caso{0.22, 1.5, 40}, Caso{0.5, 100, 150}, Caso{0.07, 0.4, 33}})
+            EXPECT_NEAR(rete::portatameteorica(c.coefficiente, c.ettari, c.pioggia),
+                        c.coefficiente * c.ettari * c.pioggia / divisore, 1e-9);
+    }
+}
+
+// Each section and legend says only what applies to the network's type: no combined system and
+// no storm flow explained in a foul-water report, the combined wording kept where it applies.
+TEST_F(RelazioneIdraulica, UnaReteDiSoleAcqueNereNonParlaDiPioggia)
+{
+    const struct {
+        const char* sistema;
+        int misto;      // the combined-system sentences
+        int superfici;  // the list of surface types and their coefficients
+        int nonInCalcolo; // legend entries of data the sizing of this type leaves out
+    } casi[] = {{"misto", 1, 1, 0}, {"nere", 0, 0, 5}, {"bianche", 0, 1, 3}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.sistema);
+        QStringList stampate, scritti;
+        for (const ScrittaRegistrata& s : stampata(QString::fromUtf8(c.sistema)))
+            stampate << s.testo;
+        const lettura::Documento d = documento(QString::fromUtf8(c.sistema));
+        for (const lettura::Paragrafo& p : d.paragrafi)
+            scritti << p.testo();
+        QStringList legenda; // the document's network legend: the table headed "colonna" with 17 rows
+        for (const lettura::Tabella& t : d.tabelle)
+            if (t.righe.size() == 17 && t.testo(1, 1) == QStringLiteral("colonna"))
+                for (int r = 2; r <= 17; ++r)
+                    legenda << t.testo(r, 2);
+        const QString carta = stampate.join(u' ').simplified();
+        const QString word = (scritti + legenda).join(u' ').simplified();
+        for (const QString& testo : {carta, word}) {
+            EXPECT_EQ(testo.count(QStringLiteral("possa apparire trascurabile")), c.misto);
+            EXPECT_EQ(testo.count(QStringLiteral("non sarà di tipo misto")), c.misto);
+            EXPECT_EQ(testo.count(QStringLiteral("(non entra nel calcolo")), c.nonInCalcolo);
+        }
+        EXPECT_EQ(carta.count(QStringLiteral("Superfici e coefficienti")), c.superfici);
     }
 }
 

@@ -100,6 +100,8 @@ Paragrafo leggiParagrafo(QXmlStreamReader& x, const Stili& stili)
             continue;
         if (x.name() == u"jc") {
             p.allineamento = attributo(x, u"val");
+        } else if (x.name() == u"keepNext") {
+            p.tieniConSeguente = true;
         } else if (x.name() == u"spacing") {
             p.interlinea = attributo(x, u"line").toInt();
         } else if (x.name() == u"pStyle") {
@@ -126,6 +128,8 @@ Tabella leggiTabella(QXmlStreamReader& x, const Stili& stili)
             continue;
         if (x.name() == u"tblStyle")
             t.stile = attributo(x, u"val");
+        else if (x.name() == u"gridCol")
+            t.larghezze.push_back(attributo(x, u"w").toInt());
         else if (x.name() == u"tr")
             t.righe.push_back({});
         else if (x.name() == u"tc")

@@ -25,12 +25,14 @@ struct Paragrafo {
     QString allineamento;       // w:jc, empty when none
     int interlinea = 0;         // w:spacing w:line, 0 when none
     bool interruzionePagina = false;
+    bool tieniConSeguente = false; // w:keepNext
     double dimensioneSegno = 0; // size of the paragraph mark
     QString testo() const;
 };
 
 struct Tabella {
     QString stile;
+    QVector<int> larghezze; // w:gridCol, twips
     QVector<QVector<QVector<Paragrafo>>> righe; // row, cell, paragraphs
     QString testo(int riga, int colonna) const; // from 1; paragraphs joined by \r
     const Paragrafo& primo(int riga, int colonna) const;
