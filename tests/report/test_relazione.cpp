@@ -246,6 +246,7 @@ TEST_F(Relazione, StampaAnnullataOStampanteGuasta)
     ASSERT_EQ(messaggi().visti.size(), 1u);
     EXPECT_EQ(messaggi().visti[0].stile, vbCritical);
     EXPECT_TRUE(messaggi().visti[0].testo.contains("la stampante non risponde"));
+    EXPECT_TRUE(messaggi().visti[0].testo.contains("poi stampare di nuovo o scegliere un'altra stampante"));
     EXPECT_EQ(ctx.Printer, nullptr);
 }
 
