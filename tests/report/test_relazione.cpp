@@ -219,8 +219,9 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         }
         ASSERT_EQ(messaggi().visti.size(), 1u);
         EXPECT_TRUE(messaggi().visti[0].testo.startsWith(QString::fromUtf8(c.messaggio))) << qPrintable(messaggi().visti[0].testo);
-        if (c.poi)
+        if (c.poi) {
             EXPECT_TRUE(messaggi().visti[0].testo.contains(QString::fromUtf8(c.poi))) << qPrintable(messaggi().visti[0].testo);
+        }
     }
 }
 
@@ -537,8 +538,9 @@ TEST_F(Relazione, IlSuggerimentoDiceComeEAndataLaConsegna)
         office::impostaApritore({});
         EXPECT_TRUE(f().passo->text().startsWith(QString::fromUtf8(c.suggerimento))) << f().passo->text().toStdString();
         ASSERT_EQ(avvisi.size(), c.scrivibile && c.siApre ? 0 : 1);
-        if (c.scrivibile && !c.siApre)
+        if (c.scrivibile && !c.siApre) {
             EXPECT_TRUE(avvisi[0].contains(cartella.filePath("Documenti/Velmor-"))) << qPrintable(avvisi[0]);
+        }
     }
     consegnaDiProva();
 }
