@@ -38,9 +38,11 @@ bool schedulerRisponde()
 }
 
 // The reason an administrator gave when closing the queue (cupsreject -r),
-// which the scheduler keeps as the queue's rejection message; empty when none.
+// which the scheduler keeps as the queue's state message; empty when none
+// (the scheduler then puts its own English words there).
 QString motivoChiusura(const QByteArray& uriCoda)
 {
+    static const QString senzaMotivo = QStringLiteral("Rejecting Jobs");
     ipp_t* domanda = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(domanda, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uriCoda.constData());
     static const char* const chieste[] = {"printer-state-message"};
@@ -52,7 +54,7 @@ QString motivoChiusura(const QByteArray& uriCoda)
             motivo = QString::fromUtf8(ippGetString(a, 0, nullptr)).trimmed();
         ippDelete(risposta);
     }
-    return motivo;
+    return motivo.startsWith(senzaMotivo) && motivo.size() <= senzaMotivo.size() + 1 ? QString() : motivo;
 }
 
 } // namespace

@@ -308,16 +308,21 @@ TEST_F(StampaCups, CodaCheRifiutaOCartaLetterRifiutataNonStampanoNullaEDiconoPer
     rete(3);
     ASSERT_FALSE(scheduler->esegue("cupsreject", {"-r", "toner esaurito", "ProvaA4"}).isNull());
     stampaSu("ProvaA4");
+    ASSERT_FALSE(scheduler->esegue("cupsreject", {"ProvaA4"}).isNull()); // no reason given
+    stampaSu("ProvaA4");
     scheduler->esegue("cupsaccept", {"ProvaA4"});
     messaggi().risposte = {vbNo};
     stampaSu("ProvaLetter", [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); });
 
     const QStringList visti = messaggiVisti();
-    ASSERT_EQ(visti.size(), 2) << qPrintable(visti.join('\n'));
-    // The administrator's reason, and what the user can do.
+    ASSERT_EQ(visti.size(), 3) << qPrintable(visti.join('\n'));
+    // The administrator's reason, or the queue closed; and what the user can do.
     EXPECT_TRUE(visti[0].startsWith("La stampante ProvaA4 non accetta lavori (toner esaurito)")) << qPrintable(visti[0]);
-    EXPECT_TRUE(visti[0].contains("Scegliere un'altra stampante")) << qPrintable(visti[0]);
-    EXPECT_TRUE(visti[1].contains("impostata sul formato US Letter")) << qPrintable(visti[1]);
+    EXPECT_TRUE(visti[1].startsWith("La stampante ProvaA4 non accetta lavori (la coda di stampa è chiusa)"))
+        << qPrintable(visti[1]);
+    for (int k : {0, 1})
+        EXPECT_TRUE(visti[k].contains("Scegliere un'altra stampante")) << qPrintable(visti[k]);
+    EXPECT_TRUE(visti[2].contains("impostata sul formato US Letter")) << qPrintable(visti[2]);
     for (const char* coda : {"ProvaA4", "ProvaLetter"}) {
         EXPECT_TRUE(scheduler->finiti(coda));
         EXPECT_FALSE(QFile::exists(scheduler->uscita(coda))) << coda << " printed";
