@@ -30,7 +30,8 @@ bool perOgniLavoro(const QString& coda, const std::function<void(const cups_job_
 // unknown only when it answers.
 bool schedulerRisponde()
 {
-    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, attesaRisposta, nullptr);
+    http_t* http =
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, attesaRisposta, nullptr);
     if (!http)
         return false;
     httpClose(http);
@@ -90,7 +91,8 @@ std::optional<bool> CodeCups::haLavoro(const QString& coda, int dopo)
 {
     const QByteArray utente = cupsUser();
     bool trovato = false;
-    if (!perOgniLavoro(coda, [&](const cups_job_t& j) { trovato = trovato || (j.id > dopo && j.user && utente == j.user); }))
+    if (!perOgniLavoro(coda,
+                       [&](const cups_job_t& j) { trovato = trovato || (j.id > dopo && j.user && utente == j.user); }))
         return std::nullopt;
     return trovato;
 }

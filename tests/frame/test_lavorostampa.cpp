@@ -15,7 +15,8 @@ TEST(NomeLavoro, TagliatoAlLimiteSuUnConfineDiCarattere)
         QString nome;
         QString atteso;
     } casi[] = {
-        {"short", QStringLiteral("Velmor - relazione tecnica - Rete"), QStringLiteral("Velmor - relazione tecnica - Rete")},
+        {"short", QStringLiteral("Velmor - relazione tecnica - Rete"),
+         QStringLiteral("Velmor - relazione tecnica - Rete")},
         {"exactly the limit", a + u'b', a + u'b'},
         {"one byte over", a + QStringLiteral("bc"), a + u'b'},
         // 254 bytes, then a two-byte letter that would end at byte 256: it goes whole.

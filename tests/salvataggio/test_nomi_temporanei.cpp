@@ -41,7 +41,7 @@ protected:
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write("avanzo");
         }
-        timespec quando[2] {};
+        timespec quando[2]{};
         ::clock_gettime(CLOCK_REALTIME, &quando[0]);
         quando[0].tv_sec += secondi;
         quando[1] = quando[0];
@@ -64,9 +64,8 @@ TEST_F(NomiTemporanei, GliAvanziNostriPiuVecchiSonoRimossiGliAltriRestano)
         {".velmor-0A1B2C3D.tmp", -3600, false, true},  // not our pattern: capitals
         {".velmor-0a1b2c3.tmp", -3600, false, true},   // one letter short
         {"velmor-0a1b2c3d.tmp", -3600, false, true},   // not hidden
-        {".velmor-0a1b2c3d.tmp.bak", -3600, false, true},
-        {"appunti.tmp", -3600, false, true},
-        {".velmor-0a1b2c3f.tmp", -3600, true, true},   // a folder, never ours
+        {".velmor-0a1b2c3d.tmp.bak", -3600, false, true}, {"appunti.tmp", -3600, false, true},
+        {".velmor-0a1b2c3f.tmp", -3600, true, true}, // a folder, never ours
     };
     for (const auto& c : casi)
         crea(QString::fromLatin1(c.nome), c.secondi, c.cartella);
@@ -148,8 +147,8 @@ TEST_F(NomiTemporanei, UnFileNuovoNonHaIlSuoNomePrimaDiEssereIntero)
     ASSERT_TRUE(QDir().mkpath(cartellaProva()));
     const QString percorso = cartellaProva() + QStringLiteral("/relazione.docx");
     const auto nessuno = office::Passo(-1); // no step fails
-    for (const office::Passo guasto : {office::Passo::scrittura, office::Passo::sincronizzazione,
-                                       office::Passo::sostituzione, nessuno}) {
+    for (const office::Passo guasto :
+         {office::Passo::scrittura, office::Passo::sincronizzazione, office::Passo::sostituzione, nessuno}) {
         QStringList visti;
         office::impostaGuasto([&](office::Passo p) {
             if (QFile::exists(percorso))

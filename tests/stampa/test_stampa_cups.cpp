@@ -317,7 +317,8 @@ TEST_F(StampaCups, CodaCheRifiutaOCartaLetterRifiutataNonStampanoNullaEDiconoPer
     const QStringList visti = messaggiVisti();
     ASSERT_EQ(visti.size(), 3) << qPrintable(visti.join('\n'));
     // The administrator's reason, or the queue closed; and what the user can do.
-    EXPECT_TRUE(visti[0].startsWith("La stampante ProvaA4 non accetta lavori (toner esaurito)")) << qPrintable(visti[0]);
+    EXPECT_TRUE(visti[0].startsWith("La stampante ProvaA4 non accetta lavori (toner esaurito)"))
+        << qPrintable(visti[0]);
     EXPECT_TRUE(visti[1].startsWith("La stampante ProvaA4 non accetta lavori (la coda di stampa è chiusa)"))
         << qPrintable(visti[1]);
     for (int k : {0, 1})
