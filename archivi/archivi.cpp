@@ -210,6 +210,17 @@ std::optional<Contenuto> leggiFile(Tipo tipo, const QString& percorso)
     return c;
 }
 
+// Whether the file just read or written under `percorso` is the complete file: while the
+// current file is one, the network's save keeps it whole (filecompleto follows the last open or
+// save of that path).
+void registraTipo(Tipo tipo, const QString& percorso)
+{
+    if (tipo == Tipo::completo)
+        filecompleto = percorso;
+    else if (percorso == filecompleto)
+        filecompleto.clear();
+}
+
 // Writes the current data; tells the user when it failed, or when texts had to be adapted.
 void scriviFile(Tipo tipo, const QString& percorso)
 {
@@ -233,6 +244,7 @@ void scriviFile(Tipo tipo, const QString& percorso)
                vbCritical);
         return;
     }
+    registraTipo(tipo, percorso);
     if (!adattamenti.nessuno())
         MsgBox("Il file " + percorso + " è stato salvato, ma " + adattamenti.descrizione() + ".", vbExclamation);
 }
@@ -274,6 +286,13 @@ bool progettoPresente()
 
 // The windows that show the tables start again from their first segment and
 // first pipe, and refresh what they show.
+// The checks of a complete save: the network, the pipes, the project's name.
+bool completoControllato()
+{
+    return controllato(finestre::nomi::dati, controllaDati) && controllato(finestre::nomi::sismica, controllaSismica)
+           && progettoPresente();
+}
+
 void mostraRete()
 {
     primotratto = 1;
@@ -320,6 +339,7 @@ void apriDati(CommonDialog& d)
     if (!c)
         return;
     nomefile = percorso;
+    registraTipo(Tipo::dati, percorso);
     applicaTratti(*c);
     frontespizioLetto(c->frontespizio);
     mostraRete();
@@ -338,12 +358,19 @@ void apriCompleto(CommonDialog& d)
     applicaTubi(*c);
     mostraTubi();
     frontespizioLetto(c->frontespizio);
-    filecompleto = percorso;
+    registraTipo(Tipo::completo, percorso);
     mostraRete();
 }
 
 void salvaDati(CommonDialog& d)
 {
+    // A complete file as the current file is rewritten whole, with its pipes and title page:
+    // the network alone written over it would lose the pipes without a word.
+    if (!nomefile.isEmpty() && nomefile == filecompleto) {
+        if (completoControllato())
+            scriviFile(Tipo::completo, nomefile);
+        return;
+    }
     if (!controllato(finestre::nomi::dati, controllaDati) || !progettoPresente())
         return;
     // A seismic data file as the current file is never rewritten with the network.
@@ -356,8 +383,7 @@ void salvaDati(CommonDialog& d)
 
 void salvaCompleto(CommonDialog& d)
 {
-    if (!controllato(finestre::nomi::dati, controllaDati) || !controllato(finestre::nomi::sismica, controllaSismica)
-        || !progettoPresente())
+    if (!completoControllato())
         return;
     d.FileName = QStringLiteral("Velmor-completa-");
     if (!salvaDialogo(d, filtroCompleto))
@@ -388,6 +414,7 @@ void apriVerifica(CommonDialog& d)
     if (!c)
         return;
     nomefile = percorso;
+    registraTipo(Tipo::verifica, percorso);
     applicaTubi(*c);
     mostraTubi();
 }

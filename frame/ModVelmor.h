@@ -96,7 +96,9 @@ inline QStringList testifrontespizio;
 // Flags and shared state.
 inline Valore erroredati;
 inline QString nomefile;
-inline QString filecompleto; // the complete file last opened, named in the network window's caption
+// The complete file last opened or saved, named in the network window's caption; while it is
+// the current file, the network's save keeps it complete.
+inline QString filecompleto;
 inline std::uint32_t coloresfondo = 0;
 inline std::int16_t righestampate = 0;
 // The heading of the price list, as its window last read it.

@@ -1,10 +1,15 @@
 #include "frame/controlli.h"
 
 #include "frame/colori.h"
+#include "frame/servizi.h"
 
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <QValidator>
+
+#include <limits>
+#include <utility>
 
 namespace controlli {
 
@@ -44,6 +49,70 @@ QLineEdit* casella(std::uint32_t sfondo)
     coloreSfondo(c, sfondo);
     c->setAutoFillBackground(false);
     return c;
+}
+
+namespace {
+
+// Cuts an edit that would pass the limit and remembers the cut until the box says whether the
+// edit was the user's (textEdited, which comes before textChanged) or the program's.
+class ValidatoreLunghezza : public QValidator {
+public:
+    ValidatoreLunghezza(QLineEdit* casella, int massimo) : QValidator(casella), m_massimo(massimo) {}
+
+    State validate(QString& testo, int& cursore) const override
+    {
+        const int troppi = int(testo.size()) - m_massimo;
+        if (troppi <= 0)
+            return Acceptable;
+        // The inserted text ends at the cursor: its last characters go, what follows stays.
+        int da = cursore >= troppi ? cursore - troppi : m_massimo;
+        int quanti = cursore >= troppi ? troppi : int(testo.size()) - m_massimo;
+        if (da > 0 && testo[da - 1].isHighSurrogate() && da < testo.size() && testo[da].isLowSurrogate()) {
+            --da; // never half of a character
+            ++quanti;
+        }
+        m_taglio = Taglio{da, quanti, testo.mid(std::max(0, da - caratteriMostrati), std::min(da, caratteriMostrati))};
+        testo.remove(da, quanti);
+        cursore = da;
+        return Acceptable;
+    }
+
+    struct Taglio {
+        int tenuti, tagliati;
+        QString prima;
+    };
+    mutable std::optional<Taglio> m_taglio;
+
+private:
+    static constexpr int caratteriMostrati = 30; // of the text before the cut, to show where it is
+    int m_massimo;
+};
+
+} // namespace
+
+QString testoTaglio(const QString& nome, int massimo, int tenuti, int tagliati, const QString& prima)
+{
+    return QStringLiteral("Il testo inserito nella casella %1 supera i %2 caratteri che la casella può contenere: "
+                          "è stato tagliato dopo il carattere n. %3 (\"...%4\") e i %5 caratteri seguenti del testo "
+                          "inserito non sono stati inseriti.\rControllare la casella e accorciare il testo.")
+        .arg(nome)
+        .arg(massimo)
+        .arg(tenuti)
+        .arg(prima)
+        .arg(tagliati);
+}
+
+void limitaLunghezza(QLineEdit* casella, int massimo, const QString& nome)
+{
+    casella->setMaxLength(std::numeric_limits<int>::max()); // the validator cuts, so that it knows
+    auto* validatore = new ValidatoreLunghezza(casella, massimo);
+    casella->setValidator(validatore);
+    QObject::connect(casella, &QLineEdit::textEdited, validatore, [validatore, massimo, nome] {
+        if (const auto taglio = std::exchange(validatore->m_taglio, std::nullopt))
+            MsgBox(testoTaglio(nome, massimo, taglio->tenuti, taglio->tagliati, taglio->prima), vb::vbExclamation);
+    });
+    // A cut of the program's own setting is not told (and not told later either).
+    QObject::connect(casella, &QLineEdit::textChanged, validatore, [validatore] { validatore->m_taglio.reset(); });
 }
 
 QPushButton* pulsante(const QString& caption, const QString& suggerimento)

@@ -20,6 +20,14 @@ void coloreSfondo(QWidget* controllo, std::uint32_t colore);
 void coloreTesto(QWidget* controllo, std::uint32_t colore);
 
 QLineEdit* casella(std::uint32_t sfondo = 0x00FFFFFF);
+// Holds a text box to `massimo` characters. A text typed or pasted past the limit is cut where
+// the inserted part passes it (the text after the cursor stays), and the user is told once per
+// edit what was cut and where, naming the box `nome`. A text the program sets is cut silently:
+// the readers hold file texts to the same limit.
+void limitaLunghezza(QLineEdit* casella, int massimo, const QString& nome);
+// What the user is told then: `tenuti` characters kept before the cut, `tagliati` cut off,
+// `prima` the text just before the cut.
+QString testoTaglio(const QString& nome, int massimo, int tenuti, int tagliati, const QString& prima);
 QPushButton* pulsante(const QString& caption, const QString& suggerimento = QString());
 
 // The width in pixels a control gives its text (a text box, a label or a

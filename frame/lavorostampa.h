@@ -11,7 +11,9 @@
 // which a shared print queue shows and a PDF keeps as its title. A print queue
 // is asked before drawing whether it takes jobs, and after the end of the
 // document whether the job is there: Qt's print engine reports no refused
-// submission. A file chosen in the dialog must exist, written, after the end.
+// submission; the job is known by its number, the first of this user's after
+// the queue's last before the print. A print system that does not answer is
+// told as such. A file chosen in the dialog must exist, written, after the end.
 //
 //     QPrinter p(QPrinter::HighResolution);
 //     const stampe::Lavoro lavoro(p, nome);   // A4, named
@@ -29,8 +31,8 @@ namespace stampe {
 
 class Lavoro {
 public:
-    // Sets the printer to A4 portrait and names the job `nome`. The printer
-    // must outlive the job.
+    // Sets the printer to A4 portrait and names the job `nome` (cut to the
+    // print system's limit). The printer must outlive the job.
     Lavoro(QPrinter& stampante, const QString& nome);
 
     // After the print dialog, before anything is drawn: whether the job may
@@ -48,6 +50,12 @@ private:
     int m_ultimo = 0;
     QDateTime m_inizio;
 };
+
+// The longest job name the print system takes: 255 bytes of UTF-8, as IPP's
+// name attributes allow.
+constexpr int lunghezzaMassimaNomeLavoro = 255;
+// `nome` cut to that length on a character boundary; the job takes this name.
+QString nomeLavoroAmmesso(const QString& nome);
 
 // Whether a page size is A4 portrait, in whatever name the printer calls it.
 bool eA4(const QPrinter& stampante);

@@ -75,6 +75,17 @@ public:
     virtual std::shared_ptr<office::Superficie> superficie(QPrinter& stampante) = 0;
 };
 
+// Why a print queue takes no job now: what the user can do depends on it.
+struct Rifiuto {
+    enum class Causa {
+        chiusa,        // the queue rejects jobs (an administrator closed it)
+        sconosciuta,   // the print system has no queue of that name
+        senzaRisposta, // the print system does not answer
+    };
+    Causa causa = Causa::chiusa;
+    QString motivo; // the administrator's reason for a closed queue, as the system gives it; may be empty
+};
+
 // The print system's word on its print queues (CUPS in the program). Qt's
 // print engine hands a job over without telling whether the queue took it,
 // so a print is checked before and after through this.
@@ -84,14 +95,16 @@ public:
     // The print queue a printer set up by the print dialog sends to; empty
     // when it writes a file or has no printer.
     virtual QString codaDi(const QPrinter& stampante);
-    // Nothing when the queue named `coda` takes jobs; otherwise why it does
-    // not, in Italian, to be shown to the user.
-    virtual std::optional<QString> rifiuto(const QString& coda) = 0;
+    // Nothing when the queue named `coda` takes jobs; otherwise why it does not.
+    virtual std::optional<Rifiuto> rifiuto(const QString& coda) = 0;
     // The highest job number the queue has given so far (finished jobs
     // included; 0 for none); nothing when the print system cannot be asked.
     virtual std::optional<int> ultimoLavoro(const QString& coda) = 0;
-    // Whether the queue holds (or held) a job named `nome` numbered above `dopo`.
-    virtual bool haLavoro(const QString& coda, const QString& nome, int dopo) = 0;
+    // Whether the queue holds (or held) a job of this user numbered above
+    // `dopo`, the highest number before the print: the job is known by its
+    // number, since the print system may shorten or change its name. Nothing
+    // when the print system cannot be asked.
+    virtual std::optional<bool> haLavoro(const QString& coda, int dopo) = 0;
 };
 
 class Musica {

@@ -31,6 +31,9 @@ enum : int {
 }  // namespace campo
 
 inline constexpr int numeroCampi = 15;
+// The longest pipe reference and material the seismic window takes: what a
+// report line shows, and far inside what a data file's line holds.
+inline constexpr int lunghezzaTestoTubo = 60;
 
 // Field 1 to 15 of pipe 1 to 50. The material is held as a plain text: an
 // empty one reads as the empty text.

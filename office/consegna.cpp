@@ -8,12 +8,17 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <cerrno>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace office {
@@ -44,11 +49,60 @@ std::vector<std::shared_ptr<StatoDocumento>>& inSospeso()
     return documenti;
 }
 
+QString& apritoreImpostato()
+{
+    static QString apritore;
+    return apritore;
+}
+
+// How long the desktop's opener is waited for. It answers as soon as the word processor has the
+// document, or at once when nothing can open it; one still running after this long is showing
+// the document itself (a bare desktop runs the word processor in the opener's place).
+constexpr int attesaApritore = 10000; // ms
+constexpr int passoAttesa = 20;       // ms
+
+// Runs the opener on the document and waits for its answer: true when it opened it.
+bool esitoApritore(const QString& apritore, const QString& percorso)
+{
+    const QByteArray programma = QFile::encodeName(apritore);
+    const QByteArray file = QFile::encodeName(percorso);
+    char* argomenti[] = {const_cast<char*>(programma.constData()), const_cast<char*>(file.constData()), nullptr};
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, programma.constData(), nullptr, nullptr, argomenti, environ) != 0)
+        return false;
+    QElapsedTimer tempo;
+    tempo.start();
+    for (;;) {
+        int stato = 0;
+        const pid_t finito = ::waitpid(pid, &stato, WNOHANG);
+        if (finito == pid)
+            return WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
+        if (finito < 0 && errno != EINTR)
+            return true; // its end can no longer be seen: it did start
+        if (tempo.elapsed() >= attesaApritore) {
+            // Still at work: the document is open in it. Its end is collected whenever it comes.
+            std::thread([pid] {
+                int fine = 0;
+                while (::waitpid(pid, &fine, 0) < 0 && errno == EINTR) {
+                }
+            }).detach();
+            return true;
+        }
+        ::usleep(passoAttesa * 1000);
+    }
+}
+
 bool apriConIlSistema(const QString& percorso)
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(percorso));
+    // The desktop's opener tells by its exit status whether the document could be opened;
+    // QDesktopServices only says that it started. Without one, QDesktopServices is all there is.
+    const QString apritore = QStandardPaths::findExecutable(
+        apritoreImpostato().isEmpty() ? QStringLiteral("xdg-open") : apritoreImpostato());
+    if (apritore.isEmpty())
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(percorso));
+    return esitoApritore(apritore, percorso);
 }
 
 void avvisaConMessaggio(const QString& messaggio)
@@ -112,6 +166,11 @@ void consegna(StatoDocumento& stato)
 }
 
 } // namespace
+
+void impostaApritore(const QString& programma)
+{
+    apritoreImpostato() = programma;
+}
 
 void impostaApriFile(ApriFile apri)
 {

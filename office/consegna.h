@@ -26,6 +26,9 @@ using AvvisaUtente = std::function<void(const QString& messaggio)>;
 void impostaApriFile(ApriFile apri);
 void impostaAvvisaUtente(AvvisaUtente avvisa);
 bool apriFile(const QString& percorso);
+// The desktop's opener that apriFile runs by default and waits for ("xdg-open", looked up in
+// PATH); an empty text brings that one back.
+void impostaApritore(const QString& programma);
 void avvisaUtente(const QString& messaggio);
 
 // The folder the documents go to: the user's documents location followed by "/Velmor",

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,6 +112,84 @@ EsitoSalvataggio fallito(int codice, const QString& percorso)
     return {codice, motivoScrittura(codice, percorso), rimedioScrittura(codice)};
 }
 
+// The temporary file's name: the same short length whatever the final name, so that a name the
+// folder takes is never refused because of the temporary one beside it. Hidden, and with a
+// pattern of its own so that only our leftovers are ever removed.
+constexpr char prefissoTemporaneo[] = ".velmor-";
+constexpr char suffissoTemporaneo[] = ".tmp";
+constexpr int cifreTemporaneo = 8; // base 36: 36^8 names, a clash is retried anyway
+
+QByteArray nomeTemporaneo()
+{
+    static constexpr char cifre[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    QByteArray nome(prefissoTemporaneo);
+    quint64 caso = QRandomGenerator::global()->generate64();
+    for (int i = 0; i < cifreTemporaneo; ++i, caso /= 36)
+        nome += cifre[caso % 36];
+    return nome + suffissoTemporaneo;
+}
+
+bool eNomeTemporaneo(const char* nome)
+{
+    const qsizetype prefisso = qsizetype(sizeof prefissoTemporaneo) - 1;
+    const qsizetype suffisso = qsizetype(sizeof suffissoTemporaneo) - 1;
+    const QByteArray n(nome);
+    if (n.size() != prefisso + cifreTemporaneo + suffisso || !n.startsWith(prefissoTemporaneo)
+        || !n.endsWith(suffissoTemporaneo))
+        return false;
+    for (qsizetype i = prefisso; i < prefisso + cifreTemporaneo; ++i)
+        if (!((n[i] >= '0' && n[i] <= '9') || (n[i] >= 'a' && n[i] <= 'z')))
+            return false;
+    return true;
+}
+
+bool primaDi(const timespec& a, const timespec& b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+// A save killed half-way leaves its temporary file behind. The next save in that folder removes
+// such files: only regular files of our own pattern, and only those last written before this
+// save began (a save running beside this one keeps its file). Nothing here is worth failing the
+// save for: a leftover that cannot be removed waits for the next time.
+void rimuoviAvanzi(const QByteArray& cartella, const timespec& inizio)
+{
+    DIR* d = ::opendir(cartella.constData());
+    if (!d)
+        return;
+    const int fdCartella = ::dirfd(d);
+    while (const dirent* voce = ::readdir(d)) {
+        if (!eNomeTemporaneo(voce->d_name))
+            continue;
+        struct stat st {};
+        if (::fstatat(fdCartella, voce->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
+            && primaDi(st.st_mtim, inizio))
+            ::unlinkat(fdCartella, voce->d_name, 0);
+    }
+    ::closedir(d);
+}
+
+// Gives the finished temporary file the final name, which must not exist: the name appears with
+// the whole content or not at all. Where the file system has no such rename, a hard link does
+// the same; where it has neither, the check and the rename are two steps.
+int metteSenzaSostituire(const QByteArray& temporaneo, const QByteArray& finale)
+{
+    if (::renameat2(AT_FDCWD, temporaneo.constData(), AT_FDCWD, finale.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    if (::link(temporaneo.constData(), finale.constData()) == 0) {
+        ::unlink(temporaneo.constData());
+        return 0;
+    }
+    if (errno != EPERM && errno != EOPNOTSUPP)
+        return errno;
+    struct stat st {};
+    if (::lstat(finale.constData(), &st) == 0)
+        return EEXIST;
+    return ::rename(temporaneo.constData(), finale.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 QString motivoScrittura(int codice, const QString& percorso)
@@ -185,26 +265,24 @@ EsitoSalvataggio salvaSuDisco(const QString& percorso, const QByteArray& dati, S
         return {EACCES, QStringLiteral("il file è protetto da scrittura (in sola lettura)"),
                 QStringLiteral("Salvare i dati con un altro nome, oppure togliere la protezione dal file.")};
 
+    timespec inizio {};
+    ::clock_gettime(CLOCK_REALTIME, &inizio);
+    const QByteArray cartella = QFile::encodeName(info.absolutePath());
+    rimuoviAvanzi(cartella, inizio);
+
+    // A new file too is written under the temporary name first: a kill half-way never leaves a
+    // cut document under the name the user is given.
     FileInScrittura file;
-    if (modo == Scrittura::nuovo) {
-        file.fd = apri(bersaglio);
+    for (int tentativo = 0; tentativo < 100 && file.fd < 0; ++tentativo) {
+        const QByteArray nome = cartella + '/' + nomeTemporaneo();
+        file.fd = apri(nome);
         if (file.fd >= 0)
-            file.nome = bersaglio;
-    } else {
-        const QByteArray cartella = QFile::encodeName(info.absolutePath());
-        const QByteArray base = QFile::encodeName(info.fileName());
-        for (int tentativo = 0; tentativo < 100 && file.fd < 0; ++tentativo) {
-            const QByteArray nome =
-                cartella + "/." + base + ".velmor-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-            file.fd = apri(nome);
-            if (file.fd >= 0)
-                file.nome = nome;
-            else if (errno != EEXIST)
-                break;
-        }
-        if (file.fd >= 0 && esiste)
-            ::fchmod(file.fd, vecchio.st_mode & 07777); // the new file keeps the old one's permissions
+            file.nome = nome;
+        else if (errno != EEXIST)
+            break;
     }
+    if (file.fd >= 0 && esiste)
+        ::fchmod(file.fd, vecchio.st_mode & 07777); // the new file keeps the old one's permissions
     if (file.fd < 0)
         return fallito(errno, percorso);
 
@@ -212,12 +290,16 @@ EsitoSalvataggio salvaSuDisco(const QString& percorso, const QByteArray& dati, S
         return fallito(codice, percorso);
     if (const int codice = chiudiSulDisco(file, dati.size()))
         return fallito(codice, percorso);
+    if (guasta(Passo::sostituzione))
+        return fallito(errno, percorso);
     if (modo == Scrittura::sostituisce) {
-        if (guasta(Passo::sostituzione) || ::rename(file.nome.constData(), bersaglio.constData()) != 0)
+        if (::rename(file.nome.constData(), bersaglio.constData()) != 0)
             return fallito(errno, percorso);
+    } else if (const int codice = metteSenzaSostituire(file.nome, bersaglio)) {
+        return fallito(codice, percorso);
     }
     file.tieni();
-    sincronizzaCartella(QFile::encodeName(info.absolutePath()));
+    sincronizzaCartella(cartella);
     return {};
 }
 

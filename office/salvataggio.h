@@ -3,6 +3,9 @@
 // on the disk (written whole, synced, the size on disk checked) does the temporary file take
 // the old one's place, and the folder is synced after that. On any failure the temporary file
 // is removed, the old file stays as it was, and the caller gets the cause in Italian.
+// The temporary name is short and of fixed length (".velmor-" eight letters or digits ".tmp"),
+// so any name the folder takes can be saved; such files left by a save that was killed are
+// removed by the next save in the same folder. A replaced file keeps its permissions.
 // (QSaveFile is not enough: the Qt in use renames even when its last flush failed, so a full
 // disk leaves an empty or cut file reported as a success.)
 #pragma once
@@ -15,7 +18,7 @@ namespace office {
 
 enum class Scrittura {
     sostituisce, // replaces the file when it exists
-    nuovo,       // the file must not exist yet (codice EEXIST when it does)
+    nuovo,       // the file must not exist yet (codice EEXIST when it does); it appears whole or not at all
 };
 
 struct EsitoSalvataggio {

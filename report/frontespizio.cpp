@@ -139,7 +139,7 @@ frontespizio::frontespizio()
         piazza(*c.etichetta, 840, c.top, 1695, 255);
         QLineEdit* casella = controlli::casella();
         casella->setObjectName(QString::fromUtf8(c.nome));
-        casella->setMaxLength(archivi::lunghezzaTestoFrontespizio);
+        controlli::limitaLunghezza(casella, archivi::lunghezzaTestoFrontespizio, QString::fromUtf8(c.nome));
         *c.casella = casella;
         piazza(casella, 2640, c.top, 4695, 285);
         connect(casella, &QLineEdit::textChanged, this, [this, casella] { campo_Change(casella); });

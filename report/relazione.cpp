@@ -176,7 +176,8 @@ void stampaDiretta(Contesto& ctx)
         p.EndDoc();
     } catch (const std::exception& e) {
         MsgBox(QStringLiteral("La stampa della relazione è stata interrotta: %1.\r"
-                              "Le pagine già inviate alla stampante possono essere incomplete.")
+                              "Le pagine già inviate alla stampante possono essere incomplete: controllare la "
+                              "stampante, poi stampare di nuovo o scegliere un'altra stampante.")
                    .arg(QString::fromStdString(e.what())),
                vbCritical, ModVelmor::nomeprogramma.testo());
         return;

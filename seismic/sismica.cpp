@@ -170,6 +170,8 @@ void sismica::piazzaCampo(int numero, int left, int top, int larghezza)
     const int x = left + larghezzaDidascalia + 45;
     piazza(casella, x, top, larghezza, altezzaRiga);
     datisismici[numero] = casella;
+    if (numero == campo::riferimento || numero == campo::materiale)
+        controlli::limitaLunghezza(casella, lunghezzaTestoTubo, QString::fromUtf8(d.nome));
     connect(casella, &QLineEdit::textChanged, this, [this, numero] { datisismici_Change(numero); });
 
     if (*d.unita)

@@ -104,6 +104,52 @@ TEST_F(Consegna, SenzaElaboratoreDiTestiLUtenteSaDoveEIlDocumento)
     EXPECT_EQ(testoDi(aperti[0]), "senza word");
 }
 
+// The desktop's opener is waited for: its exit status, not its start, says whether the document
+// was opened; when not, the user learns that it was saved, and where.
+TEST_F(Consegna, LApritoreCheFallisceNonVieneDettoRiuscito)
+{
+    const QString argomento = cartella.filePath("argomento");
+    const struct {
+        const char* cosa;
+        int uscita;
+        bool aperto;
+    } casi[] = {
+        {"the opener opened it", 0, true},
+        {"no application for .docx", 3, false},
+        {"the word processor failed", 1, false},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.cosa);
+        const QString apritore = cartella.filePath(QStringLiteral("apritore-%1").arg(c.uscita));
+        scriviFile(apritore, QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                                 .arg(argomento)
+                                 .arg(c.uscita)
+                                 .toUtf8());
+        ASSERT_TRUE(QFile::setPermissions(apritore, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        impostaApritore(apritore);
+        impostaApriFile({});
+        messaggi.clear();
+        QFile::remove(argomento);
+
+        comando("da aprire");
+        consegnaInSospeso();
+        impostaApritore({});
+        QFile passato(argomento);
+        ASSERT_TRUE(passato.open(QIODevice::ReadOnly)) << "the opener was not run";
+        const QString documento = QString::fromUtf8(passato.readAll());
+        EXPECT_TRUE(documento.endsWith(".docx")) << qPrintable(documento);
+        EXPECT_EQ(testoDi(documento), "da aprire");
+        if (c.aperto) {
+            EXPECT_TRUE(messaggi.isEmpty()) << qPrintable(messaggi.join('\n'));
+            continue;
+        }
+        ASSERT_EQ(messaggi.size(), 1);
+        EXPECT_TRUE(messaggi[0].startsWith("Non è stato possibile aprire l'elaboratore di testi. "
+                                           "Il documento è stato salvato in:\n"));
+        EXPECT_TRUE(messaggi[0].endsWith(QDir::toNativeSeparators(documento))) << qPrintable(messaggi[0]);
+    }
+}
+
 TEST_F(Consegna, UnaCartellaImpossibileVieneDettaENonSiApreNulla)
 {
     const QString bloccante = cartella.filePath("file");

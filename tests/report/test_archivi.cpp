@@ -140,8 +140,9 @@ TEST_F(Archivi, IlNomeDelFileCorrenteDopoOgniComando)
     dialoghi().file_ = {b};
     fr().salvatutto_Click();
     EXPECT_EQ(nomefile, b);
-    fr().salva_Click(); // one current name for every format: the complete file rewritten as a network data file
-    EXPECT_EQ(record::righe(cp1252::leggiTesto(contenuto(b))).size(), 5);
+    fr().salva_Click(); // the current file is complete: rewritten complete, never as network data alone
+    EXPECT_EQ(record::righe(cp1252::leggiTesto(contenuto(b))).size(), 6);
+    EXPECT_EQ(dialoghi().richiesteFile.size(), 4u); // asked for nothing
 
     fr().eliminare_click(); // cancelled: nothing deleted
     EXPECT_TRUE(QFile::exists(a));

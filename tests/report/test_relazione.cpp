@@ -133,12 +133,12 @@ TEST_F(Relazione, DatiIncompletiFermanoLaRelazioneSenzaProdurreNulla)
 // and a report refused before drawing draws nothing. The printer shows A4 in the dialog every time.
 TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
 {
-    const QString nome = QString::fromUtf8("Velmor - relazione tecnica - Fognatura, lotto 2");
     struct Caso {
         const char* cosa;
         std::function<void()> prepara;
         const char* messaggio; // the start of what the user is told, nothing when all went well
         bool disegnata;
+        const char* poi = nullptr; // what the message tells the user to do next
     };
     static const auto lettera = [] {
         dialoghi().sceltaStampante = [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); };
@@ -162,19 +162,43 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
         {"an A4 whose printable area is as short as a Letter page's",
          [] { stampa().area = QSizeF(612 - 36, 792 - 36) * 20.0; }, "L'area stampabile della pagina scelta è troppo corta",
          false},
-        {"a queue that refuses jobs",
+        {"a queue that refuses jobs, with the administrator's reason",
          [] {
              code().codaScelta = "Studio";
-             code().motivoRifiuto = "in manutenzione";
+             code().motivoRifiuto = servizi::Rifiuto{servizi::Rifiuto::Causa::chiusa, "in manutenzione"};
          },
-         "La stampante Studio non accetta lavori (in manutenzione)", false},
+         "La stampante Studio non accetta lavori (in manutenzione)", false,
+         "chiedere all'amministratore del sistema di riattivare la coda di stampa Studio"},
+        {"a queue that refuses jobs, no reason given",
+         [] {
+             code().codaScelta = "Studio";
+             code().motivoRifiuto = servizi::Rifiuto{servizi::Rifiuto::Causa::chiusa, {}};
+         },
+         "La stampante Studio non accetta lavori (la coda di stampa è chiusa)", false, "Scegliere un'altra stampante"},
+        {"a queue the print system does not know",
+         [] {
+             code().codaScelta = "Studio";
+             code().motivoRifiuto = servizi::Rifiuto{servizi::Rifiuto::Causa::sconosciuta, {}};
+         },
+         "La stampante Studio non è nota al servizio di stampa", false, "Scegliere un'altra stampante"},
+        {"a print system that does not answer before the print",
+         [] {
+             code().codaScelta = "Studio";
+             code().motivoRifiuto = servizi::Rifiuto{servizi::Rifiuto::Causa::senzaRisposta, {}};
+         },
+         "Il servizio di stampa del sistema non risponde: non è stato stampato nulla", false,
+         "Controllare che il servizio di stampa sia attivo"},
         {"a job the queue never shows", [] { code().codaScelta = "Studio"; code().perdeLavoro = true; },
-         "Il lavoro di stampa non è stato accettato dalla stampante Studio", true},
+         "Il lavoro di stampa non è stato accettato dalla stampante Studio", true, "poi stampare di nuovo"},
+        {"a print system that stops answering once the job is sent",
+         [] { code().codaScelta = "Studio"; code().muto = true; },
+         "Il servizio di stampa del sistema non risponde: non si sa se il lavoro", true,
+         "Controllare la coda di stampa della stampante Studio prima di stampare di nuovo"},
         {"a PDF file that was never written",
          [this] {
              dialoghi().sceltaStampante = [this](QPrinter& p) { p.setOutputFileName(cartella.filePath("mai.pdf")); };
          },
-         "Il file ", true},
+         "Il file ", true, "scegliere un altro file"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.cosa);
@@ -191,11 +215,14 @@ TEST_F(Relazione, LaStampaVerificaCartaCodaEFile)
             EXPECT_EQ(stampa().carta, "A4 portrait"); // what the printer held when drawing began
         if (!c.messaggio) {
             EXPECT_TRUE(messaggi().visti.empty());
-            EXPECT_EQ(code().chieste, QStringList({"rifiuto Studio", "lavoro Studio " + nome}));
+            EXPECT_EQ(code().chieste, QStringList({"rifiuto Studio", "lavoro Studio dopo 7"}));
             continue;
         }
         ASSERT_EQ(messaggi().visti.size(), 1u);
         EXPECT_TRUE(messaggi().visti[0].testo.startsWith(QString::fromUtf8(c.messaggio))) << qPrintable(messaggi().visti[0].testo);
+        if (c.poi) {
+            EXPECT_TRUE(messaggi().visti[0].testo.contains(QString::fromUtf8(c.poi))) << qPrintable(messaggi().visti[0].testo);
+        }
     }
 }
 
@@ -221,6 +248,7 @@ TEST_F(Relazione, StampaAnnullataOStampanteGuasta)
     ASSERT_EQ(messaggi().visti.size(), 1u);
     EXPECT_EQ(messaggi().visti[0].stile, vbCritical);
     EXPECT_TRUE(messaggi().visti[0].testo.contains("la stampante non risponde"));
+    EXPECT_TRUE(messaggi().visti[0].testo.contains("poi stampare di nuovo o scegliere un'altra stampante"));
     EXPECT_EQ(ctx.Printer, nullptr);
 }
 

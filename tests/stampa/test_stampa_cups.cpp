@@ -12,6 +12,7 @@
 #include "report/relazionestampante.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPageLayout>
@@ -146,6 +147,13 @@ public:
         }
         cupsSetServer(nullptr);
         qunsetenv("CUPS_SERVER");
+    }
+
+    // Points the CUPS library at this scheduler again (after a test pointed it elsewhere).
+    void riprendi() const
+    {
+        qputenv("CUPS_SERVER", presa.toUtf8());
+        cupsSetServer(presa.toUtf8().constData());
     }
 
     QString uscita(const QString& coda) const { return QDir(cartella.path()).filePath("uscita/" + coda + ".pdf"); }
@@ -298,20 +306,77 @@ TEST_F(StampaCups, SuCodaA4ESuCodaLetterLaRelazioneEsceSuA4ConOgniPiede)
 TEST_F(StampaCups, CodaCheRifiutaOCartaLetterRifiutataNonStampanoNullaEDiconoPerche)
 {
     rete(3);
-    ASSERT_FALSE(scheduler->esegue("cupsreject", {"ProvaA4"}).isNull());
+    ASSERT_FALSE(scheduler->esegue("cupsreject", {"-r", "toner esaurito", "ProvaA4"}).isNull());
+    stampaSu("ProvaA4");
+    ASSERT_FALSE(scheduler->esegue("cupsreject", {"ProvaA4"}).isNull()); // no reason given
     stampaSu("ProvaA4");
     scheduler->esegue("cupsaccept", {"ProvaA4"});
     messaggi().risposte = {vbNo};
     stampaSu("ProvaLetter", [](QPrinter& p) { p.setPageSize(QPageSize(QPageSize::Letter)); });
 
     const QStringList visti = messaggiVisti();
-    ASSERT_EQ(visti.size(), 2) << qPrintable(visti.join('\n'));
-    EXPECT_TRUE(visti[0].startsWith("La stampante ProvaA4 non accetta lavori")) << qPrintable(visti[0]);
-    EXPECT_TRUE(visti[1].contains("impostata sul formato US Letter")) << qPrintable(visti[1]);
+    ASSERT_EQ(visti.size(), 3) << qPrintable(visti.join('\n'));
+    // The administrator's reason, or the queue closed; and what the user can do.
+    EXPECT_TRUE(visti[0].startsWith("La stampante ProvaA4 non accetta lavori (toner esaurito)"))
+        << qPrintable(visti[0]);
+    EXPECT_TRUE(visti[1].startsWith("La stampante ProvaA4 non accetta lavori (la coda di stampa è chiusa)"))
+        << qPrintable(visti[1]);
+    for (int k : {0, 1})
+        EXPECT_TRUE(visti[k].contains("Scegliere un'altra stampante")) << qPrintable(visti[k]);
+    EXPECT_TRUE(visti[2].contains("impostata sul formato US Letter")) << qPrintable(visti[2]);
     for (const char* coda : {"ProvaA4", "ProvaLetter"}) {
         EXPECT_TRUE(scheduler->finiti(coda));
         EXPECT_FALSE(QFile::exists(scheduler->uscita(coda))) << coda << " printed";
     }
+}
+
+// A project name that makes the job's name longer than the print system takes: the job is cut
+// to the limit, prints, and is found by its number: no word of a job not accepted.
+TEST_F(StampaCups, UnNomeDiProgettoLunghissimoStampaESiTrova)
+{
+    const struct {
+        const char* cosa;
+        QString progetto;
+    } casi[] = {
+        {"227 letters", QString(227, u'p')},
+        {"accented letters across the limit", QString::fromUtf8("Fognatura ") + QString(200, u'\u00e0')},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.cosa);
+        rete(3);
+        frontespizio& f = finestre::forma<frontespizio>();
+        f.progetto->setText(c.progetto);
+        messaggi().visti.clear();
+        messaggi().risposte = {vbOK, vbOK};
+        stampaSu("ProvaA4");
+        // The 60-character advice of the title page may come; never a print failure.
+        for (const QString& m : messaggiVisti())
+            EXPECT_FALSE(m.contains("non è stato stampato") || m.contains("non risponde")) << qPrintable(m);
+        ASSERT_TRUE(scheduler->finiti("ProvaA4")) << scheduler->log().constData();
+        EXPECT_TRUE(QFile::exists(scheduler->uscita("ProvaA4"))) << "nothing printed; " << scheduler->log().constData();
+        QFile::remove(scheduler->uscita("ProvaA4"));
+    }
+}
+
+// The scheduler stops while the print dialog is open: the user hears that the print service does
+// not answer (the printer is known), and nothing is drawn.
+TEST_F(StampaCups, UnServizioDiStampaCheNonRispondeEDettoCosi)
+{
+    rete(3);
+    const QByteArray morta = QDir::temp().filePath("velmor-nessuno.sock").toUtf8();
+    stampaSu("ProvaA4", [morta](QPrinter&) {
+        qputenv("CUPS_SERVER", morta);
+        cupsSetServer(morta.constData());
+    });
+    scheduler->riprendi();
+    const QStringList visti = messaggiVisti();
+    ASSERT_EQ(visti.size(), 1) << qPrintable(visti.join('\n'));
+    EXPECT_TRUE(visti[0].startsWith("Il servizio di stampa del sistema non risponde: non è stato stampato nulla sulla "
+                                    "stampante ProvaA4."))
+        << qPrintable(visti[0]);
+    EXPECT_TRUE(visti[0].contains("Controllare che il servizio di stampa sia attivo")) << qPrintable(visti[0]);
+    EXPECT_TRUE(scheduler->finiti("ProvaA4"));
+    EXPECT_FALSE(QFile::exists(scheduler->uscita("ProvaA4")));
 }
 
 } // namespace

@@ -127,7 +127,7 @@ QString CodeFinte::codaDi(const QPrinter& stampante)
     return codaScelta.isEmpty() ? servizi::CodeStampa::codaDi(stampante) : codaScelta;
 }
 
-std::optional<QString> CodeFinte::rifiuto(const QString& coda)
+std::optional<servizi::Rifiuto> CodeFinte::rifiuto(const QString& coda)
 {
     chieste << "rifiuto " + coda;
     return motivoRifiuto;
@@ -135,9 +135,11 @@ std::optional<QString> CodeFinte::rifiuto(const QString& coda)
 
 std::optional<int> CodeFinte::ultimoLavoro(const QString&) { return 7; }
 
-bool CodeFinte::haLavoro(const QString& coda, const QString& nome, int dopo)
+std::optional<bool> CodeFinte::haLavoro(const QString& coda, int dopo)
 {
-    chieste << "lavoro " + coda + " " + nome;
+    chieste << "lavoro " + coda + " dopo " + QString::number(dopo);
+    if (muto)
+        return std::nullopt;
     return dopo == 7 && !perdeLavoro;
 }
 

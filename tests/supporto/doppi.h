@@ -77,13 +77,14 @@ public:
 class CodeFinte : public servizi::CodeStampa {
 public:
     QString codaScelta; // the queue the dialog's printer sends to, when set
-    std::optional<QString> motivoRifiuto; // the queue takes no jobs, for this reason
+    std::optional<servizi::Rifiuto> motivoRifiuto; // the queue takes no jobs, for this reason
     bool perdeLavoro = false;             // the job never shows up on the queue
-    QStringList chieste;                  // "rifiuto <coda>", "lavoro <coda> <nome>"
+    bool muto = false;                    // the print system stops answering once the job is sent
+    QStringList chieste;                  // "rifiuto <coda>", "lavoro <coda> dopo <n>"
     QString codaDi(const QPrinter& stampante) override;
-    std::optional<QString> rifiuto(const QString& coda) override;
+    std::optional<servizi::Rifiuto> rifiuto(const QString& coda) override;
     std::optional<int> ultimoLavoro(const QString& coda) override;
-    bool haLavoro(const QString& coda, const QString& nome, int dopo) override;
+    std::optional<bool> haLavoro(const QString& coda, int dopo) override;
 };
 
 namespace doppi {
