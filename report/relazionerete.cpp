@@ -103,11 +103,17 @@ QString significato(const ColonnaRete& c, const QString& sistema)
     static const QStringList soloNere = {"dotaz.", "abit.", "port.s."};
     const QString codice = testo(c.codice);
     QString t = testo(c.significato);
+    QString nota;
     if (!conAcqueBianche(sistema) && soloPioggia.contains(codice))
-        t += QStringLiteral(" (non entra nel calcolo di una rete per sole acque nere)");
+        nota = QStringLiteral("non entra nel calcolo di una rete per sole acque nere");
     if (!conAcqueNere(sistema) && soloNere.contains(codice))
-        t += QStringLiteral(" (non entra nel calcolo di una rete per sole acque bianche)");
-    return t;
+        nota = QStringLiteral("non entra nel calcolo di una rete per sole acque bianche");
+    if (nota.isEmpty())
+        return t;
+    // A meaning that already ends in brackets takes the note inside them.
+    if (t.endsWith(u')'))
+        return t.chopped(1) + QStringLiteral("; ") + nota + u')';
+    return t + QStringLiteral(" (") + nota + u')';
 }
 
 // A printed value is at most this many characters wide on a line (the widest values the table

@@ -585,7 +585,10 @@ TEST_F(Tabelle, UnTestoLungoStaNellaSuaColonna)
         int riferimento, materiale;
         bool senzaSpazi = false; // one word as long as the text
     };
-    for (const Caso& c : {Caso{30, 24}, Caso{60, 60}, Caso{64, 27}, Caso{200, 200}, Caso{200, 60, true}}) {
+    // The window holds these texts to lunghezzaTestoTubo characters; a file may hold longer ones.
+    constexpr int finestra = tubazioni::lunghezzaTestoTubo;
+    for (const Caso& c : {Caso{30, 24}, Caso{finestra, finestra}, Caso{64, 27}, Caso{200, 200},
+                          Caso{200, finestra, true}}) {
         const auto lungo = [&](int n) {
             const QString t = parole.repeated(10).left(n).trimmed();
             return c.senzaSpazi ? QString(t).replace(u' ', u'_') : t;
