@@ -33,19 +33,8 @@ using namespace doppi;
 
 namespace {
 
-class Relazione : public ConArchivi {
+class Relazione : public ConDocumenti {
 protected:
-    void SetUp() override
-    {
-        ConArchivi::SetUp();
-        office::impostaCartellaDocumenti(cartella.filePath("Documenti"));
-    }
-    void TearDown() override
-    {
-        office::impostaCartellaDocumenti({});
-        ConArchivi::TearDown();
-    }
-
     // n complete segments of one network type.
     static void rete(int n, const QString& tipo)
     {
@@ -109,6 +98,7 @@ TEST_F(Relazione, DatiIncompletiFermanoLaRelazioneSenzaProdurreNulla)
     } casi[] = {
         {"a segment without its height difference", [] { dislivello[12] = Valore(); }, "dati"},
         {"a pipe without its fill height", [] { unTubo(1); altez[1] = Valore(); }, "sismica"},
+        {"a segment the sizing leaves without a pipe", [] { lunghezza[12] = Valore("-100"); }, "dati"},
     };
     for (const Caso& c : casi) {
         ripristina();
