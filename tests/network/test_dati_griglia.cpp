@@ -118,9 +118,7 @@ TEST_F(GrigliaDati, DatiCheNonSonoNumeriERiempimentiFuoriMisura)
         QString riga; // the check's line for segment 2; "" when the data are correct
     } casi[] = {
         {&lunghezza, Valore("100 metri"), QString("- il dato della lunghezza ('100 metri')") + numero},
-        {&dislivello, Valore("uno"), QString("- il dato del dislivello ('uno')") + numero},
         {&dislivello, Valore("1,5"), QString("- il dato del dislivello ('1,5')") + numero},
-        {&pioggia, Valore("30 mm"), QString("- il dato della pioggia ('30 mm')") + numero},
         {&dislivello, Valore(" "), "- manca il dato del dislivello."}, // blanks alone: nothing typed yet
         // Values the sizing refuses: no pipe, so never complete.
         {&lunghezza, Valore("-100"), "- la lunghezza deve essere maggiore di zero (ora è -100)."},
@@ -167,10 +165,8 @@ TEST_F(GrigliaDati, ACinquecentoTrattiIlSuggerimentoNonNeChiedeUnAltro)
         lunghezza[massimotratti] = pieno ? lunghezza[1] : Valore();
         tratti::contatratti();
         d().VScroll1_Change();
-        EXPECT_EQ(d().passo->text(), pieno
-                                         ? "Dati completi: la rete ha raggiunto i 500 tratti, il massimo; controllare "
-                                           "i dati (ABC)"
-                                         : "Dati completi: digitare un altro tratto o controllare i dati (ABC)");
+        EXPECT_EQ(d().passo->text().contains("raggiunto i 500 tratti"), pieno);
+        EXPECT_EQ(d().passo->text().contains("digitare un altro tratto"), !pieno);
     }
 }
 

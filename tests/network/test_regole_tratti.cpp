@@ -49,9 +49,8 @@ TEST_F(NumeroIncompleto, UnoSpazioInTestaNonFaParlareNessunaFinestra)
 {
     auto& rete = finestre::forma<dati>();
     auto& tubi = finestre::forma<sismica>();
-    for (const char* testo : {" ", "  ", " -", " .", " 1e", " 12"}) {
+    for (const char* testo : {" ", " -", " 1e", " 12"}) {
         SCOPED_TRACE(testo);
-        EXPECT_EQ(numeroIncompleto(testo), QString(testo) != " 12");
         rete.lungh[1]->setText(testo);
         rete.disl[1]->setText(testo);
         tubi.datisismici[tubazioni::campo::pesos]->setText(testo);

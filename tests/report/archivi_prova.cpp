@@ -4,7 +4,6 @@
 #include "frame/aggiornamenti.h"
 #include "frame/finestre.h"
 #include "archivi/archivi.h"
-#include "office/consegna.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,16 +70,4 @@ QByteArray ConArchivi::contenuto(const QString& percorso)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
-}
-
-void ConDocumenti::SetUp()
-{
-    ConArchivi::SetUp();
-    office::impostaCartellaDocumenti(cartella.filePath("Documenti"));
-}
-
-void ConDocumenti::TearDown()
-{
-    office::impostaCartellaDocumenti({});
-    ConArchivi::TearDown();
 }

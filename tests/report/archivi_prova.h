@@ -20,10 +20,3 @@ protected:
     static QByteArray contenuto(const QString& percorso);
     QTemporaryDir cartella;
 };
-
-// With the documents the commands build written into the test's own folder ("Documenti").
-class ConDocumenti : public ConArchivi {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-};

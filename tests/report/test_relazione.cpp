@@ -33,8 +33,19 @@ using namespace doppi;
 
 namespace {
 
-class Relazione : public ConDocumenti {
+class Relazione : public ConArchivi {
 protected:
+    void SetUp() override
+    {
+        ConArchivi::SetUp();
+        office::impostaCartellaDocumenti(cartella.filePath("Documenti"));
+    }
+    void TearDown() override
+    {
+        office::impostaCartellaDocumenti({});
+        ConArchivi::TearDown();
+    }
+
     // n complete segments of one network type.
     static void rete(int n, const QString& tipo)
     {
