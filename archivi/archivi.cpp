@@ -77,6 +77,18 @@ Composizione composizione(Tipo tipo, const QStringList& frontespizio, record::Ad
     return c;
 }
 
+// The first field 1 to 15 of a pipe record that should hold a number (all but the reference
+// and the material) and holds something else, 0 when none does.
+int campoTuboNonNumerico(const record::Campi& campi)
+{
+    for (int k = tubazioni::campo::pesos; k <= campiTubo && k <= campi.size(); ++k) {
+        const Valore& v = campi[k - 1];
+        if (!v.vuoto() && !v.numerico())
+            return k;
+    }
+    return 0;
+}
+
 const char* const nomiFrontespizio[campiFrontespizio] = {"progetto", "località", "tipostudio", "committente",
                                                          "luogo",    "data",     "allegati"};
 
@@ -119,6 +131,14 @@ std::optional<Contenuto> analizza(Tipo tipo, const QByteArray& byte, QString* er
             auto campi = lettore.prossimo(campiTubo);
             if (!campi)
                 return fallisce();
+            // A word where a number goes would reach the pipe check as a number nobody wrote.
+            if (const int k = campoTuboNonNumerico(*campi)) {
+                lettore.rifiuta(QStringLiteral("il campo %1 del tubo n.%2 deve essere un numero e contiene \"%3\"")
+                                    .arg(k)
+                                    .arg(j + 1)
+                                    .arg((*campi)[k - 1].testo().left(40)));
+                return fallisce();
+            }
             c.tubi.append(*campi);
         }
     }

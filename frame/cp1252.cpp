@@ -76,4 +76,23 @@ QString leggiTesto(const QByteArray& byte)
     return testo;
 }
 
+int rigaUtf8NonValida(const QByteArray& byte)
+{
+    if (!byte.startsWith("\xEF\xBB\xBF"))
+        return 0;
+    // No byte of a UTF-8 sequence is a line feed: each line can be tried alone.
+    int numero = 1;
+    for (qsizetype inizio = 0; inizio < byte.size(); ++numero) {
+        qsizetype fine = byte.indexOf('\n', inizio);
+        if (fine < 0)
+            fine = byte.size();
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString riga = utf8.decode(QByteArrayView(byte).sliced(inizio, fine - inizio)); // decoded when taken
+        if (utf8.hasError())
+            return numero;
+        inizio = fine + 1;
+    }
+    return 0;
+}
+
 } // namespace cp1252

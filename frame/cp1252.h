@@ -23,4 +23,8 @@ bool rappresentabile(const QString& testo);
 // order mark is dropped), Windows-1252 otherwise.
 QString leggiTesto(const QByteArray& byte);
 
+// For bytes that open with the UTF-8 byte order mark and are not valid UTF-8 after all: the
+// number (from 1) of the first line holding bytes UTF-8 does not allow; 0 for any other bytes.
+int rigaUtf8NonValida(const QByteArray& byte);
+
 } // namespace cp1252

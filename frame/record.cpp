@@ -107,7 +107,14 @@ QList<QString> righe(const QString& testo)
     return linee;
 }
 
-Lettore::Lettore(const QByteArray& contenuto) : linee(righe(cp1252::leggiTesto(contenuto))) {}
+Lettore::Lettore(const QByteArray& contenuto) : linee(righe(cp1252::leggiTesto(contenuto)))
+{
+    // Read as Windows-1252, such a file would fail at its first line, on the mark itself.
+    if (const int riga = cp1252::rigaUtf8NonValida(contenuto))
+        primoErrore = "riga " + QString::number(riga)
+                      + ": il file dichiara all'inizio la codifica UTF-8, ma questa riga contiene caratteri che "
+                        "in UTF-8 non sono validi";
+}
 
 void Lettore::sbaglia(const QString& motivo)
 {
@@ -144,6 +151,12 @@ std::optional<Campi> Lettore::prossimo(int numeroCampi, int lunghezzaTesto)
             }
     ++posizione;
     return campi;
+}
+
+void Lettore::rifiuta(const QString& motivo)
+{
+    if (primoErrore.isEmpty())
+        primoErrore = "riga " + QString::number(posizione) + ": " + motivo;
 }
 
 std::optional<Valore> Lettore::conteggio(int massimo, bool vuotoAmmesso)

@@ -61,6 +61,8 @@ public:
     // A whole number from 0 to `massimo` alone on its line, as a number; an
     // empty line, when `vuotoAmmesso`, as an empty value.
     std::optional<Valore> conteggio(int massimo, bool vuotoAmmesso);
+    // Refuses the record read last, for a reason its reader found in it: the error names its line.
+    void rifiuta(const QString& motivo);
     bool finito() const { return posizione >= linee.size(); }
     // The first error, in Italian, naming the line; empty while there is none.
     const QString& errore() const { return primoErrore; }

@@ -44,5 +44,5 @@ QString Valore::testo() const
 bool numeroIncompleto(const QString& testo)
 {
     static const QRegularExpression inizio(QStringLiteral("^\\s*[+-]?(\\.?|(\\d+\\.?\\d*|\\.\\d+)[eEdD][+-]?)$"));
-    return !testo.trimmed().isEmpty() && !Valore(testo).numerico() && inizio.match(testo).hasMatch();
+    return !testo.isEmpty() && !Valore(testo).numerico() && inizio.match(testo).hasMatch();
 }

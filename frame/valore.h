@@ -39,8 +39,9 @@ private:
 };
 
 // A text typed so far that is not a number yet but becomes one when more is
-// typed at its end: a sign or a point alone ("-", "+.", "."), or a mantissa
-// whose exponent has no digits yet ("1e", "2.5D-"). The rule of every window
+// typed at its end: blanks alone (" ", typed before the number), a sign or a
+// point alone ("-", "+.", "."), or a mantissa whose exponent has no digits yet
+// ("1e", "2.5D-"). The rule of every window
 // that waits for a number to be finished before it says anything. A letter
 // with no digit before it ("e", "-d"), or blanks after the text, is not such a
 // start: nothing typed at its end makes a number of it.

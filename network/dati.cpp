@@ -493,7 +493,13 @@ void dati::suggerimento()
         passo->setText("Tratto n." + QString::number(t) + ": " + tratti::primodatomancante(t, sistema).mid(2));
         return;
     }
-    passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o usare l'icona \"controllo dati immessi\""));
+    // The grid has no row past the last segment: it says so instead of asking for another.
+    if (numerotratti >= massimotratti)
+        passo->setText(QStringLiteral("Dati completi: la rete ha raggiunto i %1 tratti, il massimo; usare l'icona "
+                                      "\"controllo dati immessi\"")
+                           .arg(massimotratti));
+    else
+        passo->setText(QStringLiteral("Dati completi: digitare un altro tratto o usare l'icona \"controllo dati immessi\""));
 }
 
 void dati::controlla_click()

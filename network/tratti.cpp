@@ -1,6 +1,7 @@
 #include "network/tratti.h"
 
 #include "frame/ModVelmor.h"
+#include "frame/formati.h"
 #include "network/classipendenza.h"
 #include "network/dimensionamento.h"
 
@@ -69,15 +70,46 @@ bool riempimentofuori(const Valore& v)
     return !v.vuoto() && (!v.numerico() || v.numero() < riempimentominimo || v.numero() > riempimentomassimo);
 }
 
-// A value the check needs: missing when empty or when it does not read as a number.
-bool manca(const Valore& v)
+// Blanks alone are what a box holds before its number is typed: a missing value.
+bool mancante(const Valore& v)
 {
-    return v.vuoto() || !v.numerico();
+    return v.vuoto() || (v.eTesto() && v.testo().trimmed().isEmpty());
 }
 // A value that is there but does not read as a number.
 bool illeggibile(const Valore& v)
 {
-    return !v.vuoto() && !v.numerico();
+    return !mancante(v) && !v.numerico();
+}
+
+// The check's line for a typed value: `manca` when it is missing, a line that names it
+// (`nome`) and says how to write it when it is no number, nothing when it reads as one.
+QString rigaDato(const Valore& v, const char* manca, const char* nome)
+{
+    if (mancante(v))
+        return QString::fromUtf8(manca);
+    if (!v.numerico()) {
+        constexpr int mostrati = 30; // of a pasted text, enough to find it in the row
+        return "- il dato " + QString::fromUtf8(nome) + " ('" + v.testo().left(mostrati)
+               + "') non è un numero: digitare un numero con il punto per i decimali (ad esempio 12.5).";
+    }
+    return {};
+}
+
+// The segment's fields as the sizing reads them.
+rete::DatiTratto datiTratto(int t)
+{
+    rete::DatiTratto dati;
+    dati.lunghezza = lunghezza[t].numero();
+    dati.dislivello = dislivello[t].numero();
+    dati.coefsuperficie = coefsuperficie[t].numero();
+    dati.classependenza = coefpendenza[t].vuoto() ? 0 : rete::classedacoefficiente(coefpendenza[t].numero());
+    dati.portatacollettori = portatacollettori[t].numero();
+    dati.abitanti = abitanti[t].numero();
+    dati.dotazione = dotazione[t].numero();
+    dati.superficie = superficie[t].numero();
+    dati.pioggia = pioggia[t].numero();
+    dati.riempimento = riempimento[t].vuoto() ? riempimentopredefinito : riempimento[t].numero();
+    return dati;
 }
 
 void svuotarisultati(int t)
@@ -87,6 +119,25 @@ void svuotarisultati(int t)
     portatatotale[t] = Valore();
     diametro[t] = Valore();
     velocita[t] = Valore();
+}
+
+// For a segment whose values all read as numbers: what its sizing refuses (a length not above 0,
+// no height difference, a flow no pipe up to the largest carries), empty when it sizes it.
+QString rigadimensionamento(int t, const QString& tipo)
+{
+    if (lunghezza[t].numero() <= 0)
+        return "- la lunghezza deve essere maggiore di zero (ora è " + lunghezza[t].testo().trimmed() + ").";
+    if (dislivello[t].numero() == 0)
+        return QStringLiteral("- il dislivello è zero: senza pendenza il tubo del tratto non si può dimensionare.");
+    const rete::RisultatiTratto r = rete::dimensionatratto(datiTratto(t), tipo);
+    if (r.esito == rete::Esito::dimensionato)
+        return {};
+    const QString portata =
+        std::isfinite(r.portatatotale)
+            ? "la portata totale di " + Format(Valore(r.portatatotale), QStringLiteral("##0.00")) + " l/s"
+            : QStringLiteral("una portata totale così grande");
+    return "- nessun tubo fino a " + QString::number(rete::diametromassimo) + " cm di diametro porta " + portata
+           + ": controllare i dati del tratto.";
 }
 
 } // namespace
@@ -122,19 +173,7 @@ Esito dimensiona(int t)
         return Esito::nonrichiesto;
     }
 
-    rete::DatiTratto dati;
-    dati.lunghezza = lunghezza[t].numero();
-    dati.dislivello = dislivello[t].numero();
-    dati.coefsuperficie = coefsuperficie[t].numero();
-    dati.classependenza = coefpendenza[t].vuoto() ? 0 : rete::classedacoefficiente(coefpendenza[t].numero());
-    dati.portatacollettori = portatacollettori[t].numero();
-    dati.abitanti = abitanti[t].numero();
-    dati.dotazione = dotazione[t].numero();
-    dati.superficie = superficie[t].numero();
-    dati.pioggia = pioggia[t].numero();
-    dati.riempimento = riempimento[t].vuoto() ? riempimentopredefinito : riempimento[t].numero();
-
-    const rete::RisultatiTratto r = rete::dimensionatratto(dati, sistema);
+    const rete::RisultatiTratto r = rete::dimensionatratto(datiTratto(t), sistema);
     portatapioggia[t] = Valore(r.portatapioggia);
     portatanera[t] = Valore(r.portatanera);
     portatatotale[t] = Valore(r.portatatotale);
@@ -150,33 +189,37 @@ Esito dimensiona(int t)
 
 QString primodatomancante(int t, const QString& tipo)
 {
-    if (manca(lunghezza[t]))
-        return QStringLiteral("- digitare la lunghezza.");
-    if (manca(dislivello[t]))
-        return QStringLiteral("- manca il dato del dislivello.");
-    if (manca(portatacollettori[t]))
-        return QStringLiteral("- digitare la 'portata c' dovuta ai collettori secondari che vi si immettono.");
+    QString riga;
+    const auto prima = [&riga](const Valore& v, const char* manca, const char* nome) {
+        if (riga.isEmpty())
+            riga = rigaDato(v, manca, nome);
+        return !riga.isEmpty();
+    };
+    if (prima(lunghezza[t], "- digitare la lunghezza.", "della lunghezza")
+        || prima(dislivello[t], "- manca il dato del dislivello.", "del dislivello")
+        || prima(portatacollettori[t], "- digitare la 'portata c' dovuta ai collettori secondari che vi si immettono.",
+                 "della 'portata c'"))
+        return riga;
     if (tipo != "nere") {
         if (tiposuperficie[t].vuoto() || illeggibile(coefsuperficie[t]))
             return QStringLiteral("- scegliere il tipo di superficie del bacino.");
         if (pendenza[t].vuoto() || illeggibile(coefpendenza[t]))
             return QStringLiteral("- scegliere la pendenza media del bacino confluente.");
     }
-    if (tipo != "bianche") {
-        if (manca(abitanti[t]))
-            return QStringLiteral("- digitare il numero massimo dei residenti nel bacino confluente.");
-        if (manca(dotazione[t]))
-            return QStringLiteral("- digitare la dotazione idrica giornaliera per abitante.");
-    }
-    if (tipo != "nere") {
-        if (manca(superficie[t]))
-            return QStringLiteral("- digitare la superficie scolante (il bacino confluente).");
-        if (manca(pioggia[t]))
-            return QStringLiteral("- digitare i mm.orari di pioggia della massima intensità verificantesi una volta l'anno.");
-    }
+    if (tipo != "bianche"
+        && (prima(abitanti[t], "- digitare il numero massimo dei residenti nel bacino confluente.", "dei residenti")
+            || prima(dotazione[t], "- digitare la dotazione idrica giornaliera per abitante.", "della dotazione")))
+        return riga;
+    if (tipo != "nere"
+        && (prima(superficie[t], "- digitare la superficie scolante (il bacino confluente).",
+                  "della superficie scolante")
+            || prima(pioggia[t],
+                     "- digitare i mm.orari di pioggia della massima intensità verificantesi una volta l'anno.",
+                     "della pioggia")))
+        return riga;
     if (riempimentofuori(riempimento[t]))
         return rigariempimento();
-    return {};
+    return rigadimensionamento(t, tipo);
 }
 
 int primotrattoincompleto()

@@ -53,8 +53,9 @@ enum class Esito {
 Esito dimensiona(int t);
 
 // The line of the first missing value of segment t, in the order of the check
-// (a value that does not read as a number counts as missing), then of a fill
-// percentage outside 10 to 100; empty when the segment is complete.
+// (a value that does not read as a number gets a line that says so), then of a
+// fill percentage outside 10 to 100, then of what the sizing refuses
+// (rigadimensionamento); empty when the segment is complete and sized.
 QString primodatomancante(int t, const QString& sistema);
 
 // The first segment 1 to numerotratti whose check finds a missing value

@@ -246,7 +246,7 @@ void sismica::VScroll1_Change()
         const QString testo = valoreCampo(c, tubo).testo();
         datisismici[c]->setText(testo);
         datisismici[c]->setCursorPosition(0);
-        // A text read from a file that is no number shows pink, as if typed.
+        // A text in the table that is no number (as typed, or not finished) shows pink again.
         const bool numerico = c != campo::riferimento && c != campo::materiale;
         const Lettura lettura = numerico ? leggiTesto(testo) : Lettura::Vuoto;
         segnaLettura(c, lettura == Lettura::Incompleto ? Lettura::NonNumero : lettura);
@@ -272,10 +272,14 @@ void sismica::datisismici_Change(int Index)
 
     const Lettura lettura = leggiTesto(testo);
     const bool giaAvvisato = m_letture[Index] == Lettura::NonNumero;
-    if (lettura == Lettura::Vuoto || lettura == Lettura::Numero) {
-        impostaCampo(Index, tubo, lettura == Lettura::Vuoto ? Valore(QString()) : Valore(Val(testo)));
-        contaTubi();
-    }  // otherwise the table keeps the last number read
+    // A text that is no number (yet) goes into the table as typed, never leaving the last
+    // number read behind it: the check, the files and the report see what the box shows,
+    // also once another pipe is on screen.
+    impostaCampo(Index, tubo,
+                 lettura == Lettura::Vuoto    ? Valore(QString())
+                 : lettura == Lettura::Numero ? Valore(Val(testo))
+                                              : Valore(testo));
+    contaTubi();
     segnaLettura(Index, lettura);
 
     if (casellaErrata()) {
@@ -370,7 +374,8 @@ void sismica::controlla_click()
             }
         }
         for (int c = 1; c <= numeroCampi; ++c) {
-            if (datisismici[c]->text().isEmpty()) {
+            // A box of blanks looks empty, and its number is not in the table.
+            if (datisismici[c]->text().trimmed().isEmpty()) {
                 if (c != campo::peso)
                     datisismici[c]->setFocus();
                 MsgBox(QStringLiteral("Digitare tutti i dati nei campi a sfondo bianco."), vbCritical,

@@ -2,12 +2,15 @@
 // lists, of the seismic window's fields and of both scroll bars, each run by the control's
 // change handler as the user's typing runs it. Whatever was typed, the shared tables stay in
 // shape, and what the program would save either reads back with every segment or is refused
-// by the save with a message (a line too long for the readers), never written half-readable.
+// by the save with a message (a line too long for the readers, a pipe field that is no
+// number), never written half-readable.
 #include "comune.h"
 
 #include "frame/ModVelmor.h"
 #include "frame/aggiornamenti.h"
+#include "frame/controllosilenzioso.h"
 #include "frame/finestre.h"
+#include "frame/tubi.h"
 #include "network/dati.h"
 #include "network/tratti.h"
 #include "seismic/sismica.h"
@@ -106,6 +109,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* byte, std::size_t quan
     const int contati = ModVelmor::numerotratti;
     VERIFICA(contati >= 0 && contati <= ModVelmor::massimotratti);
     VERIFICA(contati == tratti::contatratti());
+    // A pipe field holding a text that is no number never reaches a file: the pipe check, which
+    // every save runs first, stops on it.
+    bool parolaInUnTubo = false;
+    for (int j = 1; j <= tubazioni::numeroTubi(); ++j)
+        for (int k = tubazioni::campo::pesos; k <= tubazioni::numeroCampi; ++k) {
+            const Valore v = tubazioni::valoreCampo(k, j);
+            parolaInUnTubo |= !v.vuoto() && !v.numerico();
+        }
+    if (parolaInUnTubo) {
+        VERIFICA(!ModVelmor::controlloSilenzioso([&tubi] { tubi.controlla_click(); }));
+        return 0;
+    }
     const QByteArray salvato = archivi::componi(archivi::Tipo::completo, archivi::testiFrontespizio());
     if (record::rigaTroppoLunga(salvato) != 0)
         return 0; // the save refuses it and says so

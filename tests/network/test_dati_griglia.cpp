@@ -8,6 +8,7 @@
 #include "frame/finestre.h"
 #include "frame/test_valori_locale.h"
 #include "network/dati.h"
+#include "network/tratti.h"
 #include "archivi/archivi.h"
 
 #include <QFile>
@@ -109,13 +110,26 @@ TEST_F(GrigliaDati, DatiCheNonSonoNumeriERiempimentiFuoriMisura)
 {
     const char* fuori =
         "- la percentuale della sezione occupata dalle acque ('sez.') deve essere un numero da 10 a 100.";
+    const LocaleFissato fissato(italiano()); // the flow in a message as the grid shows it
+    const char* numero = " non è un numero: digitare un numero con il punto per i decimali (ad esempio 12.5).";
     const struct {
         Tratti* campo;
         Valore valore;
-        const char* riga; // the check's line for segment 2; "" when the data are correct
+        QString riga; // the check's line for segment 2; "" when the data are correct
     } casi[] = {
-        {&lunghezza, Valore("100 metri"), "- digitare la lunghezza."},
-        {&dislivello, Valore("uno"), "- manca il dato del dislivello."},
+        {&lunghezza, Valore("100 metri"), QString("- il dato della lunghezza ('100 metri')") + numero},
+        {&dislivello, Valore("1,5"), QString("- il dato del dislivello ('1,5')") + numero},
+        {&dislivello, Valore(" "), "- manca il dato del dislivello."}, // blanks alone: nothing typed yet
+        // Values the sizing refuses: no pipe, so never complete.
+        {&lunghezza, Valore("-100"), "- la lunghezza deve essere maggiore di zero (ora è -100)."},
+        {&lunghezza, Valore(0), "- la lunghezza deve essere maggiore di zero (ora è 0)."},
+        {&dislivello, Valore("0.0"),
+         "- il dislivello è zero: senza pendenza il tubo del tratto non si può dimensionare."},
+        // 0.22 x 1 ha x 30 mm/h x 10000 / 3600 = 18.333 + 0.078 foul + 1000000 from the collectors:
+        // more than a 500 cm pipe carries at a slope of 1 %.
+        {&portatacollettori, Valore("1000000"),
+         "- nessun tubo fino a 500 cm di diametro porta la portata totale di 1000018,41 l/s: controllare i dati "
+         "del tratto."},
         {&coefsuperficie, Valore("alto"), "- scegliere il tipo di superficie del bacino."},
         {&riempimento, Valore(0), fuori},
         {&riempimento, Valore("9.9"), fuori},
@@ -125,15 +139,34 @@ TEST_F(GrigliaDati, DatiCheNonSonoNumeriERiempimentiFuoriMisura)
         {&riempimento, Valore("100"), ""},
     };
     for (const auto& c : casi) {
+        SCOPED_TRACE(c.valore.testo().toStdString());
         ripristina();
         dueTratti();
         (*c.campo)[2] = c.valore;
+        d().VScroll1_Change();
         d().controlla_click();
-        ASSERT_FALSE(messaggi().visti.empty()) << c.valore.testo().toStdString();
-        const QString atteso = *c.riga ? "Tratto n. 2:\r" + QString::fromUtf8(c.riga)
-                                       : QStringLiteral("I dati sono stati immessi correttamente.");
+        ASSERT_FALSE(messaggi().visti.empty());
+        const QString atteso =
+            !c.riga.isEmpty() ? "Tratto n. 2:\r" + c.riga : QStringLiteral("I dati sono stati immessi correttamente.");
         EXPECT_EQ(messaggi().visti.back().testo, atteso);
-        EXPECT_EQ(d().diam[2]->text().isEmpty(), *c.riga != '\0') << c.valore.testo().toStdString(); // sized or not
+        EXPECT_EQ(diametro[2].eNumero(), c.riga.isEmpty()); // complete exactly when sized
+        EXPECT_EQ(d().passo->text().startsWith("Dati completi"), c.riga.isEmpty()) << d().passo->text().toStdString();
+    }
+}
+
+// The grid has no row for a 501st segment: the hint says the network is full instead of asking for one.
+TEST_F(GrigliaDati, ACinquecentoTrattiIlSuggerimentoNonNeChiedeUnAltro)
+{
+    dueTratti();
+    for (Tratti* campo : campitratto())
+        for (int t = 3; t <= massimotratti; ++t)
+            (*campo)[t] = (*campo)[1];
+    for (const bool pieno : {true, false}) {
+        lunghezza[massimotratti] = pieno ? lunghezza[1] : Valore();
+        tratti::contatratti();
+        d().VScroll1_Change();
+        EXPECT_EQ(d().passo->text().contains("raggiunto i 500 tratti"), pieno);
+        EXPECT_EQ(d().passo->text().contains("digitare un altro tratto"), !pieno);
     }
 }
 

@@ -2,11 +2,15 @@
 // typed (the network grid and the seismic window wait for the same texts, and
 // take the same texts for no number at all).
 #include "frame/ModVelmor.h"
+#include "frame/finestre.h"
 #include "frame/valore.h"
+#include "network/dati.h"
 #include "network/tratti.h"
 #include "seismic/campitubo.h"
+#include "seismic/sismica.h"
 #include "supporto/doppi.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,6 +41,23 @@ TEST_F(NumeroIncompleto, LaReteELaVerificaSismicaLeggonoAlloStessoModo)
         ModVelmor::lunghezza[1] = Valore(c.testo);
         EXPECT_EQ(tratti::dimensiona(1), c.incompleto ? tratti::Esito::incompleto : tratti::Esito::noninterpretabile);
     }
+}
+
+// Blanks typed before a number: neither window speaks yet, as for "-" or "1e", and the number
+// that follows is taken by both.
+TEST_F(NumeroIncompleto, UnoSpazioInTestaNonFaParlareNessunaFinestra)
+{
+    auto& rete = finestre::forma<dati>();
+    auto& tubi = finestre::forma<sismica>();
+    for (const char* testo : {" ", " -", " 1e", " 12"}) {
+        SCOPED_TRACE(testo);
+        rete.lungh[1]->setText(testo);
+        rete.disl[1]->setText(testo);
+        tubi.datisismici[tubazioni::campo::pesos]->setText(testo);
+        EXPECT_TRUE(doppi::messaggi().visti.empty());
+    }
+    EXPECT_EQ(ModVelmor::lunghezza[1].numero(), 12);
+    EXPECT_EQ(ModVelmor::pesos[1], Valore(12));
 }
 
 TEST_F(NumeroIncompleto, ContanoSoloITrattiConUnaLunghezzaPositiva)

@@ -110,6 +110,7 @@ TEST_F(Relazione, DatiIncompletiFermanoLaRelazioneSenzaProdurreNulla)
     } casi[] = {
         {"a segment without its height difference", [] { dislivello[12] = Valore(); }, "dati"},
         {"a pipe without its fill height", [] { unTubo(1); altez[1] = Valore(); }, "sismica"},
+        {"a segment the sizing leaves without a pipe", [] { lunghezza[12] = Valore("-100"); }, "dati"},
     };
     for (const Caso& c : casi) {
         ripristina();

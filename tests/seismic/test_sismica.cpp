@@ -189,12 +189,12 @@ TEST_F(Sismica, UnTestoCheNonENumero)
     const Valore scs1 = ModVelmor::sigmasuperiore[1][1];
     ASSERT_FALSE(s.scs->text().isEmpty());
 
-    digita(campo::diam, "1,5");  // "1" is taken, then the comma is refused
+    digita(campo::diam, "1,5");  // "1" is taken, then the comma is told
     ASSERT_EQ(messaggi().visti.size(), 1u);
     EXPECT_EQ(messaggi().visti[0].stile, vbExclamation);
     EXPECT_EQ(messaggi().visti[0].titolo, "Velmor: aiuto in linea");
     EXPECT_TRUE(messaggi().visti[0].testo.contains("punto"));
-    EXPECT_EQ(ModVelmor::diam[1], Valore(1));  // the last number read, not the text
+    EXPECT_EQ(ModVelmor::diam[1], Valore("1,5"));  // the text, never the last number read
     EXPECT_TRUE(s.scs->text().isEmpty());        // results do not match the boxes: none shown
     EXPECT_TRUE(s.esito->text().isEmpty());
     EXPECT_TRUE(s.passo->text().contains("correggere"));
@@ -207,13 +207,13 @@ TEST_F(Sismica, UnTestoCheNonENumero)
     EXPECT_EQ(ModVelmor::sigmasuperiore[1][1], scs1Corto);
     EXPECT_TRUE(s.scs->text().isEmpty());
     s.VScroll1->setValue(2);
-    ASSERT_EQ(s.datisismici[campo::diam]->text(), "");  // a box left wrong is forgotten when the pipe changes
+    ASSERT_EQ(s.datisismici[campo::diam]->text(), "");  // pipe 2's own box
     digita(campo::diam, "x");
     digita(campo::pesos, "7850");
     EXPECT_EQ(ModVelmor::numerotubi, Valore(2));
     s.VScroll1->setValue(1);
-    EXPECT_EQ(s.datisismici[campo::diam]->text(), "1");
-    digita(campo::diam, "1,5");
+    EXPECT_EQ(s.datisismici[campo::diam]->text(), "1,5");  // what was typed comes back with its pipe
+    EXPECT_EQ(s.datisismici[campo::diam]->palette().color(QPalette::Base), QColor(255, 200, 200));
     messaggi().visti.clear();
 
     digita(campo::altez, "150");
@@ -230,7 +230,7 @@ TEST_F(Sismica, UnTestoCheNonENumero)
         EXPECT_TRUE(s.scs->text().isEmpty()) << inizio;
     }
     EXPECT_TRUE(messaggi().visti.empty());
-    EXPECT_EQ(ModVelmor::spess[1], Valore(2.5));  // the last number read ("2.5" on the way to "2.5E-")
+    EXPECT_EQ(ModVelmor::spess[1], Valore("2.5E-"));  // as typed, not "2.5" read on the way
     digita(campo::spess, "100");
     EXPECT_EQ(s.esito->text(), "verificato");
 }
