@@ -5,6 +5,7 @@
 #include "network/classipendenza.h"
 #include "network/dimensionamento.h"
 
+#include <algorithm>
 #include <bitset>
 #include <cmath>
 #include <utility>
@@ -236,7 +237,15 @@ int primotrattoincompleto()
                 incompleti.set(std::size_t(t), !primodatomancante(t, sistema).isEmpty());
         trattiCambiati.reset(); // also the marks the check's own reads left
     }
-    for (int t = 1; t <= numerotratti && t <= massimotratti; ++t)
+    // The count leaves out lengths not above zero; a last segment typed with one is still the
+    // user's and must be told, not dropped from the save.
+    int ultimo = std::min(numerotratti, int(massimotratti));
+    for (int t = massimotratti; t > ultimo; --t)
+        if (!std::as_const(lunghezza)[t].vuoto()) {
+            ultimo = t;
+            break;
+        }
+    for (int t = 1; t <= ultimo; ++t)
         if (incompleti.test(std::size_t(t)))
             return t;
     return 0;

@@ -58,7 +58,7 @@ Esito dimensiona(int t);
 // (rigadimensionamento); empty when the segment is complete and sized.
 QString primodatomancante(int t, const QString& sistema);
 
-// The first segment 1 to numerotratti whose check finds a missing value
+// The first segment, 1 to numerotratti or to a later one whose length is typed, whose check finds a missing value
 // (primodatomancante), or 0 when none. Known without going through the whole
 // network: only the segments written since the last call (ModVelmor::trattiCambiati)
 // are checked again, and all of them when the network type changed.

@@ -49,7 +49,10 @@ protected:
     // The first incomplete segment found the long way, segment by segment.
     static int perScansione()
     {
-        for (int t = 1; t <= numerotratti; ++t)
+        int ultimo = massimotratti;
+        while (ultimo > numerotratti && lunghezza[ultimo].vuoto())
+            --ultimo;
+        for (int t = 1; t <= ultimo; ++t)
             if (!tratti::primodatomancante(t, sistema).isEmpty())
                 return t;
         return 0;
@@ -97,13 +100,21 @@ TEST_F(TrattiIncompleti, SeguonoOgniCambioDeiTratti)
              sistema = "misto";
          },
          25},
-        {"a missing value beyond the segment count",
+        {"a missing value beyond the last typed length",
          [](dati&) {
              riempimento[28] = Valore("5");
              ASSERT_EQ(tratti::primotrattoincompleto(), 28);
-             numerotratti = 27;
+             for (int t = 28; t <= 30; ++t)
+                 lunghezza[t] = Valore();
+             tratti::contatratti();
          },
          0},
+        {"a last segment typed with a length below zero, which the count leaves out",
+         [](dati& w) {
+             w.VScroll1->setValue(21);
+             w.lungh[10]->setText("-100");
+         },
+         30},
         {"the network emptied, then one segment typed",
          [](dati&) {
              svuotaTratti();
