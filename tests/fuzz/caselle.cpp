@@ -94,7 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* byte, std::size_t quan
         case 3: rete.VScroll1->setValue(ingresso.intero() % (dati::primoInBasso + 1)); break;
         case 4: {
             QLineEdit* casella = tubi.datisismici[std::size_t(1 + ingresso.byte() % 15)];
-            casella->setText(ingresso.testo());
+            const QString testo = ingresso.testo();
+            if (!casella->isReadOnly()) // the weight per metre is the program's, not typed
+                casella->setText(testo);
             break;
         }
         case 5:
