@@ -183,8 +183,9 @@ TEST(TestiDellaCircolare, CapitoliCoerentiECommentiDichiarati)
         const QString testo = cp1252::leggiTesto(lettura.byte);
         bool eccezione = false;
         for (const QString& frase : testo.split(fineFrase)) {
-            if (frase.contains("domestic"))
+            if (frase.contains("domestic")) {
                 EXPECT_TRUE(frase.contains("commercial") && frase.contains("artigian")) << qPrintable(frase);
+            }
             eccezione = eccezione || (frase.contains("eccezion") && frase.contains("urgent"));
         }
         EXPECT_TRUE(eccezione);

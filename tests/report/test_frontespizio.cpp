@@ -207,7 +207,7 @@ TEST_F(Frontespizio, StudioDalFileDellUtente)
 TEST_F(Frontespizio, IlMessaggioDelloStudioDiceDoveEComeCrearlo)
 {
     const QByteArray prima = qgetenv("XDG_CONFIG_HOME");
-    for (const QByteArray cartella : {prima, prima + "/.config"}) {
+    for (const QByteArray& cartella : {prima, prima + "/.config"}) {
         qputenv("XDG_CONFIG_HOME", cartella);
         messaggi().visti.clear();
         f().Labelstudio_Click();

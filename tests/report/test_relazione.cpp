@@ -543,7 +543,7 @@ TEST_F(Relazione, LaChiusuraStaInsiemeEContaLePagineImpaginate)
 TEST_F(Relazione, SenzaStudioIlSuggerimentoDiceDoveImpostarlo)
 {
     for (const auto uscita : {relazione::Uscita::stampante, relazione::Uscita::word}) {
-        for (const QString studio : {QString(), QStringLiteral("Studio Rossi")}) {
+        for (const QString& studio : {QString(), QStringLiteral("Studio Rossi")}) {
             SCOPED_TRACE(studio.toStdString() + (uscita == relazione::Uscita::word ? " word" : " carta"));
             ripristina();
             rete(3, "misto");
@@ -568,8 +568,9 @@ TEST_F(Relazione, SenzaStudioIlSuggerimentoDiceDoveImpostarlo)
             EXPECT_FALSE(tutto.contains("vedi") || tutto.contains("clic qui") || tutto.contains("()"));
             EXPECT_EQ(suggerimento.contains("non impostato"), studio.isEmpty()) << qPrintable(suggerimento);
             EXPECT_EQ(suggerimento.contains(testi.fileStudio), studio.isEmpty());
-            if (uscita == relazione::Uscita::word)
+            if (uscita == relazione::Uscita::word) {
                 EXPECT_TRUE(suggerimento.startsWith("ho visualizzato la relazione su WORD"));
+            }
         }
     }
 }
