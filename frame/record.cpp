@@ -190,7 +190,7 @@ QString descrizioneErrore(const QFileDevice& file, bool scrittura)
     case QFileDevice::WriteError:
     case QFileDevice::ResizeError: return QStringLiteral("errore di scrittura: il disco potrebbe essere pieno");
     case QFileDevice::ResourceError:
-        return QStringLiteral("il sistema non ha risorse sufficienti (spazio su disco, memoria o file aperti)");
+        return QStringLiteral("il sistema non ha risorse sufficienti (troppi file aperti o memoria esaurita)");
     case QFileDevice::RenameError: return QStringLiteral("il file esistente non si può sostituire");
     case QFileDevice::RemoveError:
         return info.exists() ? QStringLiteral("il file non si può eliminare: è protetto o in uso")
