@@ -3,6 +3,7 @@
 #include "frame/colori.h"
 #include "frame/servizi.h"
 
+#include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
@@ -30,9 +31,13 @@ void coloreTesto(QWidget* controllo, std::uint32_t colore)
     controllo->setPalette(p);
 }
 
-QLabel* etichetta(const QString& caption, std::optional<std::uint32_t> sfondo, Bordo bordo, Qt::Alignment allineamento)
+namespace {
+
+template <typename Etichetta>
+Etichetta* nuovaEtichetta(const QString& caption, std::optional<std::uint32_t> sfondo, Bordo bordo,
+                          Qt::Alignment allineamento)
 {
-    auto* l = new QLabel(caption);
+    auto* l = new Etichetta(caption);
     l->setAlignment(allineamento);
     if (sfondo)
         coloreSfondo(l, *sfondo);
@@ -41,6 +46,54 @@ QLabel* etichetta(const QString& caption, std::optional<std::uint32_t> sfondo, B
         l->setLineWidth(1);
     }
     return l;
+}
+
+} // namespace
+
+QLabel* etichetta(const QString& caption, std::optional<std::uint32_t> sfondo, Bordo bordo, Qt::Alignment allineamento)
+{
+    return nuovaEtichetta<QLabel>(caption, sfondo, bordo, allineamento);
+}
+
+EtichettaAdattata* etichettaAdattata(const QString& caption, std::optional<std::uint32_t> sfondo, Bordo bordo,
+                                     Qt::Alignment allineamento)
+{
+    return nuovaEtichetta<EtichettaAdattata>(caption, sfondo, bordo, allineamento);
+}
+
+QRect EtichettaAdattata::areaTesto() const
+{
+    return contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+}
+
+QFont EtichettaAdattata::carattereMostrato() const
+{
+    QFont carattere = font();
+    if (!wordWrap() || text().isEmpty() || carattere.pointSizeF() <= 0)
+        return carattere;
+    const QRect area = areaTesto();
+    const int disposizione = int(alignment()) | Qt::TextWordWrap;
+    for (qreal punti = carattere.pointSizeF(); punti > carattereMinimo; punti -= 0.5) {
+        carattere.setPointSizeF(punti);
+        if (area.contains(QFontMetrics(carattere).boundingRect(area, disposizione, text())))
+            return carattere;
+    }
+    carattere.setPointSizeF(carattereMinimo);
+    return carattere;
+}
+
+void EtichettaAdattata::paintEvent(QPaintEvent* evento)
+{
+    const QFont carattere = carattereMostrato();
+    if (carattere == font()) {
+        QLabel::paintEvent(evento);
+        return;
+    }
+    QPainter pittore(this);
+    drawFrame(&pittore);
+    pittore.setFont(carattere);
+    pittore.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    pittore.drawText(areaTesto(), int(alignment()) | Qt::TextWordWrap, text());
 }
 
 QLineEdit* casella(std::uint32_t sfondo)

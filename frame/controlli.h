@@ -19,6 +19,26 @@ QLabel* etichetta(const QString& caption, std::optional<std::uint32_t> sfondo = 
 void coloreSfondo(QWidget* controllo, std::uint32_t colore);
 void coloreTesto(QWidget* controllo, std::uint32_t colore);
 
+// A label whose word-wrapped text always shows whole: when the text would run past the top and
+// bottom of its rectangle, it is drawn in a smaller font (down to carattereMinimo points) that
+// fits. text() stays the text as set.
+class EtichettaAdattata : public QLabel {
+public:
+    using QLabel::QLabel;
+    static constexpr qreal carattereMinimo = 6;
+    // The font the text is drawn with: the label's own when the text fits in it.
+    QFont carattereMostrato() const;
+    // Where the text goes: the contents rectangle less the label's margin.
+    QRect areaTesto() const;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
+// The same as etichetta, with a text that shows whole.
+EtichettaAdattata* etichettaAdattata(const QString& caption, std::optional<std::uint32_t> sfondo = std::nullopt,
+                                     Bordo bordo = Bordo::Nessuno,
+                                     Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignVCenter);
+
 QLineEdit* casella(std::uint32_t sfondo = 0x00FFFFFF);
 // Holds a text box to `massimo` characters. A text typed or pasted past the limit is cut where
 // the inserted part passes it (the text after the cursor stays), and the user is told once per

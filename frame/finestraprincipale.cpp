@@ -22,7 +22,7 @@ using namespace vb;
 
 FinestraPrincipale::FinestraPrincipale(const QString& nome, int numero, const QString& breve, const QString& guidaPropria,
                                        Menu conMenu)
-    : Finestra(nome), passo(controlli::etichetta(QString(), colori::giallo, controlli::Bordo::Singolo, Qt::AlignCenter)),
+    : Finestra(nome), passo(controlli::etichettaAdattata(QString(), colori::giallo, controlli::Bordo::Singolo, Qt::AlignCenter)),
       Toolbar1(new Barrastrumenti(numero)), numeroFinestra(numero), nomeBreve(breve), guida(guidaPropria)
 {
     passo->setObjectName(QStringLiteral("passo"));

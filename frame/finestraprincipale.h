@@ -6,6 +6,7 @@
 // the commands to its own handlers by overriding the hooks below.
 
 #include "frame/CommonDialog.h"
+#include "frame/controlli.h"
 #include "frame/finestra.h"
 
 #include <memory>
@@ -36,7 +37,7 @@ public:
     // The window's own help page ("guidadati").
     const QString& guidaPropria() const { return guida; }
 
-    QLabel* passo;
+    controlli::EtichettaAdattata* passo; // the hint line, its text always shown whole
     Barrastrumenti* Toolbar1;
     CommonDialog CommonDialog1;
     std::unique_ptr<clsResize> ridimensiona;

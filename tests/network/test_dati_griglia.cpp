@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace doppi;
 using namespace ModVelmor;
@@ -152,6 +153,40 @@ TEST_F(GrigliaDati, DatiCheNonSonoNumeriERiempimentiFuoriMisura)
         EXPECT_EQ(messaggi().visti.back().testo, atteso);
         EXPECT_EQ(diametro[2].eNumero(), c.riga.isEmpty()); // complete exactly when sized
         EXPECT_EQ(d().passo->text().startsWith("Dati completi"), c.riga.isEmpty()) << d().passo->text().toStdString();
+    }
+}
+
+// The hint line shows its whole text, the longest lines the check gives included: in a smaller
+// font when the label's own would cut it at the top and bottom, never below the least size.
+TEST_F(GrigliaDati, IlSuggerimentoSiLeggeTutto)
+{
+    const QString parola = QStringLiteral("portata dei collettori secondari"); // past the 30 shown
+    const struct {
+        Tratti* campo;
+        Valore valore;
+        std::optional<bool> piccolo; // drawn smaller than the label's own font (either, by the fonts)
+    } casi[] = {
+        {&portatacollettori, Valore("0"), false},           // "Dati completi: …"
+        {&portatacollettori, Valore(parola), true},         // a word where a number goes
+        {&portatacollettori, Valore("1000000"), {}},        // no pipe carries the flow
+        {&pioggia, Valore(), {}},                           // the longest missing-value line
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.valore.testo().toStdString());
+        ripristina();
+        dueTratti();
+        (*c.campo)[2] = c.valore;
+        d().VScroll1_Change();
+        const controlli::EtichettaAdattata* passo = d().passo;
+        const QFont carattere = passo->carattereMostrato();
+        const QRect area = passo->areaTesto();
+        const int disposizione = int(passo->alignment()) | Qt::TextWordWrap;
+        EXPECT_TRUE(area.contains(QFontMetrics(carattere).boundingRect(area, disposizione, passo->text())))
+            << passo->text().toStdString();
+        EXPECT_GE(carattere.pointSizeF(), controlli::EtichettaAdattata::carattereMinimo);
+        if (c.piccolo) {
+            EXPECT_EQ(carattere.pointSizeF() < passo->font().pointSizeF(), *c.piccolo) << passo->text().toStdString();
+        }
     }
 }
 
