@@ -145,14 +145,15 @@ private:
 
 QString testoTaglio(const QString& nome, int massimo, int tenuti, int tagliati, const QString& prima)
 {
+    // One pass over the placeholders, so that a "%1" in the pasted text stays as it is.
+    const QString seguito = tagliati == 1
+                                ? QStringLiteral("il carattere seguente non è stato inserito")
+                                : QStringLiteral("i %1 caratteri seguenti del testo inserito non sono stati inseriti")
+                                      .arg(tagliati);
     return QStringLiteral("Il testo inserito nella casella %1 supera i %2 caratteri che la casella può contenere: "
-                          "è stato tagliato dopo il carattere n. %3 (\"...%4\") e i %5 caratteri seguenti del testo "
-                          "inserito non sono stati inseriti.\rControllare la casella e accorciare il testo.")
-        .arg(nome)
-        .arg(massimo)
-        .arg(tenuti)
-        .arg(prima)
-        .arg(tagliati);
+                          "è stato tagliato dopo il carattere n. %3 (\"...%4\") e %5.\rControllare la casella e "
+                          "accorciare il testo.")
+        .arg(nome, QString::number(massimo), QString::number(tenuti), prima, seguito);
 }
 
 void limitaLunghezza(QLineEdit* casella, int massimo, const QString& nome)

@@ -240,9 +240,8 @@ void frontespizio::leggiStudio()
         MsgBox(QStringLiteral("Il nome o l'indirizzo dello studio scritti nel file:\r%1\r"
                               "superano i %2 caratteri che il frontespizio e la firma della relazione possono "
                               "contenere: la relazione ne riporta i primi %2 (\"%3\"). Accorciarli nel file.")
-                   .arg(QDir::toNativeSeparators(fileStudioUtente()))
-                   .arg(lunghezzaStudio)
-                   .arg(m_studio.nome),
+                   .arg(QDir::toNativeSeparators(fileStudioUtente()), QString::number(lunghezzaStudio),
+                        m_studio.nome),
                vbExclamation, titoloStudio());
 }
 
@@ -354,8 +353,7 @@ void frontespizio::Labelstudio_Click()
                                    "Se il file non esiste va creato, con un editor di testo: scrivere il nome dello "
                                    "studio nella prima riga e il suo indirizzo nella seconda, al massimo %2 caratteri "
                                    "ciascuno.")
-                        .arg(percorso)
-                        .arg(lunghezzaStudio);
+                        .arg(percorso, QString::number(lunghezzaStudio));
     if (!nascosta.isEmpty())
         testo += QStringLiteral(" La cartella %1 è nascosta: nel gestore dei file la si mostra con Ctrl+H, "
                                 "oppure si digita il percorso completo.")

@@ -22,11 +22,14 @@ TEST_F(SismicaLunghezza, RiferimentoEMaterialeTenutiAlLimiteEDetto)
         const char* nome;
         int lunghezza;
         bool tagliato;
+        QString finale = QString(); // what the kept text ends with, shown in the message
     } casi[] = {
         {campo::riferimento, "riferimento", 10000, true},
         {campo::materiale, "materiale", lunghezzaTestoTubo + 1, true},
         {campo::riferimento, "riferimento", lunghezzaTestoTubo, false},
         {campo::materiale, "materiale", lunghezzaTestoTubo, false},
+        // A pasted text that looks like the message's own placeholders is shown as it is.
+        {campo::riferimento, "riferimento", lunghezzaTestoTubo + 20, true, QStringLiteral("a %1%5 b")},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.lunghezza);
@@ -34,7 +37,8 @@ TEST_F(SismicaLunghezza, RiferimentoEMaterialeTenutiAlLimiteEDetto)
         QLineEdit* casella = finestra().datisismici[c.numero];
         casella->clear();
         messaggi().visti.clear();
-        const QString testo = QStringLiteral("tubo ") + QString(c.lunghezza - 5, u'z');
+        QString testo = QStringLiteral("tubo ") + QString(c.lunghezza - 5, u'z');
+        testo.replace(lunghezzaTestoTubo - c.finale.size(), c.finale.size(), c.finale);
         QGuiApplication::clipboard()->setText(testo);
         casella->paste();
         EXPECT_EQ(casella->text(), testo.left(lunghezzaTestoTubo));
@@ -49,8 +53,11 @@ TEST_F(SismicaLunghezza, RiferimentoEMaterialeTenutiAlLimiteEDetto)
                                      .arg(c.nome)
                                      .arg(lunghezzaTestoTubo)))
             << qPrintable(m);
-        EXPECT_TRUE(m.contains(QStringLiteral("i %1 caratteri seguenti").arg(c.lunghezza - lunghezzaTestoTubo)))
+        const int tagliati = c.lunghezza - lunghezzaTestoTubo;
+        EXPECT_TRUE(m.contains(tagliati == 1 ? QStringLiteral(" e il carattere seguente non è stato inserito.")
+                                             : QStringLiteral(" e i %1 caratteri seguenti").arg(tagliati)))
             << qPrintable(m);
+        EXPECT_TRUE(m.contains(c.finale + QStringLiteral("\")"))) << qPrintable(m);
     }
 }
 
