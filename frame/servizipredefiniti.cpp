@@ -16,43 +16,23 @@ Shell* shellInstallata = nullptr;
 Musica* musicaInstallata = nullptr;
 Stampa* stampaInstallata = nullptr;
 CodeStampa* codeInstallate = nullptr;
+
+// The installed service, else the real one, built at its first use.
+template <typename Reale, typename Servizio>
+Servizio& scelto(Servizio* installato)
+{
+    static Reale reale;
+    return installato ? *installato : reale;
+}
+
 } // namespace
 
-Messaggi& messaggi()
-{
-    static MessaggiQt qt;
-    return messaggiInstallati ? *messaggiInstallati : qt;
-}
-
-Dialoghi& dialoghi()
-{
-    static DialoghiQt qt;
-    return dialoghiInstallati ? *dialoghiInstallati : qt;
-}
-
-Shell& shell()
-{
-    static ShellQt qt;
-    return shellInstallata ? *shellInstallata : qt;
-}
-
-Musica& musica()
-{
-    static LettoreMidi qt;
-    return musicaInstallata ? *musicaInstallata : qt;
-}
-
-Stampa& stampa()
-{
-    static StampaQt qt;
-    return stampaInstallata ? *stampaInstallata : qt;
-}
-
-CodeStampa& code()
-{
-    static CodeCups cups;
-    return codeInstallate ? *codeInstallate : cups;
-}
+Messaggi& messaggi() { return scelto<MessaggiQt>(messaggiInstallati); }
+Dialoghi& dialoghi() { return scelto<DialoghiQt>(dialoghiInstallati); }
+Shell& shell() { return scelto<ShellQt>(shellInstallata); }
+Musica& musica() { return scelto<LettoreMidi>(musicaInstallata); }
+Stampa& stampa() { return scelto<StampaQt>(stampaInstallata); }
+CodeStampa& code() { return scelto<CodeCups>(codeInstallate); }
 
 void installa(Messaggi* s) { messaggiInstallati = s; }
 void installa(Dialoghi* s) { dialoghiInstallati = s; }
