@@ -3,7 +3,6 @@
 // the same place would fail again); a bad name wants another name.
 #include "office/salvataggio.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -42,21 +41,6 @@ TEST(SalvataggioMessaggi, CausaERimedioSecondoIlGuasto)
         EXPECT_TRUE(rimedio.endsWith('.'));
     }
     EXPECT_TRUE(office::rimedioScrittura(0).isEmpty());
-}
-
-// The save itself hands the next step over with its cause; a file that is itself
-// read-only can be saved under another name in the same folder.
-TEST(SalvataggioMessaggi, IlSalvataggioDaIlRimedio)
-{
-    QTemporaryDir cartella;
-    const office::EsitoSalvataggio suCartella = office::salvaSuDisco(cartella.path(), "x");
-    EXPECT_EQ(suCartella.codice, EISDIR);
-    EXPECT_EQ(suCartella.rimedio, office::rimedioScrittura(EISDIR));
-
-    const office::EsitoSalvataggio mancante = office::salvaSuDisco(cartella.filePath("manca/x"), "x");
-    EXPECT_FALSE(mancante.riuscito());
-    EXPECT_FALSE(mancante.rimedio.isEmpty());
-    EXPECT_TRUE(office::salvaSuDisco(cartella.filePath("buono"), "x").rimedio.isEmpty());
 }
 
 } // namespace
